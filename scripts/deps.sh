@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Pellmora needs, only when some are missing.
+# Sourced by run.sh and test.sh; works as root and through sudo.
+PELLMORA_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+    libxcb1-dev libarchive-dev mame)
+
+pellmora_install_missing() {
+    local missing=() pkg
+    for pkg in "${PELLMORA_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq || return 1
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" || return 1
+}
+
+pellmora_build() {  # pellmora_build PRESET
+    local dir=build
+    [ "$1" = asan ] && dir=build-asan
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake --preset "$1" >/dev/null || return 1
+    fi
+    cmake --build "$dir" -j "$(nproc)"
+}

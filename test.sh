@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole suite twice:
+# a normal build and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+set -eu
+cd "$(dirname "$0")"
+. scripts/deps.sh
+pellmora_install_missing
+status=0
+for preset in dev asan; do
+    dir=build
+    [ "$preset" = asan ] && dir=build-asan
+    echo "== $preset build"
+    pellmora_build "$preset"
+    echo "== $preset tests"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j 2 || status=1
+done
+exit $status
