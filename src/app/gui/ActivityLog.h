@@ -1,0 +1,22 @@
+#pragma once
+// The activity log: one time-stamped line per entry in the output pane; warnings and
+// errors go to the Log tab's pane in yellow or red instead.
+
+#include "app/LogStyle.h"
+
+#include <QString>
+
+class QPlainTextEdit;
+
+class ActivityLog {
+public:
+    ActivityLog(QPlainTextEdit* createProcessLog, QPlainTextEdit* logRichEdit);
+
+    void WriteLog(const QString& text, TColor colour = clBlack, TFontStyles style = 0);
+    // Appends a line to the Log tab's pane alone (the record of a game run).
+    void WriteLogTab(const QString& text, TColor colour = clBlack, TFontStyles style = 0);
+
+private:
+    QPlainTextEdit* CreateProcessLog;
+    QPlainTextEdit* LogRichEdit;
+};
