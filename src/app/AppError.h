@@ -6,10 +6,10 @@
 #include <stdexcept>
 
 class AppError : public std::runtime_error {
-public:
+  public:
     explicit AppError(const QString& message) : std::runtime_error(message.toStdString()), text(message) {}
     QString message() const { return text; }
 
-private:
+  private:
     QString text;
 };

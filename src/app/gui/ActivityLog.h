@@ -9,14 +9,14 @@
 class QPlainTextEdit;
 
 class ActivityLog {
-public:
+  public:
     ActivityLog(QPlainTextEdit* createProcessLog, QPlainTextEdit* logRichEdit);
 
     void WriteLog(const QString& text, TColor colour = clBlack, TFontStyles style = 0);
     // Appends a line to the Log tab's pane alone (the record of a game run).
     void WriteLogTab(const QString& text, TColor colour = clBlack, TFontStyles style = 0);
 
-private:
+  private:
     QPlainTextEdit* CreateProcessLog;
     QPlainTextEdit* LogRichEdit;
 };

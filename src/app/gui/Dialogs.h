@@ -38,7 +38,7 @@ struct FilesRequest {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Returns one of TModalResult.
     virtual int messageBox(QWidget* owner, const MessageRequest& request) = 0;
