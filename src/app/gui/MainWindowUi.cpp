@@ -1,0 +1,324 @@
+#include "app/gui/MainWindowUi.h"
+
+#include "app/gui/MainWindowCommands.h"
+#include "gamelist/gui/TSortGrid.h"
+
+#include <QAction>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+void Tag(QObject* object) {
+    object->setProperty("tag", kTaggedControl);
+}
+
+void SetHelpContext(QObject* object, int context) {
+    object->setProperty("helpContext", context);
+}
+
+// A read-only log pane: fixed-pitch font on silver, its own colours whatever the style.
+QPlainTextEdit* MakeLogPane(QWidget* parent, const QString& name) {
+    auto* pane = new QPlainTextEdit(parent);
+    pane->setObjectName(name);
+    pane->setReadOnly(true);
+    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QStringLiteral("Consolas"));
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(8);
+    pane->setFont(font);
+    QPalette palette = pane->palette();
+    palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    palette.setColor(QPalette::Text, Qt::black);
+    pane->setPalette(palette);
+    pane->setAutoFillBackground(true);
+    return pane;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& hint) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    if (!hint.isEmpty()) {
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+    }
+    return button;
+}
+
+QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+void TForm1Ui::setupUi(QMainWindow* form) {
+    form->setWindowTitle(QStringLiteral("Pellmora"));
+    SetHelpContext(form, 60);
+
+    auto* central = new QWidget(form);
+    form->setCentralWidget(central);
+
+    // Grid and its search row, left.
+    SortGrid1 = new TSortGrid(central);
+    SortGrid1->setObjectName(QStringLiteral("SortGrid1"));
+    Tag(SortGrid1);
+    SetHelpContext(SortGrid1, 60);
+    SearchEdit = new QLineEdit(central);
+    SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
+    Tag(SearchEdit);
+    SetHelpContext(SearchEdit, 60);
+    SearchGameBitBtn = MakeButton(central, QStringLiteral("SearchGameBitBtn"), QStringLiteral("Search"),
+                                  QStringLiteral("Search for a game - Not case sensitive, Partial words allowed."));
+    Tag(SearchGameBitBtn);
+    SetHelpContext(SearchGameBitBtn, 60);
+    SearchEdit->setToolTip(SearchGameBitBtn->toolTip());
+    SearchEdit->setStatusTip(SearchGameBitBtn->statusTip());
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(SortGrid1, 1);
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(SearchEdit, 1);
+    searchRow->addWidget(SearchGameBitBtn);
+    left->addLayout(searchRow);
+
+    // Tabs, right.
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    SetHelpContext(PageControl1, 70);
+
+    GameImageTab = new QWidget;
+    GameImageTab->setObjectName(QStringLiteral("GameImageTab"));
+    SetHelpContext(GameImageTab, 70);
+    Image1 = new QLabel(GameImageTab);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->hide();
+    Image2 = new QLabel(GameImageTab);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setFixedSize(238, 238);
+    Image2->setAlignment(Qt::AlignCenter);
+    SetHelpContext(Image2, 70);
+    NoImageLabel = new QLabel(QStringLiteral("No Image"), GameImageTab);
+    NoImageLabel->setObjectName(QStringLiteral("NoImageLabel"));
+    QFont bold = NoImageLabel->font();
+    bold.setBold(true);
+    NoImageLabel->setFont(bold);
+    NoImageLabel->setAlignment(Qt::AlignCenter);
+    DeleteImageBitBtn =
+        MakeButton(GameImageTab, QStringLiteral("DeleteImageBitBtn"), QStringLiteral("Delete Image"),
+                   QStringLiteral("Delete the game image file for the currently selected game."));
+    RefreshImageBitBtn =
+        MakeButton(GameImageTab, QStringLiteral("RefreshImageBitBtn"), QStringLiteral("Refresh"), QString());
+    ImageHelpBitBtn = MakeButton(GameImageTab, QStringLiteral("ImageHelpBitBtn"), QStringLiteral("Image Help"),
+                                 QStringLiteral("Game image help."));
+    for (QWidget* w : {static_cast<QWidget*>(DeleteImageBitBtn), static_cast<QWidget*>(RefreshImageBitBtn),
+                       static_cast<QWidget*>(ImageHelpBitBtn)}) {
+        Tag(w);
+        SetHelpContext(w, 70);
+    }
+    {
+        auto* layout = new QHBoxLayout(GameImageTab);
+        auto* imageStack = new QGridLayout;
+        imageStack->addWidget(Image2, 0, 0, Qt::AlignCenter);
+        imageStack->addWidget(NoImageLabel, 0, 0, Qt::AlignCenter);
+        layout->addLayout(imageStack, 1);
+        auto* buttons = new QVBoxLayout;
+        buttons->addWidget(DeleteImageBitBtn);
+        buttons->addWidget(RefreshImageBitBtn);
+        buttons->addWidget(ImageHelpBitBtn);
+        buttons->addStretch(1);
+        layout->addLayout(buttons);
+    }
+
+    LogTab = new QWidget;
+    LogTab->setObjectName(QStringLiteral("LogTab"));
+    LogRichEdit = MakeLogPane(LogTab, QStringLiteral("LogRichEdit"));
+    SetHelpContext(LogRichEdit, 70);
+    {
+        auto* layout = new QVBoxLayout(LogTab);
+        layout->setContentsMargins(2, 2, 2, 2);
+        layout->addWidget(LogRichEdit);
+    }
+
+    GameDataTab = new QWidget;
+    GameDataTab->setObjectName(QStringLiteral("GameDataTab"));
+    SetHelpContext(GameDataTab, 30);
+    MAMEDirEdit = new QLineEdit(GameDataTab);
+    MAMEDirEdit->setObjectName(QStringLiteral("MAMEDirEdit"));
+    MAMEDirEdit->setReadOnly(true);
+    SetHelpContext(MAMEDirEdit, 70);
+    MAMEDirSelectButton = new QToolButton(GameDataTab);
+    MAMEDirSelectButton->setObjectName(QStringLiteral("MAMEDirSelectButton"));
+    MAMEDirSelectButton->setText(QStringLiteral("..."));
+    MAMEDirSelectButton->setToolTip(QStringLiteral("Select Path"));
+    MAMEDirSelectButton->setStatusTip(
+        QStringLiteral("Select the folder where MAME.EXE or MAME64.EXE is located."));
+    Tag(MAMEDirSelectButton);
+    SetHelpContext(MAMEDirSelectButton, 70);
+    MAMEDirSearchBitBtn =
+        MakeButton(GameDataTab, QStringLiteral("MAMEDirSearchBitBtn"), QStringLiteral("Search"),
+                   QStringLiteral("Search for directory where MAME.EXE or MAME64.EXE is located."));
+    Tag(MAMEDirSearchBitBtn);
+    SetHelpContext(MAMEDirSearchBitBtn, 70);
+    ScanForGamesBitBtn = MakeButton(GameDataTab, QStringLiteral("ScanForGamesBitBtn"),
+                                    QStringLiteral("Scan for Games"),
+                                    QStringLiteral("Find all the games located under the ROMS directory."));
+    Tag(ScanForGamesBitBtn);
+    SetHelpContext(ScanForGamesBitBtn, 120);
+    TotalGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("TotalGamesLabel"), QStringLiteral("0"));
+    KnownGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("KnownGamesLabel"), QStringLiteral("0"));
+    UnknownGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("UnknownGamesLabel"), QStringLiteral("0"));
+    ImportDateLabel = MakeValueLabel(GameDataTab, QStringLiteral("ImportDateLabel"), QStringLiteral("None"));
+    VerifyAllGamesBitBtn = MakeButton(
+        GameDataTab, QStringLiteral("VerifyAllGamesBitBtn"), QStringLiteral("Verify All Games"),
+        QStringLiteral("Check all the games to determine if they are OK to play."));
+    Tag(VerifyAllGamesBitBtn);
+    SetHelpContext(VerifyAllGamesBitBtn, 130);
+    ViewVerifyReportBitBtn = MakeButton(
+        GameDataTab, QStringLiteral("ViewVerifyReportBitBtn"), QStringLiteral("View Verify Report"),
+        QStringLiteral("Display the results of the last time all the games were verified."));
+    Tag(ViewVerifyReportBitBtn);
+    SetHelpContext(ViewVerifyReportBitBtn, 130);
+    VerifyDateLabel = MakeValueLabel(GameDataTab, QStringLiteral("VerifyDateLabel"), QStringLiteral("None"));
+    {
+        auto* layout = new QVBoxLayout(GameDataTab);
+        auto* pathBox = new QGroupBox(QStringLiteral("Path to MAME.EXE/MAME64.EXE"), GameDataTab);
+        auto* pathRow = new QHBoxLayout(pathBox);
+        pathRow->addWidget(MAMEDirEdit, 1);
+        pathRow->addWidget(MAMEDirSelectButton);
+        pathRow->addWidget(MAMEDirSearchBitBtn);
+        layout->addWidget(pathBox);
+
+        auto* scanBox = new QGroupBox(GameDataTab);
+        auto* scanGrid = new QGridLayout(scanBox);
+        scanGrid->addWidget(ScanForGamesBitBtn, 0, 0, 1, 2, Qt::AlignLeft);
+        scanGrid->addWidget(new QLabel(QStringLiteral("Total games supported:"), scanBox), 1, 0);
+        scanGrid->addWidget(TotalGamesLabel, 1, 1);
+        scanGrid->addWidget(new QLabel(QStringLiteral("Known games found:"), scanBox), 2, 0);
+        scanGrid->addWidget(KnownGamesLabel, 2, 1);
+        scanGrid->addWidget(new QLabel(QStringLiteral("Unknown games found:"), scanBox), 3, 0);
+        scanGrid->addWidget(UnknownGamesLabel, 3, 1);
+        scanGrid->addWidget(new QLabel(QStringLiteral("Date last scanned:"), scanBox), 4, 0);
+        scanGrid->addWidget(ImportDateLabel, 4, 1);
+        scanGrid->setColumnStretch(1, 1);
+        layout->addWidget(scanBox);
+
+        auto* verifyBox = new QGroupBox(GameDataTab);
+        auto* verifyGrid = new QGridLayout(verifyBox);
+        auto* verifyButtons = new QHBoxLayout;
+        verifyButtons->addWidget(VerifyAllGamesBitBtn);
+        verifyButtons->addWidget(ViewVerifyReportBitBtn);
+        verifyButtons->addStretch(1);
+        verifyGrid->addLayout(verifyButtons, 0, 0, 1, 2);
+        verifyGrid->addWidget(new QLabel(QStringLiteral("Date last verified:"), verifyBox), 1, 0);
+        verifyGrid->addWidget(VerifyDateLabel, 1, 1);
+        verifyGrid->setColumnStretch(1, 1);
+        layout->addWidget(verifyBox);
+        layout->addStretch(1);
+    }
+
+    ControlsTab = new QWidget;
+    ControlsTab->setObjectName(QStringLiteral("ControlsTab"));
+    SetHelpContext(ControlsTab, 70);
+    AudioTab = new QWidget;
+    AudioTab->setObjectName(QStringLiteral("AudioTab"));
+    SetHelpContext(AudioTab, 70);
+    VideoTab = new QWidget;
+    VideoTab->setObjectName(QStringLiteral("VideoTab"));
+    SetHelpContext(VideoTab, 70);
+    CommandLineSwitchesEdit = new QLineEdit(ControlsTab);
+    CommandLineSwitchesEdit->setObjectName(QStringLiteral("CommandLineSwitchesEdit"));
+    Tag(CommandLineSwitchesEdit);
+    {
+        auto* layout = new QVBoxLayout(ControlsTab);
+        layout->addStretch(1);
+        layout->addWidget(new QLabel(QStringLiteral("Command-Line Switches"), ControlsTab));
+        layout->addWidget(CommandLineSwitchesEdit);
+    }
+
+    PageControl1->addTab(GameImageTab, QStringLiteral("Game Image"));
+    PageControl1->addTab(LogTab, QStringLiteral("Log"));
+    PageControl1->addTab(GameDataTab, QStringLiteral("Game Data"));
+    PageControl1->addTab(ControlsTab, QStringLiteral("Controls"));
+    PageControl1->addTab(AudioTab, QStringLiteral("Audio"));
+    PageControl1->addTab(VideoTab, QStringLiteral("Video"));
+
+    CreateProcessLog = MakeLogPane(central, QStringLiteral("CreateProcessLog"));
+
+    RandomPlayBtn = MakeButton(central, QStringLiteral("RandomPlayBtn"), QStringLiteral("Random"),
+                               QStringLiteral("Play a game at random."));
+    SetHelpContext(RandomPlayBtn, 60);
+    RunGameBitBtn = MakeButton(central, QStringLiteral("RunGameBitBtn"), QStringLiteral("Play Game"),
+                               QStringLiteral("Play the selected game."));
+    SetHelpContext(RunGameBitBtn, 80);
+    ExiTButton = MakeButton(central, QStringLiteral("ExiTButton"), QStringLiteral("Exit"),
+                            QStringLiteral("Exit the program."));
+    SaveSettingsBitBtn = MakeButton(central, QStringLiteral("SaveSettingsBitBtn"),
+                                    QStringLiteral("Save Settings"), QStringLiteral("Save the settings."));
+    SaveSettingsBitBtn->setEnabled(false);
+    for (QWidget* w : {static_cast<QWidget*>(RandomPlayBtn), static_cast<QWidget*>(RunGameBitBtn),
+                       static_cast<QWidget*>(ExiTButton), static_cast<QWidget*>(SaveSettingsBitBtn)})
+        Tag(w);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 377);
+    top->addWidget(PageControl1, 402);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(RandomPlayBtn);
+    buttons->addWidget(RunGameBitBtn);
+    buttons->addStretch(1);
+    buttons->addWidget(SaveSettingsBitBtn);
+    buttons->addWidget(ExiTButton);
+    auto* main = new QVBoxLayout(central);
+    main->setContentsMargins(5, 3, 5, 3);
+    main->setSpacing(4);
+    main->addLayout(top, 1);
+    main->addWidget(CreateProcessLog);
+    CreateProcessLog->setFixedHeight(150);
+    main->addLayout(buttons);
+
+    StatusBar1 = new QStatusBar(form);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusHintPanel = new QLabel(StatusBar1);
+    StatusHintPanel->setObjectName(QStringLiteral("StatusHintPanel"));
+    StatusHintPanel->setFixedWidth(600);
+    StatusStatePanel = new QLabel(StatusBar1);
+    StatusStatePanel->setObjectName(QStringLiteral("StatusStatePanel"));
+    StatusStatePanel->setFixedWidth(50);
+    StatusStatePanel->setAlignment(Qt::AlignCenter);
+    ProgressBar1 = new QProgressBar(StatusBar1);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setFixedSize(185, 17);
+    ProgressBar1->setTextVisible(false);
+    StatusBar1->addWidget(StatusHintPanel);
+    StatusBar1->addWidget(StatusStatePanel);
+    StatusBar1->addPermanentWidget(ProgressBar1);
+    form->setStatusBar(StatusBar1);
+
+    Timer1 = new QTimer(form);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+
+    BuildMenusAndToolBar(*this, form);
+}

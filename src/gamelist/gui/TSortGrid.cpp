@@ -1,0 +1,29 @@
+#include "gamelist/gui/TSortGrid.h"
+
+#include <QHeaderView>
+
+TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(18);
+    horizontalHeader()->setHighlightSections(false);
+    setWordWrap(false);
+}
+
+int TSortGrid::Row() const {
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+void TSortGrid::SetRow(int gridRow) {
+    if (!model() || gridRow < 1 || gridRow > model()->rowCount())
+        return;
+    const QModelIndex index = model()->index(gridRow - 1, 0);
+    setCurrentIndex(index);
+    scrollTo(index);
+}
