@@ -1,0 +1,87 @@
+#include "gamelist/ConvertGameListFile.h"
+
+#include "app/AppError.h"
+#include "app/FileLookup.h"
+
+#include <QByteArrayList>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const int OldHeaderLines = 5;
+
+// Removes the converted copy however the conversion ends.
+class TempFileRemover {
+  public:
+    explicit TempFileRemover(QString path) : path(std::move(path)) {}
+    ~TempFileRemover() { QFile::remove(path); }
+    TempFileRemover(const TempFileRemover&) = delete;
+    TempFileRemover& operator=(const TempFileRemover&) = delete;
+
+  private:
+    QString path;
+};
+
+// Lines end at a line feed, a carriage return before it belonging to the ending.
+QByteArrayList SplitAtLineFeeds(const QByteArray& bytes) {
+    QByteArrayList lines = bytes.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the ending of the last line, not a line of its own
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
+QByteArray ReadWholeFile(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
+                       file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
+                       file.errorString());
+    return bytes;
+}
+
+void WriteLines(const QString& fileName, const QByteArrayList& lines, qsizetype first) {
+    QSaveFile file(fileName);
+    const QString failure = QStringLiteral("Unable to write to ") + fileName;
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError(failure);
+    for (qsizetype i = first; i < lines.size(); ++i) {
+        if (file.write(lines[i]) != lines[i].size() || file.write("\r\n", 2) != 2)
+            throw AppError(failure);
+    }
+    if (!file.commit())
+        throw AppError(failure);
+}
+
+} // namespace
+
+void ConvertGameListFile(const QString& userDataPath) {
+    const QString folder = IncludeTrailingPathDelimiter(userDataPath);
+    const QString listFile = FindFileIgnoringCase(folder, QStringLiteral("Pellmora.DAT"));
+    if (!QFileInfo::exists(listFile))
+        return;
+    const QString tempFile = folder + QStringLiteral("Pellmora.~DAT");
+    QFile::remove(tempFile);
+    const TempFileRemover removeTempFile(tempFile);
+
+    const QByteArrayList lines = SplitAtLineFeeds(ReadWholeFile(listFile));
+    if (lines.isEmpty() || lines.first() != "GenerelSettings,0")
+        return;
+    WriteLines(tempFile, lines, OldHeaderLines);
+
+    const QString oldBackup = FindFileIgnoringCase(folder, QStringLiteral("Pellmora.DAT.BAK"));
+    if (QFileInfo::exists(oldBackup))
+        QFile::remove(oldBackup);
+    // When the old file cannot become the backup, it stays the list file in its old layout
+    // and the conversion runs again next time.
+    if (QFile::rename(listFile, folder + QStringLiteral("Pellmora.DAT.BAK")))
+        QFile::rename(tempFile, folder + QStringLiteral("Pellmora.DAT"));
+}

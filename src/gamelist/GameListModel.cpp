@@ -1,0 +1,212 @@
+#include "gamelist/GameListModel.h"
+
+#include "app/AppError.h"
+#include "gamelist/ListFileCodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+bool IsBlankRow(const QStringList& row) {
+    return std::all_of(row.cbegin(), row.cend(), [](const QString& cell) { return cell.isEmpty(); });
+}
+
+} // namespace
+
+TGameListModel::TGameListModel(QObject* parent) : QAbstractTableModel(parent) {
+    SetEmptyListState();
+}
+
+QStringList TGameListModel::HeaderTexts() {
+    return {QString(), QStringLiteral("Status"), QStringLiteral("Game Name"), QStringLiteral("File/Dir")};
+}
+
+void TGameListModel::SetEmptyListState() {
+    grid.clear();
+    grid.push_back(HeaderTexts());
+    grid.emplace_back();
+}
+
+void TGameListModel::EmitRowsChanged(int firstRow, int lastRow) {
+    if (firstRow == 0)
+        emit headerDataChanged(Qt::Horizontal, 0, colCount - 1);
+    firstRow = std::max(firstRow, 1);
+    if (firstRow <= lastRow)
+        emit dataChanged(index(firstRow - 1, 0), index(lastRow - 1, colCount - 1));
+}
+
+QString TGameListModel::Cells(int col, int row) const {
+    if (row < 0 || row >= RowCount() || col < 0 || col >= colCount)
+        return QString();
+    return grid[static_cast<size_t>(row)].value(col);
+}
+
+void TGameListModel::SetCell(int col, int row, const QString& text) {
+    if (row < 0 || row >= RowCount() || col < 0 || col >= colCount)
+        return;
+    QStringList& cells = grid[static_cast<size_t>(row)];
+    if (cells.size() <= col)
+        cells.resize(col + 1);
+    cells[col] = text;
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    else
+        emit dataChanged(index(row - 1, col), index(row - 1, col));
+}
+
+void TGameListModel::SetRowCount(int count) {
+    count = std::max(count, 2);
+    const int old = RowCount();
+    if (count > old) {
+        beginInsertRows(QModelIndex(), old - 1, count - 2);
+        grid.resize(static_cast<size_t>(count));
+        endInsertRows();
+    } else if (count < old) {
+        beginRemoveRows(QModelIndex(), count - 1, old - 2);
+        grid.resize(static_cast<size_t>(count));
+        endRemoveRows();
+    }
+}
+
+int TGameListModel::GameCount() const {
+    if (RowCount() == 2 && IsBlankRow(grid[1]))
+        return 0;
+    return RowCount() - 1;
+}
+
+void TGameListModel::Clear() {
+    for (QStringList& row : grid)
+        row.clear();
+    EmitRowsChanged(0, RowCount() - 1);
+}
+
+void TGameListModel::EmptyList() {
+    beginResetModel();
+    SetEmptyListState();
+    endResetModel();
+}
+
+void TGameListModel::SetHeaderTexts() {
+    QStringList& header = grid.front();
+    const QStringList texts = HeaderTexts();
+    if (header.size() < texts.size())
+        header.resize(texts.size());
+    std::copy(texts.cbegin(), texts.cend(), header.begin());
+    emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(texts.size()) - 1);
+}
+
+int TGameListModel::AppendGame(int gameCount, const QString& status, const QString& gameName,
+                               const QString& fileDir) {
+    const int row = std::max(gameCount, 0) + 1;
+    SetRowCount(row + 1);
+    grid[static_cast<size_t>(row)] = QStringList{QString(), status, gameName, fileDir};
+    EmitRowsChanged(row, row);
+    return row;
+}
+
+void TGameListModel::DeleteRow(int row) {
+    if (row < 1 || row >= RowCount())
+        return;
+    if (RowCount() == 2) {
+        EmptyList();
+        return;
+    }
+    beginRemoveRows(QModelIndex(), row - 1, row - 1);
+    grid.erase(grid.begin() + row);
+    endRemoveRows();
+}
+
+void TGameListModel::LoadFromFile(const QString& fileName, QChar delimiter) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
+                       file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
+                       file.errorString());
+    file.close();
+
+    std::vector<QStringList> rows = ParseListText(bytes, delimiter);
+    // Blank lines, and the line of empty cells left when the last game was deleted, are no games.
+    if (rows.size() >= 2)
+        rows.erase(std::remove_if(rows.begin() + 1, rows.end(), IsBlankRow), rows.end());
+
+    beginResetModel();
+    if (rows.size() < 2) {
+        colCount = MinColCount;
+        SetEmptyListState();
+    } else {
+        qsizetype widest = MinColCount;
+        for (const QStringList& row : rows)
+            widest = std::max(widest, row.size());
+        colCount = static_cast<int>(std::min<qsizetype>(widest, std::numeric_limits<int>::max()));
+        grid = std::move(rows);
+    }
+    endResetModel();
+}
+
+void TGameListModel::SaveToFile(const QString& fileName, QChar delimiter) const {
+    const QByteArray bytes = FormatListText(grid, colCount, delimiter);
+    const QString failure = QStringLiteral("Unable to write to ") + fileName;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError(failure);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw AppError(failure);
+}
+
+void TGameListModel::PermuteGameRows(const std::vector<int>& order) {
+    const int games = RowCount() - 1;
+    if (order.size() != static_cast<size_t>(games))
+        throw std::invalid_argument("PermuteGameRows: order has the wrong size");
+    // newRowOf[grid row] = the grid row it moves to.
+    std::vector<int> newRowOf(static_cast<size_t>(games) + 1, 0);
+    for (int k = 0; k < games; ++k) {
+        const int from = order[static_cast<size_t>(k)];
+        if (from < 1 || from > games || newRowOf[static_cast<size_t>(from)] != 0)
+            throw std::invalid_argument("PermuteGameRows: order is not a permutation of the game rows");
+        newRowOf[static_cast<size_t>(from)] = k + 1;
+    }
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<QStringList> sorted;
+    sorted.reserve(grid.size());
+    sorted.push_back(std::move(grid.front()));
+    for (const int from : order)
+        sorted.push_back(std::move(grid[static_cast<size_t>(from)]));
+    grid = std::move(sorted);
+
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before)
+        after.append(index(newRowOf[static_cast<size_t>(old.row()) + 1] - 1, old.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int TGameListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : RowCount() - 1;
+}
+
+int TGameListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : colCount;
+}
+
+QVariant TGameListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return QVariant();
+    return Cells(index.column(), index.row() + 1);
+}
+
+QVariant TGameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return Cells(section, 0);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The game list: a grid of text cells, row 0 the header, rows 1.. one game each, kept on
+// disk in the list file. Addressed like the grid it stands for (column first, then row);
+// for a QTableView, Qt row r is grid row r + 1 and the header row is the horizontal header.
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+constexpr int colFavourite = 0;
+constexpr int colStatus = 1;
+constexpr int colGameName = 2;
+constexpr int colFileDir = 3;
+
+class TGameListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    static constexpr int MinColCount = 4;
+
+    // Starts as the empty list with four columns.
+    explicit TGameListModel(QObject* parent = nullptr);
+
+    // Empty outside the grid.
+    QString Cells(int col, int row) const;
+    // Ignored outside the grid.
+    void SetCell(int col, int row, const QString& text);
+
+    // Grid rows, the header row included; never fewer than two.
+    int RowCount() const { return static_cast<int>(grid.size()); }
+    // New rows are empty; a count below two is taken as two.
+    void SetRowCount(int count);
+    // Never fewer than four.
+    int ColCount() const { return colCount; }
+
+    // The number of game rows: RowCount() - 1, except 0 for the empty list (two rows, row 1 blank).
+    int GameCount() const;
+
+    // Every cell empty; row and column counts kept.
+    void Clear();
+    // Two rows: the header texts in row 0, row 1 blank. Column count kept.
+    void EmptyList();
+    // "", "Status", "Game Name", "File/Dir" in row 0.
+    void SetHeaderTexts();
+
+    // Writes a new game into row gameCount + 1 (the blank row 1 of the empty list when
+    // gameCount is 0), the grid then having gameCount + 2 rows. Returns the new game count.
+    int AppendGame(int gameCount, const QString& status, const QString& gameName, const QString& fileDir);
+    // Removes a game row (1..RowCount() - 1); removing the only one leaves the empty list.
+    void DeleteRow(int row);
+
+    // Replaces the whole grid by the file's content. Lines whose every cell is empty are
+    // dropped; a file with fewer than two lines, or without a non-blank line after the
+    // first, gives the empty list. Row 0 holds the file's first line (callers set the
+    // header texts afterwards). Columns: the widest line, at least four.
+    // Throws AppError when the file cannot be read; the grid is then unchanged.
+    void LoadFromFile(const QString& fileName, QChar delimiter);
+    // Writes every row, the header included, replacing the file only once all is written.
+    // Throws AppError("Unable to write to " + fileName) on failure; the old file is kept.
+    void SaveToFile(const QString& fileName, QChar delimiter) const;
+
+    // All grid rows for reading in bulk (sorting). A row may hold fewer cells than
+    // ColCount(); the missing ones are empty: use QStringList::value().
+    const std::vector<QStringList>& Rows() const { return grid; }
+    // Reorders the game rows: order[k] is the grid row (1..RowCount() - 1) that becomes grid
+    // row k + 1. Throws std::invalid_argument unless order is such a permutation.
+    void PermuteGameRows(const std::vector<int>& order);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+  private:
+    static QStringList HeaderTexts();
+    void SetEmptyListState();
+    void EmitRowsChanged(int firstRow, int lastRow);
+
+    std::vector<QStringList> grid;
+    int colCount = MinColCount;
+};
