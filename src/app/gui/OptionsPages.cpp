@@ -129,6 +129,7 @@ AudioPage::AudioPage(QWidget* parent) : QWidget(parent) {
     form->addRow(SampleRateLabel, ComboBox3);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CheckBox7);
+    layout->addSpacing(6);
     layout->addLayout(form);
     layout->addStretch(1);
 }
@@ -157,6 +158,7 @@ VideoPage::VideoPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CheckBox10);
     layout->addWidget(CheckBox11);
+    layout->addSpacing(6);
     layout->addLayout(form);
     layout->addStretch(1);
 }
