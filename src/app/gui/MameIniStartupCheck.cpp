@@ -1,0 +1,52 @@
+#include "app/gui/MameIniStartupCheck.h"
+
+#include "app/MameIni.h"
+#include "app/MameIniCheck.h"
+#include "app/gui/Dialogs.h"
+#include "app/gui/MessageApp.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace {
+
+const QString BoxTitle = QStringLiteral("Pellmora");
+
+QString SystemErrorText(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+bool MameIniExists(const QString& mamePath) {
+    return QFileInfo(MameIniPath(mamePath)).isFile();
+}
+
+} // namespace
+
+bool RunMameIniStartupCheck(
+    AppState& state, Dialogs& dialogs, QWidget* owner,
+    const std::function<int(const QString& dir, const QString& command)>& execNewProcess,
+    const std::function<QString(const QString& mamePath, const QString& mameExe)>& createConfigCommand) {
+    const auto failWith = [&](const QString& message) {
+        MessageApp(dialogs, owner, message, mtError, mbOK, BoxTitle);
+        return false;
+    };
+
+    if (!MameIniExists(state.MAMEPath)) {
+        const int code = execNewProcess(state.MAMEPath, createConfigCommand(state.MAMEPath, state.MAMEEXE));
+        if (code != 0)
+            return failWith(CreateConfigFailedMessage(state.MAMEEXE, code, SystemErrorText(code)));
+        if (!MameIniExists(state.MAMEPath))
+            return failWith(MameIniNotFoundMessage(state.MAMEPath, state.MAMEEXE));
+    }
+
+    const MameIniCheckResult result = CheckAndReadMameIni(
+        state, [&] { MessageApp(dialogs, owner, ReadconfigWarningMessage(), mtWarning, mbOK, BoxTitle); },
+        [&](const QString& value) {
+            if (state.debug)
+                dialogs.plainMessage(QStringLiteral("Found: ") + value);
+        });
+    if (result.outcome == MameIniCheckResult::Fail)
+        return failWith(result.errorMessage);
+    return true;
+}
