@@ -42,6 +42,8 @@ bool IsMAMEVersionOK(const QString& version) {
 }
 
 QString FindMameExecutable(const QString& folder, const QString& name) {
+    if (folder.isEmpty())
+        return QString(); // not the current folder of the process
     const QFileInfo exact(folder + name);
     if (isRunnableFile(exact))
         return exact.filePath();
