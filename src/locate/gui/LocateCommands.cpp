@@ -1,0 +1,91 @@
+#include "locate/gui/LocateCommands.h"
+
+#include "app/AppState.h"
+#include "app/FileLookup.h"
+#include "app/gui/Dialogs.h"
+#include "app/gui/MessageApp.h"
+#include "locate/FileVersion.h"
+#include "locate/VersionCheck.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+const QString downloadQuestion = QStringLiteral(
+    "\n\nDo you want to browse to the MAME website where you can download the latest version of MAME?");
+
+// Asks whether to open the download page after an old-version message; opens it on Yes.
+bool OfferDownload(Dialogs& dialogs, QWidget* owner, const QString& message) {
+    if (MessageApp(dialogs, owner, message + downloadQuestion, mtWarning, mbYes | mbNo) != mrYes)
+        return false;
+    dialogs.openUrl(QUrl(MAMEDownloadURL));
+    return true;
+}
+
+void OpenFolder(Dialogs& dialogs, const QString& folder) {
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialogs.openUrl(QUrl::fromLocalFile(folder));
+}
+
+} // namespace
+
+void MAMEDirSelect(AppState& state, Dialogs& dialogs, QWidget* owner, const QString& mameDirEditText,
+                   const std::function<void(const QString&)>& acceptPath) {
+    FolderRequest request;
+    request.caption = QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located.");
+    request.root = QDir::homePath();
+    request.startDir = mameDirEditText.isEmpty() ? state.CurrentPath : mameDirEditText;
+    const QString chosen = dialogs.chooseFolder(owner, request);
+    if (chosen.isEmpty())
+        return;
+    const QString folder = IncludeTrailingPathDelimiter(chosen);
+
+    // The version of mame64 decides when both are there, as it is the one that runs.
+    QString version;
+    for (const QString& name : {MameExecutableName, Mame64ExecutableName}) {
+        const QString path = FindMameExecutable(folder, name);
+        if (!path.isEmpty())
+            version = GetFileVersion(path);
+    }
+    if (version.isEmpty()) {
+        MessageApp(dialogs, owner, QStringLiteral("MAME.EXE or MAME64.EXE was not found in ") + folder,
+                   mtWarning, mbOK);
+        return;
+    }
+    if (version != NoFileVersion && !IsMAMEVersionOK(version)) {
+        OfferDownload(dialogs, owner,
+                      QStringLiteral("The M.A.M.E. program file found is currently version ") + version +
+                          QStringLiteral("\nThe minimum version required is ") + MinimumMAMEVersion);
+        return;
+    }
+    state.MAMEPath = folder;
+    if (acceptPath)
+        acceptPath(folder);
+}
+
+bool StartupVersionCheck(const AppState& state, Dialogs& dialogs, QWidget* owner) {
+    for (const QString& name : {Mame64ExecutableName, MameExecutableName}) {
+        const QString path = FindMameExecutable(state.MAMEPath, name);
+        if (path.isEmpty())
+            continue;
+        const QString version = GetFileVersion(path);
+        if (version == NoFileVersion || IsMAMEVersionOK(version))
+            continue;
+        const QString message = QStringLiteral("The M.A.M.E. program file ") + QFileInfo(path).fileName() +
+                                QStringLiteral(" is currently version ") + version +
+                                QStringLiteral("\nThe minimum version required is ") + MinimumMAMEVersion;
+        if (OfferDownload(dialogs, owner, message))
+            return false;
+    }
+    return true;
+}
+
+void OpenExplorertoDataPath(const AppState& state, Dialogs& dialogs) {
+    OpenFolder(dialogs, state.UserDataPath);
+}
+
+void OpenExplorertoMAMEPath(const AppState& state, Dialogs& dialogs) {
+    OpenFolder(dialogs, state.MAMEPath);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The commands that find the emulator folder by hand, check the emulator's version at
+// start-up, and open the program's folders in the file manager.
+
+#include <QString>
+
+#include <functional>
+
+struct AppState;
+class Dialogs;
+class QWidget;
+
+// Lets the user choose the emulator folder; a folder whose emulator is recent enough (or
+// tells no version) becomes MAMEPath and is passed to acceptPath (ending in "/").
+// mameDirEditText is the folder shown in MAMEDirEdit, where the chooser starts.
+void MAMEDirSelect(AppState& state, Dialogs& dialogs, QWidget* owner, const QString& mameDirEditText,
+                   const std::function<void(const QString& mamePath)>& acceptPath);
+
+// Warns about each emulator executable in MAMEPath that is too old, "mame64" first. Returns
+// false when the user chose to go to the download page: the program then ends.
+bool StartupVersionCheck(const AppState& state, Dialogs& dialogs, QWidget* owner);
+
+// Open the user data folder / the emulator folder in the file manager, when it exists.
+void OpenExplorertoDataPath(const AppState& state, Dialogs& dialogs);
+void OpenExplorertoMAMEPath(const AppState& state, Dialogs& dialogs);
