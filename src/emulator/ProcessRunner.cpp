@@ -15,6 +15,17 @@ constexpr qint64 ReadPieceSize = 64 * 1024;
 
 constexpr int SignalExitBase = 128;
 
+QString ShellLine(const QString& command) {
+#ifdef Q_OS_UNIX
+    // A stop request reaches the whole process group. With a trap the shell does not die
+    // at once but waits for the command, so whatever the command writes on its way out
+    // is still collected and its exit code comes back through the shell.
+    return QStringLiteral("trap : TERM; ") + command;
+#else
+    return command;
+#endif
+}
+
 } // namespace
 
 ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {
@@ -47,7 +58,7 @@ bool ProcessRunner::start(const QString& workingDir, const QString& command) {
     QString discarded;
     builder.finish(discarded);
     process.setWorkingDirectory(workingDir);
-    process.start(shell, {QStringLiteral("-c"), command}, QIODevice::ReadWrite);
+    process.start(shell, {QStringLiteral("-c"), ShellLine(command)}, QIODevice::ReadWrite);
     // The child's standard input is never written: close it so a read there ends at once.
     if (process.state() != QProcess::NotRunning)
         process.closeWriteChannel();
