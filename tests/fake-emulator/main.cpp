@@ -1,2 +1,390 @@
-// Placeholder until the emulator stand-in lands; exits with a failure so nothing mistakes it for a run.
-int main() { return 1; }
+// A stand-in for the emulator: answers its command interface from fixture files, so the
+// tests can run every emulator command without the real thing.
+//
+// Environment:
+//   FAKE_EMULATOR_FIXTURES  folder holding mame.ini and listfull.txt (else PELLMORA_FIXTURES,
+//                           else the source tree's tests/fixtures)
+//   FAKE_EMULATOR_LISTFULL  a different supported-games file (lines: name, blanks, "description")
+//   FAKE_EMULATOR_RECORD    every run appends its arguments to this file, one line per run,
+//                           arguments separated by TAB characters
+//   FAKE_EMULATOR_EXIT      exit code to end with instead of the command's own
+//   FAKE_EMULATOR_OUTPUT    a file whose bytes are written unchanged instead of the command's output
+//   FAKE_EMULATOR_SLEEP_MS  wait this long before answering
+//   FAKE_EMULATOR_FLOOD     write this many lines as fast as the pipe takes them, then end
+//   FAKE_EMULATOR_WAIT_TERM "1": print a line, wait for SIGTERM, print a line, end with 143
+//   FAKE_EMULATOR_BAD       comma-separated set names -verifyroms calls bad
+// A set is present when rompath (from ./mame.ini, else "roms") holds NAME.zip, NAME.7z or
+// the folder NAME; it verifies bad when listed in FAKE_EMULATOR_BAD or when its archive
+// begins with the bytes "BAD".
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#ifndef FAKE_EMULATOR_VERSION
+#define FAKE_EMULATOR_VERSION "0.251 (fake)"
+#endif
+#ifndef FAKE_EMULATOR_DEFAULT_FIXTURES
+#define FAKE_EMULATOR_DEFAULT_FIXTURES "."
+#endif
+
+// The version text as the real executable carries it, found by reading the file.
+extern "C" {
+__attribute__((used)) const char fake_emulator_build_version[] = FAKE_EMULATOR_VERSION;
+}
+
+namespace {
+
+constexpr int ExitOk = 0;
+constexpr int ExitMissingFiles = 2;
+constexpr int ExitNoSuchSystem = 5;
+constexpr int ExitInvalidConfig = 6;
+constexpr int ExitTerminated = 143;
+
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+std::string FixturePath(const std::string& name) {
+    std::string folder = Env("FAKE_EMULATOR_FIXTURES");
+    if (folder.empty())
+        folder = Env("PELLMORA_FIXTURES");
+    if (folder.empty())
+        folder = FAKE_EMULATOR_DEFAULT_FIXTURES;
+    return folder + "/" + name;
+}
+
+bool ReadFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    bytes = all.str();
+    return true;
+}
+
+void Record(int argc, char** argv) {
+    const std::string path = Env("FAKE_EMULATOR_RECORD");
+    if (path.empty())
+        return;
+    std::ofstream out(path, std::ios::app | std::ios::binary);
+    for (int i = 1; i < argc; ++i)
+        out << (i > 1 ? "\t" : "") << argv[i];
+    out << '\n';
+}
+
+// Supported sets: short name -> description, in file order.
+std::vector<std::pair<std::string, std::string>> SupportedSets() {
+    std::string path = Env("FAKE_EMULATOR_LISTFULL");
+    if (path.empty())
+        path = FixturePath("listfull.txt");
+    std::ifstream in(path);
+    std::vector<std::pair<std::string, std::string>> sets;
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto blank = line.find(' ');
+        const auto quote = line.find('"');
+        if (blank == std::string::npos || quote == std::string::npos || line.size() < quote + 2)
+            continue;
+        sets.emplace_back(line.substr(0, blank), line.substr(quote + 1, line.size() - quote - 2));
+    }
+    return sets;
+}
+
+bool FindSet(const std::string& name, std::string& description) {
+    for (const auto& [setName, setDescription] : SupportedSets()) {
+        if (setName == Lower(name)) {
+            description = setDescription;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string StripArchiveExtension(const std::string& name) {
+    for (const std::string extension : {".zip", ".7z"}) {
+        if (name.size() > extension.size() && Lower(name.substr(name.size() - extension.size())) == extension)
+            return name.substr(0, name.size() - extension.size());
+    }
+    return name;
+}
+
+// The rompath of ./mame.ini, split at ';'.
+std::vector<std::string> RomPaths() {
+    std::string value = "roms";
+    std::ifstream in("mame.ini");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("rompath", 0) == 0 && line.size() > 7 && (line[7] == ' ' || line[7] == '\t')) {
+            const auto start = line.find_first_not_of(" \t", 7);
+            value = start == std::string::npos ? "" : line.substr(start);
+            while (!value.empty() && (value.back() == '\r' || value.back() == ' '))
+                value.pop_back();
+        }
+    }
+    std::vector<std::string> paths;
+    std::stringstream parts(value);
+    std::string part;
+    while (std::getline(parts, part, ';'))
+        if (!part.empty())
+            paths.push_back(part);
+    return paths;
+}
+
+bool Exists(const std::string& path, bool& isFolder) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    isFolder = S_ISDIR(info.st_mode);
+    return true;
+}
+
+// Finds the set's archive or folder; tells whether it is marked bad.
+bool FindRomSet(const std::string& name, bool& bad) {
+    for (const std::string& folder : RomPaths()) {
+        for (const std::string suffix : {".zip", ".7z", ""}) {
+            const std::string path = folder + "/" + name + suffix;
+            bool isFolder = false;
+            if (!Exists(path, isFolder))
+                continue;
+            std::string bytes;
+            if (isFolder)
+                bad = Exists(path + "/BAD", isFolder);
+            else
+                bad = ReadFile(path, bytes) && bytes.rfind("BAD", 0) == 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ListedBad(const std::string& name) {
+    std::stringstream list(Env("FAKE_EMULATOR_BAD"));
+    std::string item;
+    while (std::getline(list, item, ','))
+        if (Lower(item) == Lower(name))
+            return true;
+    return false;
+}
+
+int CreateConfig() {
+    std::string bytes;
+    if (!ReadFile(FixturePath("mame.ini"), bytes)) {
+        std::cout << "Unable to read the mame.ini fixture\n";
+        return ExitInvalidConfig;
+    }
+    std::ofstream out("mame.ini", std::ios::binary | std::ios::trunc);
+    out << bytes;
+    return out ? ExitOk : ExitInvalidConfig;
+}
+
+int ListFull() {
+    std::cout << "Name:             Description:\n";
+    for (const auto& [name, description] : SupportedSets()) {
+        std::string padded = name;
+        padded.resize(std::max<std::size_t>(name.size() + 1, 18), ' ');
+        std::cout << padded << '"' << description << "\"\n";
+    }
+    return ExitOk;
+}
+
+int VerifyRoms(const std::vector<std::string>& names) {
+    int found = 0, good = 0;
+    bool anyKnown = false;
+    for (const std::string& name : names) {
+        std::string description;
+        if (!FindSet(name, description))
+            continue;
+        anyKnown = true;
+        bool bad = false;
+        if (!FindRomSet(name, bad)) {
+            std::cout << "romset \"" << name << "\" not found!\n";
+            continue;
+        }
+        ++found;
+        if (bad || ListedBad(name)) {
+            std::cout << name << "        : " << name << ".1a (4096 bytes) - INCORRECT CHECKSUM:\n";
+            std::cout << "romset " << name << " is bad\n";
+        } else {
+            std::cout << "romset " << name << " is good\n";
+            ++good;
+        }
+    }
+    if (!anyKnown) {
+        std::cout << "No matching systems found for '" << (names.empty() ? "" : names.front()) << "'\n";
+        return ExitNoSuchSystem;
+    }
+    if (found > 0)
+        std::cout << found << " romsets found, " << good << " were OK.\n";
+    return found > 0 && good == found ? ExitOk : ExitMissingFiles;
+}
+
+int RomIdent(const std::string& path) {
+    std::cout << "Identifying " << path << "....\n";
+    bool isFolder = false;
+    if (!Exists(path, isFolder)) {
+        std::cout << path << ": error opening file (" << std::strerror(ENOENT) << ")\nNo files found.\n";
+        return ExitMissingFiles;
+    }
+    const std::string base = path.substr(path.find_last_of('/') + 1);
+    std::string description;
+    if (FindSet(StripArchiveExtension(base), description)) {
+        std::cout << StripArchiveExtension(base) << ".1a\t= " << StripArchiveExtension(base) << ".1a\t"
+                  << description << '\n';
+        return ExitOk;
+    }
+    std::cout << "File '" << base << "' NO MATCH\n";
+    return ExitMissingFiles;
+}
+
+int ShowUsage() {
+    std::cout << "Usage:  mame [machine] [media] [software] [options]\n\nOptions:\n\n"
+                 "#\n# CORE CONFIGURATION OPTIONS\n#\n"
+                 "-readconfig          enable loading of configuration files\n"
+                 "-writeconfig         write configuration to (driver).ini on exit\n";
+    return ExitOk;
+}
+
+int Help() {
+    std::cout << "MAME v" << fake_emulator_build_version << "\nCopyright MAMEdev and contributors\n\n"
+              << "Usage:  mame [machine] [media] [software] [options]\n\n"
+                 "        mame -showusage    for a list of options\n";
+    return ExitOk;
+}
+
+int Play(const std::string& game, bool verbose) {
+    const std::string name = StripArchiveExtension(game);
+    std::string description;
+    if (!FindSet(name, description)) {
+        std::cout << "Unknown system '" << game << "'\n";
+        return ExitNoSuchSystem;
+    }
+    bool bad = false;
+    if (!FindRomSet(name, bad)) {
+        std::cout << name << ".1a NOT FOUND (tried in " << name << ")\n"
+                  << "Required files are missing, the machine cannot be run.\n";
+        return ExitMissingFiles;
+    }
+    if (verbose)
+        std::cout << "Running " << name << " (" << description << ")\n";
+    return ExitOk;
+}
+
+void Flood(long count) {
+    std::string chunk;
+    chunk.reserve(1 << 16);
+    char line[96];
+    for (long i = 1; i <= count; ++i) {
+        const int size = std::snprintf(line, sizeof line, "Flood line %08ld: the quick brown fox jumps\n", i);
+        chunk.append(line, std::size_t(size));
+        if (chunk.size() > 60000 || i == count) {
+            std::fwrite(chunk.data(), 1, chunk.size(), stdout);
+            chunk.clear();
+        }
+    }
+}
+
+volatile std::sig_atomic_t terminated = 0;
+
+void OnTerm(int) {
+    terminated = 1;
+}
+
+int WaitForTerm() {
+    std::signal(SIGTERM, OnTerm);
+    std::cout << "Waiting for SIGTERM" << std::endl;
+    // Never hang a test run: give up after a while.
+    for (int waited = 0; !terminated && waited < 30000; waited += 10)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!terminated) {
+        std::cout << "Gave up waiting for SIGTERM" << std::endl;
+        return 124;
+    }
+    std::cout << "Stopped by SIGTERM" << std::endl;
+    return ExitTerminated;
+}
+
+int Answer(const std::vector<std::string>& args) {
+    const std::string sleep = Env("FAKE_EMULATOR_SLEEP_MS");
+    if (!sleep.empty())
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(sleep.c_str())));
+    if (Env("FAKE_EMULATOR_WAIT_TERM") == "1")
+        return WaitForTerm();
+    const std::string flood = Env("FAKE_EMULATOR_FLOOD");
+    if (!flood.empty()) {
+        Flood(std::atol(flood.c_str()));
+        return ExitOk;
+    }
+    const std::string outputFile = Env("FAKE_EMULATOR_OUTPUT");
+    if (!outputFile.empty()) {
+        std::string bytes;
+        ReadFile(outputFile, bytes);
+        std::cout << bytes;
+        return ExitOk;
+    }
+
+    if (args.empty())
+        return ShowUsage();
+    const std::string& command = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "-createconfig")
+        return CreateConfig();
+    if (command == "-listfull")
+        return ListFull();
+    if (command == "-verifyroms")
+        return VerifyRoms(rest);
+    if (command == "-romident")
+        return RomIdent(rest.empty() ? std::string() : rest.front());
+    if (command == "-showusage")
+        return ShowUsage();
+    if (command == "-help")
+        return Help();
+    if (command == "-validate")
+        return ExitOk;
+    if (command[0] == '-') {
+        std::cout << "Error: unknown option: " << command << '\n';
+        return ExitInvalidConfig;
+    }
+    return Play(command, std::find(rest.begin(), rest.end(), "-verbose") != rest.end());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Record(argc, argv);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-inipath") == 0 && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        args.emplace_back(argv[i]);
+    }
+    int code = Answer(args);
+    std::cout.flush();
+    std::fflush(stdout);
+    const std::string exitCode = Env("FAKE_EMULATOR_EXIT");
+    if (!exitCode.empty())
+        code = std::atoi(exitCode.c_str());
+    return code;
+}

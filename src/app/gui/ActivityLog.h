@@ -17,6 +17,11 @@ class ActivityLog {
     void WriteLogTab(const QString& text, TColor colour = clBlack, TFontStyles style = 0);
 
   private:
+    QString TimeText();
+
     QPlainTextEdit* CreateProcessLog;
     QPlainTextEdit* LogRichEdit;
+    QString timeFormat;
+    QString cachedTimeText;
+    int cachedSecond = -1;
 };

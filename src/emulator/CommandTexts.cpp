@@ -1,0 +1,65 @@
+#include "emulator/CommandTexts.h"
+
+#include "emulator/ShellQuote.h"
+
+#include <cstring>
+
+QString EmulatorCall(const QString& mamePath, const QString& mameExe) {
+    return ShellQuote(mamePath + mameExe) + QStringLiteral(" -inipath '.;ini;ini/presets'");
+}
+
+QString VerifyName(const QString& fileDir) {
+    for (const QLatin1String extension : {QLatin1String(".zip"), QLatin1String(".7z")}) {
+        if (fileDir.size() > extension.size() && fileDir.endsWith(extension, Qt::CaseInsensitive))
+            return fileDir.left(fileDir.size() - extension.size());
+    }
+    return fileDir;
+}
+
+QString CreateConfigCommand(const QString& mamePath, const QString& mameExe) {
+    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -createconfig");
+}
+
+QString ListFullCommand(const QString& mamePath, const QString& mameExe, const QString& userDataPath) {
+    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -listfull > ") +
+           ShellQuote(userDataPath + QStringLiteral("Pellmora.GAM"));
+}
+
+QString VerifyRomsCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir) {
+    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -verifyroms ") +
+           ShellQuote(VerifyName(fileDir));
+}
+
+QString RomIdentCommand(const QString& mamePath, const QString& mameExe, const QString& rompath,
+                        const QString& fileDir) {
+    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -romident ") + ShellQuote(rompath + fileDir);
+}
+
+QString ShowUsageCommand(const QString& mamePath, const QString& mameExe) {
+    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -showusage");
+}
+
+QString HelpCommand(const QString& mamePath, const QString& mameExe) {
+    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -help");
+}
+
+QString ValidateCommand(const QString& mamePath, const QString& mameExe) {
+    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -validate");
+}
+
+QString PlayCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir,
+                    const QString& readconfig, const QString& verbose, const QString& userSwitches) {
+    QString command = EmulatorCall(mamePath, mameExe) + QLatin1Char(' ') + ShellQuote(fileDir);
+    if (readconfig == QLatin1String("0"))
+        command += QStringLiteral(" -noreadconfig");
+    if (verbose == QLatin1String("1"))
+        command += QStringLiteral(" -verbose");
+    if (!userSwitches.isEmpty())
+        command += QLatin1Char(' ') + userSwitches;
+    return command;
+}
+
+QString SystemErrorText(int code) {
+    // strerror's buffer may be reused by the next call: copy it at once.
+    return QString::fromLocal8Bit(std::strerror(code));
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The command texts that run the emulator, each one line for /bin/sh -c in MAMEPath.
+// Every path or name is shell-quoted; the user's own switches go in as typed.
+
+#include <QString>
+
+// The emulator's full path, quoted, followed by the ini search path that makes it read
+// the mame.ini in its own folder (distribution builds look elsewhere by default).
+QString EmulatorCall(const QString& mamePath, const QString& mameExe);
+
+// File/Dir without its ".zip" or ".7z" extension (any case); a folder name stays as it is.
+QString VerifyName(const QString& fileDir);
+
+QString CreateConfigCommand(const QString& mamePath, const QString& mameExe);
+// Writes the supported-games list into UserDataPath + "Pellmora.GAM".
+QString ListFullCommand(const QString& mamePath, const QString& mameExe, const QString& userDataPath);
+QString VerifyRomsCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir);
+QString RomIdentCommand(const QString& mamePath, const QString& mameExe, const QString& rompath,
+                        const QString& fileDir);
+QString ShowUsageCommand(const QString& mamePath, const QString& mameExe);
+QString HelpCommand(const QString& mamePath, const QString& mameExe);
+QString ValidateCommand(const QString& mamePath, const QString& mameExe);
+// readconfig "0" adds -noreadconfig, verbose "1" adds -verbose, then the user's switches.
+QString PlayCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir,
+                    const QString& readconfig, const QString& verbose, const QString& userSwitches);
+
+// The operating system's description of a number taken as a system error code,
+// for the "The problem code is N : " texts.
+QString SystemErrorText(int code);

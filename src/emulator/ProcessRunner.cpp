@@ -1,0 +1,128 @@
+#include "emulator/ProcessRunner.h"
+
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Bytes handed on per pass, so a child that writes fast never holds the event loop up;
+// the rest waits in the process buffer for the next pass.
+constexpr qint64 ReadPieceSize = 64 * 1024;
+
+constexpr int SignalExitBase = 128;
+
+QString ShellLine(const QString& command) {
+#ifdef Q_OS_UNIX
+    // A stop request reaches the whole process group. With a trap the shell does not die
+    // at once but waits for the command, so whatever the command writes on its way out
+    // is still collected and its exit code comes back through the shell.
+    return QStringLiteral("trap : TERM; ") + command;
+#else
+    return command;
+#endif
+}
+
+} // namespace
+
+ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setInputChannelMode(QProcess::ManagedInputChannel);
+#ifdef Q_OS_UNIX
+    // Its own process group, so a stop request reaches the shell and whatever it started.
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
+    connect(&process, &QProcess::readyReadStandardOutput, this, &ProcessRunner::readOutput);
+    connect(&process, &QProcess::finished, this, &ProcessRunner::processEnded);
+    connect(&process, &QProcess::errorOccurred, this, &ProcessRunner::processError);
+}
+
+ProcessRunner::~ProcessRunner() {
+    if (process.state() != QProcess::NotRunning) {
+        requestStop();
+        if (!process.waitForFinished(3000))
+            process.kill();
+        process.waitForFinished(1000);
+    }
+}
+
+bool ProcessRunner::start(const QString& workingDir, const QString& command) {
+    if (running)
+        return false;
+    running = true;
+    ended = false;
+    endCode = 0;
+    QString discarded;
+    builder.finish(discarded);
+    process.setWorkingDirectory(workingDir);
+    process.start(shell, {QStringLiteral("-c"), ShellLine(command)}, QIODevice::ReadWrite);
+    // The child's standard input is never written: close it so a read there ends at once.
+    if (process.state() != QProcess::NotRunning)
+        process.closeWriteChannel();
+    return true;
+}
+
+void ProcessRunner::requestStop() {
+#ifdef Q_OS_UNIX
+    const qint64 pid = process.processId();
+    if (pid > 0)
+        ::kill(-static_cast<pid_t>(pid), SIGTERM);
+#else
+    process.terminate();
+#endif
+}
+
+void ProcessRunner::scheduleRead() {
+    if (readScheduled)
+        return;
+    readScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        readScheduled = false;
+        readOutput();
+    });
+}
+
+void ProcessRunner::readOutput() {
+    const QByteArray bytes = process.read(ReadPieceSize);
+    if (!bytes.isEmpty()) {
+        QStringList lines;
+        builder.feed(bytes, lines);
+        for (const QString& line : std::as_const(lines))
+            emit lineRead(line);
+    }
+    if (process.bytesAvailable() > 0)
+        scheduleRead();
+    else
+        completeIfDrained();
+}
+
+void ProcessRunner::processEnded(int exitCode, QProcess::ExitStatus status) {
+    if (!running || ended)
+        return;
+    ended = true;
+    endCode = status == QProcess::CrashExit ? SignalExitBase + exitCode : exitCode;
+    if (process.bytesAvailable() > 0)
+        scheduleRead();
+    else
+        completeIfDrained();
+}
+
+void ProcessRunner::completeIfDrained() {
+    if (!ended || !running || readScheduled || process.bytesAvailable() > 0)
+        return;
+    QString lastLine;
+    if (builder.finish(lastLine))
+        emit lineRead(lastLine);
+    running = false;
+    emit finished(endCode);
+}
+
+void ProcessRunner::processError(QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart || !running || ended)
+        return;
+    running = false;
+    emit startFailed(process.errorString());
+}

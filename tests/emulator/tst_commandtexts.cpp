@@ -1,0 +1,140 @@
+#include "emulator/CommandTexts.h"
+#include "emulator/ShellQuote.h"
+
+#include <QProcess>
+#include <QTest>
+
+#include <cerrno>
+
+class TestCommandTexts : public QObject {
+    Q_OBJECT
+  private slots:
+    void shellQuote_data();
+    void shellQuote();
+    void quotedTextReachesTheProgramUnchanged_data();
+    void quotedTextReachesTheProgramUnchanged();
+    void commands_data();
+    void commands();
+    void verifyName_data();
+    void verifyName();
+    void systemErrorText();
+};
+
+void TestCommandTexts::shellQuote_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quoted");
+    const auto s = [](const char* text) { return QString::fromUtf8(text); };
+    QTest::newRow("safe path") << s("/home/u/mame/mame") << s("/home/u/mame/mame");
+    QTest::newRow("all safe marks") << s("a_b.c,d:e/f=g+h@i%j-k") << s("a_b.c,d:e/f=g+h@i%j-k");
+    QTest::newRow("empty") << s("") << s("''");
+    QTest::newRow("blank") << s("/my games/mame") << s("'/my games/mame'");
+    QTest::newRow("quote") << s("it's") << s("'it'\\''s'");
+    QTest::newRow("semicolon") << s("a;rm -rf x") << s("'a;rm -rf x'");
+    QTest::newRow("command substitution") << s("$(touch x)") << s("'$(touch x)'");
+    QTest::newRow("backquote and star") << s("`x`*") << s("'`x`*'");
+    QTest::newRow("non-ASCII") << s("caf\xC3\xA9") << s("'caf\xC3\xA9'");
+    QTest::newRow("tilde") << s("~/roms") << s("'~/roms'");
+}
+
+void TestCommandTexts::shellQuote() {
+    QFETCH(QString, text);
+    QFETCH(QString, quoted);
+    QCOMPARE(ShellQuote(text), quoted);
+}
+
+void TestCommandTexts::quotedTextReachesTheProgramUnchanged_data() {
+    QTest::addColumn<QString>("text");
+    const auto s = [](const char* text) { return QString::fromUtf8(text); };
+    for (const char* text : {"plain", "with blank", "it's", "a;b", "$(echo hacked)", "`id`", "\"dq\"", "a\\b",
+                             "new\nline", "", "caf\xC3\xA9 *?[x]", "'''"})
+        QTest::newRow(text) << s(text);
+}
+
+// What the shell hands the program is the text itself, whatever it holds.
+void TestCommandTexts::quotedTextReachesTheProgramUnchanged() {
+    QFETCH(QString, text);
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("printf '%s' ") + ShellQuote(text)});
+    QVERIFY(shell.waitForFinished());
+    QCOMPARE(QString::fromUtf8(shell.readAllStandardOutput()), text);
+}
+
+void TestCommandTexts::commands_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("expected");
+    const QString mamePath = QStringLiteral("/opt/mame/");
+    const QString odd = QStringLiteral("/my games/it's $(x);/");
+    const QString exe = QStringLiteral("mame");
+    const QString ini = QStringLiteral(" -inipath '.;ini;ini/presets'");
+    const QString plain = QStringLiteral("/opt/mame/mame") + ini;
+    const QString quoted = QStringLiteral("'/my games/it'\\''s $(x);/mame'") + ini;
+    const auto s = [](const char* text) { return QString::fromUtf8(text); };
+
+    QTest::newRow("createconfig") << CreateConfigCommand(mamePath, exe) << plain + s(" -createconfig");
+    QTest::newRow("createconfig odd path") << CreateConfigCommand(odd, exe) << quoted + s(" -createconfig");
+    QTest::newRow("listfull") << ListFullCommand(mamePath, exe, s("/home/u/.local/share/Quorvane/Pellmora/"))
+                              << plain +
+                                     s(" -listfull > /home/u/.local/share/Quorvane/Pellmora/Pellmora.GAM");
+    QTest::newRow("listfull odd data folder") << ListFullCommand(odd, exe, s("/data $HOME/"))
+                                              << quoted + s(" -listfull > '/data $HOME/Pellmora.GAM'");
+    QTest::newRow("verifyroms zip") << VerifyRomsCommand(mamePath, exe, s("pacman.zip"))
+                                    << plain + s(" -verifyroms pacman");
+    QTest::newRow("verifyroms 7z capitals")
+        << VerifyRomsCommand(mamePath, exe, s("Galaga.7Z")) << plain + s(" -verifyroms Galaga");
+    QTest::newRow("verifyroms folder")
+        << VerifyRomsCommand(mamePath, exe, s("dkong")) << plain + s(" -verifyroms dkong");
+    QTest::newRow("verifyroms odd name")
+        << VerifyRomsCommand(mamePath, exe, s("a b;$(c).zip")) << plain + s(" -verifyroms 'a b;$(c)'");
+    QTest::newRow("romident") << RomIdentCommand(mamePath, exe, s("/opt/mame/roms/"), s("pacman.zip"))
+                              << plain + s(" -romident /opt/mame/roms/pacman.zip");
+    QTest::newRow("romident odd") << RomIdentCommand(mamePath, exe, s("/my roms/"), s("it's.zip"))
+                                  << plain + s(" -romident '/my roms/it'\\''s.zip'");
+    QTest::newRow("showusage") << ShowUsageCommand(mamePath, exe) << plain + s(" -showusage");
+    QTest::newRow("help") << HelpCommand(mamePath, exe) << plain + s(" -help");
+    QTest::newRow("validate") << ValidateCommand(mamePath, exe) << plain + s(" -validate");
+    QTest::newRow("play plain") << PlayCommand(mamePath, exe, s("pacman.zip"), s("1"), s("0"), s(""))
+                                << plain + s(" pacman.zip");
+    QTest::newRow("play noreadconfig verbose switches")
+        << PlayCommand(mamePath, exe, s("pacman.zip"), s("0"), s("1"), s("-window -nomax"))
+        << plain + s(" pacman.zip -noreadconfig -verbose -window -nomax");
+    QTest::newRow("play switches as typed")
+        << PlayCommand(odd, exe, s("my game.zip"), s(""), s(""), s("-x 'a b'"))
+        << quoted + s(" 'my game.zip' -x 'a b'");
+    QTest::newRow("mame64") << HelpCommand(mamePath, s("mame64"))
+                            << s("/opt/mame/mame64") + ini + s(" -help");
+}
+
+void TestCommandTexts::commands() {
+    QFETCH(QString, command);
+    QFETCH(QString, expected);
+    QCOMPARE(command, expected);
+}
+
+void TestCommandTexts::verifyName_data() {
+    QTest::addColumn<QString>("fileDir");
+    QTest::addColumn<QString>("name");
+    const auto s = [](const char* text) { return QString::fromUtf8(text); };
+    QTest::newRow("zip") << s("pacman.zip") << s("pacman");
+    QTest::newRow("7z upper") << s("PACMAN.7Z") << s("PACMAN");
+    QTest::newRow("Zip mixed") << s("sf2.Zip") << s("sf2");
+    QTest::newRow("folder") << s("dkong") << s("dkong");
+    QTest::newRow("other extension") << s("pacman.rar") << s("pacman.rar");
+    QTest::newRow("extension only once") << s("a.zip.zip") << s("a.zip");
+    QTest::newRow("dot zip alone") << s(".zip") << s(".zip");
+}
+
+void TestCommandTexts::verifyName() {
+    QFETCH(QString, fileDir);
+    QFETCH(QString, name);
+    QCOMPARE(VerifyName(fileDir), name);
+}
+
+void TestCommandTexts::systemErrorText() {
+    QCOMPARE(SystemErrorText(ENOENT), QStringLiteral("No such file or directory"));
+    QCOMPARE(SystemErrorText(EACCES), QStringLiteral("Permission denied"));
+    QVERIFY(!SystemErrorText(3).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestCommandTexts)
+#include "tst_commandtexts.moc"
