@@ -3,9 +3,9 @@
 #include "app/AppError.h"
 #include "app/DateTimeText.h"
 #include "app/FileLookup.h"
+#include "app/WholeFileWrite.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -354,9 +354,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     }
     const QByteArray contents = WithValue(bytes.value_or(QByteArray()), section, key, oneLine);
 
-    // QSaveFile writes beside the file and renames: a crash or a full disk keeps the old file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit())
+    if (!WriteWholeFile(path, contents))
         throw writeError;
 }
 
