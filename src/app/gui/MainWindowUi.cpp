@@ -1,6 +1,7 @@
 #include "app/gui/MainWindowUi.h"
 
 #include "app/gui/MainWindowCommands.h"
+#include "app/gui/OptionsPages.h"
 #include "gamelist/gui/TSortGrid.h"
 
 #include <QAction>
@@ -87,8 +88,9 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     Tag(SearchEdit);
     SetHelpContext(SearchEdit, 60);
-    SearchGameBitBtn = MakeButton(central, QStringLiteral("SearchGameBitBtn"), QStringLiteral("Search"),
-                                  QStringLiteral("Search for a game - Not case sensitive, Partial words allowed."));
+    SearchGameBitBtn =
+        MakeButton(central, QStringLiteral("SearchGameBitBtn"), QStringLiteral("Search"),
+                   QStringLiteral("Search for a game - Not case sensitive, Partial words allowed."));
     Tag(SearchGameBitBtn);
     SetHelpContext(SearchGameBitBtn, 60);
     SearchEdit->setToolTip(SearchGameBitBtn->toolTip());
@@ -129,8 +131,8 @@ void TForm1Ui::setupUi(QMainWindow* form) {
                    QStringLiteral("Delete the game image file for the currently selected game."));
     RefreshImageBitBtn =
         MakeButton(GameImageTab, QStringLiteral("RefreshImageBitBtn"), QStringLiteral("Refresh"), QString());
-    ImageHelpBitBtn = MakeButton(GameImageTab, QStringLiteral("ImageHelpBitBtn"), QStringLiteral("Image Help"),
-                                 QStringLiteral("Game image help."));
+    ImageHelpBitBtn = MakeButton(GameImageTab, QStringLiteral("ImageHelpBitBtn"),
+                                 QStringLiteral("Image Help"), QStringLiteral("Game image help."));
     for (QWidget* w : {static_cast<QWidget*>(DeleteImageBitBtn), static_cast<QWidget*>(RefreshImageBitBtn),
                        static_cast<QWidget*>(ImageHelpBitBtn)}) {
         Tag(w);
@@ -180,18 +182,18 @@ void TForm1Ui::setupUi(QMainWindow* form) {
                    QStringLiteral("Search for directory where MAME.EXE or MAME64.EXE is located."));
     Tag(MAMEDirSearchBitBtn);
     SetHelpContext(MAMEDirSearchBitBtn, 70);
-    ScanForGamesBitBtn = MakeButton(GameDataTab, QStringLiteral("ScanForGamesBitBtn"),
-                                    QStringLiteral("Scan for Games"),
-                                    QStringLiteral("Find all the games located under the ROMS directory."));
+    ScanForGamesBitBtn =
+        MakeButton(GameDataTab, QStringLiteral("ScanForGamesBitBtn"), QStringLiteral("Scan for Games"),
+                   QStringLiteral("Find all the games located under the ROMS directory."));
     Tag(ScanForGamesBitBtn);
     SetHelpContext(ScanForGamesBitBtn, 120);
     TotalGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("TotalGamesLabel"), QStringLiteral("0"));
     KnownGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("KnownGamesLabel"), QStringLiteral("0"));
     UnknownGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("UnknownGamesLabel"), QStringLiteral("0"));
     ImportDateLabel = MakeValueLabel(GameDataTab, QStringLiteral("ImportDateLabel"), QStringLiteral("None"));
-    VerifyAllGamesBitBtn = MakeButton(
-        GameDataTab, QStringLiteral("VerifyAllGamesBitBtn"), QStringLiteral("Verify All Games"),
-        QStringLiteral("Check all the games to determine if they are OK to play."));
+    VerifyAllGamesBitBtn =
+        MakeButton(GameDataTab, QStringLiteral("VerifyAllGamesBitBtn"), QStringLiteral("Verify All Games"),
+                   QStringLiteral("Check all the games to determine if they are OK to play."));
     Tag(VerifyAllGamesBitBtn);
     SetHelpContext(VerifyAllGamesBitBtn, 130);
     ViewVerifyReportBitBtn = MakeButton(
@@ -237,24 +239,13 @@ void TForm1Ui::setupUi(QMainWindow* form) {
         layout->addStretch(1);
     }
 
-    ControlsTab = new QWidget;
-    ControlsTab->setObjectName(QStringLiteral("ControlsTab"));
-    SetHelpContext(ControlsTab, 70);
-    AudioTab = new QWidget;
-    AudioTab->setObjectName(QStringLiteral("AudioTab"));
-    SetHelpContext(AudioTab, 70);
-    VideoTab = new QWidget;
-    VideoTab->setObjectName(QStringLiteral("VideoTab"));
-    SetHelpContext(VideoTab, 70);
-    CommandLineSwitchesEdit = new QLineEdit(ControlsTab);
-    CommandLineSwitchesEdit->setObjectName(QStringLiteral("CommandLineSwitchesEdit"));
-    Tag(CommandLineSwitchesEdit);
-    {
-        auto* layout = new QVBoxLayout(ControlsTab);
-        layout->addStretch(1);
-        layout->addWidget(new QLabel(QStringLiteral("Command-Line Switches"), ControlsTab));
-        layout->addWidget(CommandLineSwitchesEdit);
-    }
+    Options = new OptionsPages(PageControl1);
+    ControlsTab = Options->Controls;
+    AudioTab = Options->Audio;
+    VideoTab = Options->Video;
+    for (QWidget* page : {ControlsTab, AudioTab, VideoTab})
+        SetHelpContext(page, 70);
+    CommandLineSwitchesEdit = Options->Controls->CommandLineSwitchesEdit;
 
     PageControl1->addTab(GameImageTab, QStringLiteral("Game Image"));
     PageControl1->addTab(LogTab, QStringLiteral("Log"));

@@ -21,6 +21,7 @@ class QStatusBar;
 class QProgressBar;
 class QTimer;
 class TSortGrid;
+class OptionsPages;
 
 // Tag of every control and menu that long operations switch off and on again.
 constexpr int kTaggedControl = 10;
@@ -72,7 +73,8 @@ struct TForm1Ui {
     QPushButton* ViewVerifyReportBitBtn = nullptr;
     QLabel* VerifyDateLabel = nullptr;
 
-    // Controls tab.
+    // Controls, Audio and Video tabs.
+    OptionsPages* Options = nullptr;
     QLineEdit* CommandLineSwitchesEdit = nullptr;
 
     QPlainTextEdit* CreateProcessLog = nullptr;

@@ -27,3 +27,10 @@ void TSortGrid::SetRow(int gridRow) {
     setCurrentIndex(index);
     scrollTo(index);
 }
+
+void TSortGrid::SetColumnWidths() {
+    static const int widths[] = {15, 39, 230, 70};
+    for (int col = 0; col < 4; ++col)
+        setColumnWidth(col, widths[col]);
+    horizontalHeader()->setStretchLastSection(true);
+}

@@ -5,10 +5,12 @@
 
 class TSortGrid : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit TSortGrid(QWidget* parent = nullptr);
 
     // The current grid row (1 for the first game), 0 when there is none.
     int Row() const;
     void SetRow(int gridRow);
+    // The designed widths of the four columns.
+    void SetColumnWidths();
 };

@@ -1,0 +1,36 @@
+// The main window's own entries in the settings file: position, style, tab and switches.
+
+#include "app/IniFile.h"
+#include "app/SettingsKeys.h"
+#include "app/gui/TForm1.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+void TForm1::ReadFormSettings() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(0, 0);
+    const QSize windowSize = DesignedFrameSize();
+    const TWindowSettings settings =
+        ReadWindowSettings(SettingsIni(), CentredEdge(screenSize.width(), windowSize.width()),
+                           CentredEdge(screenSize.height(), windowSize.height()));
+    move(settings.Left, settings.Top);
+    // Styles are applied by the style chooser; until then the name is kept and written back.
+    State.StyleName = settings.StyleName;
+    State.FormSettingsRead = true;
+}
+
+void TForm1::WriteFormSettings() {
+    TIniFile ini = SettingsIni();
+    const QPoint position = frameGeometry().topLeft();
+    WriteWindowSettings(ini, TWindowSettings{position.x(), position.y(), State.StyleName});
+}
+
+void TForm1::PageControl1Change(int index) {
+    State.ActivePage = index;
+    SettingsIni().WriteInteger(Settings::Section, Settings::Key::ActivePage, index);
+}
+
+void TForm1::CommandLineSwitchesEditChange(const QString& text) {
+    SettingsIni().WriteString(Settings::Section, Settings::Key::CommandLineSwitches, text);
+}

@@ -1,0 +1,244 @@
+#include "app/gui/TForm1.h"
+
+#include "app/FileLookup.h"
+#include "app/IniFile.h"
+#include "app/MameIni.h"
+#include "app/SettingsKeys.h"
+#include "app/gui/Dialogs.h"
+#include "app/gui/OptionsPages.h"
+#include "diag/gui/ExceptionHandler.h"
+#include "emulator/gui/ExecNewProcess.h"
+#include "gamelist/GameListModel.h"
+#include "gamelist/gui/TSortGrid.h"
+#include "locate/gui/LocateCommands.h"
+#include "locate/gui/TForm5.h"
+#include "platform/UserDataPath.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs_(dialogs) {
+    setObjectName(QStringLiteral("TForm1"));
+    ui.setupUi(this);
+    Log = std::make_unique<ActivityLog>(ui.CreateProcessLog, ui.LogRichEdit);
+    GameListModel = new TGameListModel(this);
+    GameListModel->EmptyList();
+    ui.SortGrid1->setModel(GameListModel);
+
+    // A fixed frame: no maximise box, no resizing.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(796, 532 + ui.MainMenu1->sizeHint().height() + ui.ToolBar1->height() +
+                          ui.StatusBar1->sizeHint().height());
+
+    BindCommands();
+    connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!settingTabQuietly)
+            RunGuarded(Dialogs_, this, [&] { PageControl1Change(index); });
+    });
+    connect(ui.CommandLineSwitchesEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        RunGuarded(Dialogs_, this, [&] { CommandLineSwitchesEditChange(text); });
+    });
+    connect(ui.Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    ui.Timer1->start();
+    // The window sees every key before the focused control.
+    qApp->installEventFilter(this);
+
+    Launcher_ = new TProcessLauncher(*Log, Dialogs_, State, this);
+    // Secondary windows live as long as the main window.
+    Form5 = new TForm5(
+        State, Dialogs_, [this](const QString& folder) { AcceptMAMEPath(folder); }, this);
+    MAMEDirSearch = [this] { Form5->exec(); };
+    connect(ui.Options, &OptionsPages::optionChanged, this,
+            [this] { ui.SaveSettingsBitBtn->setEnabled(true); });
+    BindHandlers();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
+
+TIniFile TForm1::SettingsIni() const {
+    return SettingsFile(State.UserDataPath);
+}
+
+void TForm1::FormCreate() {
+    State.CurrentPath = IncludeTrailingPathDelimiter(QCoreApplication::applicationDirPath());
+    State.UserDataPath = ChooseUserDataPath(State.CurrentPath);
+    // A failure to create the folder is not reported here: the first write reports it.
+    QDir().mkpath(State.UserDataPath);
+    RunGuarded(Dialogs_, this, [this] { ReadFormSettings(); });
+}
+
+QSize TForm1::DesignedFrameSize() const {
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    return QSize(796 + frame.width() - client.width() + (width() - 796),
+                 height() + frame.height() - client.height());
+}
+
+void TForm1::BindCommands() {
+    for (const TCommandBinding& binding : ui.bindings) {
+        const TCommand command = binding.command;
+        for (QAction* action : {binding.menuItem, binding.toolButton, binding.popupItem}) {
+            if (action)
+                connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        }
+        if (binding.pushButton)
+            connect(binding.pushButton, &QAbstractButton::clicked, this,
+                    [this, command] { RunCommand(command); });
+    }
+}
+
+void TForm1::SetCommandHandler(TCommand command, std::function<void()> handler) {
+    handlers[command] = std::move(handler);
+}
+
+bool TForm1::HasCommandHandler(TCommand command) const {
+    return handlers.count(command) != 0;
+}
+
+void TForm1::RunCommand(TCommand command) {
+    emit commandRun(command);
+    const auto handler = handlers.find(command);
+    if (handler == handlers.end())
+        return; // built by a later release of the program
+    RunGuarded(Dialogs_, this, handler->second);
+}
+
+void TForm1::ExitProgram() {
+    exitRequested = true;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (initialiseRan)
+        return;
+    initialiseRan = true;
+    Initialise();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    RunGuarded(Dialogs_, this, [this] { CloseForm(); });
+    event->accept();
+}
+
+void TForm1::CloseForm() {
+    const int row = ui.SortGrid1->Row();
+    if (row > 1) {
+        const QString gameName = GameList().Cells(colGameName, row);
+        if (gameName != QLatin1String("[UNKNOWN GAME]")) {
+            State.LastSelectedGame = gameName;
+            SettingsIni().WriteString(Settings::Section, Settings::Key::LastSelectedGame, gameName);
+        }
+    }
+    if (State.FormSettingsRead)
+        WriteFormSettings();
+}
+
+bool TForm1::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::StatusTip:
+        // Hints go to the first panel, not over the whole bar.
+        ui.StatusHintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    case QEvent::UpdateRequest:
+    case QEvent::Paint:
+        ScheduleFirstPaintStep();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+    } else if (event->type() == QEvent::Paint && watched == centralWidget()) {
+        ScheduleFirstPaintStep();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::ScheduleFirstPaintStep() {
+    if (firstPaintScheduled || !initialiseRan || exitRequested)
+        return;
+    firstPaintScheduled = true;
+    // Not inside the paint itself: the step may open boxes and run the emulator.
+    QTimer::singleShot(0, this, [this] { RunGuarded(Dialogs_, this, [this] { Post_Initialise(); }); });
+}
+
+void TForm1::FormKeyDown(int key) {
+    Launcher_->FormKeyDown(key);
+}
+
+int TForm1::ExecNewProcess(const QString& Dir, const QString& Command) {
+    return Launcher_->ExecNewProcess(Dir, Command);
+}
+
+void TForm1::BindHandlers() {
+    SetCommandHandler(TCommand::ExitProgram, [this] { ExitProgram(); });
+    SetCommandHandler(TCommand::SaveSettings, [this] { SaveSettings(); });
+    SetCommandHandler(TCommand::MAMEDirSelect, [this] {
+        ::MAMEDirSelect(State, Dialogs_, this, ui.MAMEDirEdit->text(),
+                        [this](const QString& folder) { AcceptMAMEPath(folder); });
+    });
+    SetCommandHandler(TCommand::MAMEDirSearch, [this] { MAMEDirSearch(); });
+    SetCommandHandler(TCommand::OpenExplorertoDataPath,
+                      [this] { ::OpenExplorertoDataPath(State, Dialogs_); });
+    SetCommandHandler(TCommand::OpenExplorertoMAMEPath,
+                      [this] { ::OpenExplorertoMAMEPath(State, Dialogs_); });
+}
+
+void TForm1::AcceptMAMEPath(const QString& folder) {
+    State.MAMEPath = IncludeTrailingPathDelimiter(folder);
+    ui.MAMEDirEdit->setText(State.MAMEPath);
+    SettingsIni().WriteString(Settings::Section, Settings::Key::MAMEPath, State.MAMEPath);
+}
+
+void TForm1::SaveSettings() {
+    ui.Options->SaveSettings(MameIniPath(State.MAMEPath), [this](const QString& value) {
+        if (State.debug)
+            Dialogs_.plainMessage(QStringLiteral("Found: ") + value);
+    });
+    ui.SaveSettingsBitBtn->setEnabled(false);
+}
+
+void TForm1::Timer1Timer() {
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->isVisible() && (window->windowFlags() & Qt::WindowStaysOnTopHint))
+            window->raise();
+    }
+}
+
+void TForm1::EnableTaggedComponents(bool enabled) {
+    const auto widgets = findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (widget->property("tag").toInt() == kTaggedControl)
+            widget->setEnabled(enabled);
+    }
+    const auto actions = findChildren<QAction*>();
+    for (QAction* action : actions) {
+        if (action->property("tag").toInt() == kTaggedControl)
+            action->setEnabled(enabled);
+    }
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// "Version " + major + "." + minor + " Release " + release + " Build " + build of this program.
+QString GetVersionString();

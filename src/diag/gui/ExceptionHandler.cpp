@@ -1,0 +1,15 @@
+#include "diag/gui/ExceptionHandler.h"
+
+#include "app/AppError.h"
+#include "app/gui/MessageApp.h"
+
+void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const QString& message) {
+    MessageApp(dialogs, owner, QStringLiteral("GENERAL EXCEPTION ERROR: ") + message, mtError, mbOK,
+               QStringLiteral("GENERAL EXCEPTION ERROR"));
+}
+
+QString ExceptionMessage(const std::exception& error) {
+    if (const auto* appError = dynamic_cast<const AppError*>(&error))
+        return appError->message();
+    return QString::fromLocal8Bit(error.what());
+}

@@ -1,0 +1,12 @@
+#include "platform/UserDataPath.h"
+
+#include "app/FileLookup.h"
+
+#include <QDir>
+
+QString PerUserDataFolder() {
+    const QString appData = qEnvironmentVariable("APPDATA");
+    if (appData.isEmpty())
+        return QString();
+    return IncludeTrailingPathDelimiter(QDir::fromNativeSeparators(appData));
+}

@@ -1,0 +1,312 @@
+// The start-up sequence, the first-paint step and the exit path, driven through the main
+// window with scripted boxes.
+
+#include "app/gui/TForm1.h"
+#include "gamelist/GameListModel.h"
+#include "gamelist/gui/TSortGrid.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestEnvironment.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+const QString kListHeader = QStringLiteral(",Status,\"Game Name\",File/Dir\r\n");
+
+// Shows the window and lets the queued first-paint step and any exit run.
+void ShowAndSettle(TForm1& form) {
+    form.show();
+    QTest::qWait(50);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+  private slots:
+    void firstRunWithoutSettingsEndsAfterTheSearch();
+    void folderWithoutExecutablesEndsAfterTheSearch();
+    void folderChosenInTheSearchRestartsTheSequence();
+    void bothExecutablesPickMame64();
+    void activePageShownExceptTheLog_data();
+    void activePageShownExceptTheLog();
+    void lastSelectedGameFoundTwiceSelectsTheLast();
+    void lastSelectedGameMissingKeepsRowOne();
+    void headerOnlyListIsRebuiltAtFirstPaintOnce();
+    void closeWritesLastSelectedGameAndWindowSettings();
+    void closeOnRowOneKeepsLastSelectedGame();
+    void gameDataTabShowsCountersAndDates();
+    void saveSettingsDisabledAfterStartUp();
+};
+
+void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(mrOk);
+    TForm1 form(dialogs);
+    int searches = 0;
+    form.MAMEDirSearch = [&] { ++searches; };
+    ShowAndSettle(form);
+
+    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records()[0].text,
+             QStringLiteral("The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
+                            "Click on OK to initiate a search."));
+    QCOMPARE(dialogs.records()[0].type, mtWarning);
+    QCOMPARE(dialogs.records()[0].title, QStringLiteral("Pellmora"));
+    QCOMPARE(searches, 1);
+    QVERIFY(form.ExitRequested());
+    QVERIFY(!form.isVisible());
+    QVERIFY(!form.State.PostInitialiseDone);
+    // Only the window settings were written on the way out.
+    const QByteArray settings = env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"));
+    QVERIFY(settings.contains("Left="));
+    QVERIFY(settings.contains("Top="));
+    QVERIFY(settings.contains("StyleName=Obsidian"));
+    QCOMPARE(settings.count('='), 3);
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::folderWithoutExecutablesEndsAfterTheSearch() {
+    TestEnvironment env;
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath().chopped(1)});
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(mrOk);
+    TForm1 form(dialogs);
+    form.MAMEDirSearch = [] {};
+    ShowAndSettle(form);
+
+    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records()[0].text,
+             QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not found in the path ") +
+                 env.mamePath() + QStringLiteral("\nClick on OK to initiate a search."));
+    QVERIFY(form.ExitRequested());
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::folderChosenInTheSearchRestartsTheSequence() {
+    TestEnvironment env;
+    env.writeMameIni();
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(mrOk); // path not set
+    dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    TForm1 form(dialogs);
+    form.MAMEDirSearch = [&] {
+        env.installEmulator();
+        form.State.MAMEPath = env.mamePath();
+        env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
+    };
+    ShowAndSettle(form);
+
+    QVERIFY(!form.ExitRequested());
+    QCOMPARE(form.State.MAMEEXE, QStringLiteral("mame"));
+    QCOMPARE(form.State.rompath, env.mamePath() + QStringLiteral("roms/"));
+    QCOMPARE(form.ui.MAMEDirEdit->text(), env.mamePath());
+    QVERIFY(form.State.PostInitialiseDone);
+    QCOMPARE(dialogs.records().size(), 2);
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::bothExecutablesPickMame64() {
+    TestEnvironment env;
+    env.installEmulator(QStringLiteral("mame"));
+    env.installEmulator(QStringLiteral("mame64"));
+    env.writeMameIni();
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + "true,Good,\"Pac-Man (Midway)\",pacman.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+
+    QCOMPARE(form.State.MAMEEXE, QStringLiteral("mame64"));
+    QCOMPARE(form.State.GameCount, 1);
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::activePageShownExceptTheLog_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("log becomes game image") << 1 << 0;
+    QTest::newRow("controls") << 3 << 3;
+    QTest::newRow("game data") << 2 << 2;
+}
+
+void TestStartup::activePageShownExceptTheLog() {
+    QFETCH(int, stored);
+    QFETCH(int, shown);
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    env.writeSettings(
+        {QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("ActivePage=%1").arg(stored)});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + ",?,\"Pac-Man\",pacman.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+
+    QCOMPARE(form.ui.PageControl1->currentIndex(), shown);
+    // The program's own tab change is not the user's: the stored value stays.
+    QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
+                .contains(QStringLiteral("ActivePage=%1").arg(stored).toUtf8()));
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    env.writeSettings(
+        {QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("LastSelectedGame=galaga (NAMCO)")});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + ",?,\"Galaga (Namco)\",galaga.zip\r\n"
+                                         ",?,\"Pac-Man\",pacman.zip\r\n"
+                                         ",?,\"GALAGA (namco)\",galagao.zip\r\n"
+                                         ",?,\"Xevious\",xevious.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+
+    QCOMPARE(form.ui.SortGrid1->Row(), 3);
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::lastSelectedGameMissingKeepsRowOne() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    env.writeSettings(
+        {QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("LastSelectedGame=Donkey Kong")});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+
+    QCOMPARE(form.ui.SortGrid1->Row(), 1);
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("nGames=7"),
+                       QStringLiteral("nFound=3")});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"), kListHeader.toUtf8());
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(mrOk);
+    TForm1 form(dialogs);
+    QSignalSpy commands(&form, &TForm1::commandRun);
+    ShowAndSettle(form);
+
+    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records()[0].type, mtConfirmation);
+    QCOMPARE(dialogs.records()[0].title, QStringLiteral("Confirm"));
+    QCOMPARE(dialogs.records()[0].buttons, int(mbOK));
+    QVERIFY(dialogs.records()[0].text.startsWith(
+        QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n")));
+    QCOMPARE(form.State.nGames, 0);
+    QCOMPARE(form.State.nFound, 0);
+    QVERIFY(!form.State.GenerateGameList);
+    QCOMPARE(commands.size(), 1);
+    QCOMPARE(commands[0][0].value<TCommand>(), TCommand::ScanForGames);
+
+    // Painting again never repeats the step.
+    form.repaint();
+    QTest::qWait(20);
+    QCOMPARE(dialogs.records().size(), 1);
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::closeWritesLastSelectedGameAndWindowSettings() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("StyleName=Carbon")});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n"
+                                         ",?,\"[UNKNOWN GAME]\",junk.zip\r\n");
+    ScriptedDialogs dialogs;
+    {
+        TForm1 form(dialogs);
+        ShowAndSettle(form);
+        form.ui.SortGrid1->SetRow(3);
+        form.close();
+        QByteArray settings = env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"));
+        QVERIFY2(!settings.contains("LastSelectedGame"), settings.constData()); // unknown game kept out
+        QVERIFY(settings.contains("StyleName=Carbon"));
+    }
+    {
+        TForm1 form(dialogs);
+        ShowAndSettle(form);
+        form.ui.SortGrid1->SetRow(2);
+        form.close();
+        QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
+                    .contains("LastSelectedGame=Pac-Man"));
+    }
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::closeOnRowOneKeepsLastSelectedGame() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    env.writeSettings(
+        {QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("LastSelectedGame=Xevious")});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+    form.ui.SortGrid1->SetRow(1);
+    form.close();
+    QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
+                .contains("LastSelectedGame=Xevious"));
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::gameDataTabShowsCountersAndDates() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    // No counters stored: each shows -1; no dates: "None" and no report to view.
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("GameCount=500")});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+    QCOMPARE(form.ui.TotalGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.ui.KnownGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.ui.UnknownGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.ui.ImportDateLabel->text(), QStringLiteral("None"));
+    QCOMPARE(form.ui.VerifyDateLabel->text(), QStringLiteral("None"));
+    QVERIFY(!form.ui.ViewVerifyReportBitBtn->isEnabled());
+    QCOMPARE(form.State.GameCount, 1); // the list file wins over the stored count
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::saveSettingsDisabledAfterStartUp() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni(QStringLiteral("cheat                     1\r\n"));
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+    QVERIFY(!form.ui.SaveSettingsBitBtn->isEnabled());
+    QVERIFY(dialogs.verifyDone());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

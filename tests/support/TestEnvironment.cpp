@@ -1,0 +1,51 @@
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+
+TestEnvironment::TestEnvironment() {
+    qputenv("XDG_DATA_HOME", root.path().toUtf8() + "/data");
+    QDir().mkpath(userDataPath());
+    QDir().mkpath(mamePath());
+}
+
+QString TestEnvironment::userDataPath() const {
+    return root.path() + QStringLiteral("/data/Quorvane/Pellmora/");
+}
+
+QString TestEnvironment::mamePath() const {
+    return root.path() + QStringLiteral("/emu/");
+}
+
+void TestEnvironment::installEmulator(const QString& name) {
+    QFile::link(qEnvironmentVariable("PELLMORA_FAKE_EMULATOR"), mamePath() + name);
+}
+
+void TestEnvironment::writeMameIni(const QString& extraLines) {
+    for (const char* folder : {"roms", "snap", "cfg", "nvram"})
+        QDir().mkpath(mamePath() + QLatin1String(folder));
+    writeFile(mamePath() + QStringLiteral("mame.ini"), QByteArrayLiteral("readconfig                1\r\n"
+                                                                         "rompath                   roms\r\n"
+                                                                         "snapshot_directory        snap\r\n"
+                                                                         "cfg_directory             cfg\r\n"
+                                                                         "nvram_directory           nvram\r\n"
+                                                                         "snapname                  %g\r\n") +
+                                                           extraLines.toUtf8());
+}
+
+void TestEnvironment::writeSettings(const QStringList& lines) {
+    writeFile(userDataPath() + QStringLiteral("Pellmora.INI"),
+              (QStringLiteral("[Pellmora]\r\n") + lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
+                  .toUtf8());
+}
+
+void TestEnvironment::writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray TestEnvironment::readFile(const QString& path) const {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

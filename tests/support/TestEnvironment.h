@@ -1,0 +1,29 @@
+#pragma once
+// Builds the folders a main-window test starts from: a user data folder and an emulator
+// folder holding the fake emulator, its mame.ini and its game, snapshot and config folders.
+
+#include <QString>
+#include <QTemporaryDir>
+
+class TestEnvironment {
+  public:
+    TestEnvironment();
+
+    bool isValid() const { return root.isValid(); }
+    // The user data folder (the program's XDG data folder), ending in "/".
+    QString userDataPath() const;
+    // The emulator folder, ending in "/".
+    QString mamePath() const;
+
+    // Links the fake emulator into the emulator folder under the given name.
+    void installEmulator(const QString& name = QStringLiteral("mame"));
+    // Writes mame.ini with rompath, snapshot, config and nvram folders made beside it.
+    void writeMameIni(const QString& extraLines = QString());
+    // Writes Pellmora.INI with the given key=value lines under [Pellmora].
+    void writeSettings(const QStringList& lines);
+    void writeFile(const QString& path, const QByteArray& bytes);
+    QByteArray readFile(const QString& path) const;
+
+  private:
+    QTemporaryDir root;
+};
