@@ -90,8 +90,8 @@ void ProcessRunner::readOutput() {
     if (!bytes.isEmpty()) {
         QStringList lines;
         builder.feed(bytes, lines);
-        for (const QString& line : std::as_const(lines))
-            emit lineRead(line);
+        if (!lines.isEmpty())
+            emit linesRead(lines);
     }
     if (process.bytesAvailable() > 0)
         scheduleRead();
@@ -115,7 +115,7 @@ void ProcessRunner::completeIfDrained() {
         return;
     QString lastLine;
     if (builder.finish(lastLine))
-        emit lineRead(lastLine);
+        emit linesRead({lastLine});
     running = false;
     emit finished(endCode);
 }

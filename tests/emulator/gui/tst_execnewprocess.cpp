@@ -104,7 +104,7 @@ void TestExecNewProcess::cleanup() {
 
 void TestExecNewProcess::onFirstLine(std::function<void()> fn) {
     auto fired = std::make_shared<bool>(false);
-    connect(&launcher->runner(), &ProcessRunner::lineRead, launcher.get(), [fn, fired](const QString&) {
+    connect(&launcher->runner(), &ProcessRunner::linesRead, launcher.get(), [fn, fired](const QStringList&) {
         if (!*fired) {
             *fired = true;
             fn();
