@@ -59,6 +59,7 @@ class TestExecNewProcess : public QObject {
     void exitCodeAndLogColours_data();
     void exitCodeAndLogColours();
     void shellKilledBySignal();
+    void childReadingItsInputIsNotStuck();
     void outputLines_data();
     void outputLines();
     void oddFolderReachesTheEmulator();
@@ -146,6 +147,12 @@ void TestExecNewProcess::exitCodeAndLogColours() {
 void TestExecNewProcess::shellKilledBySignal() {
     QCOMPARE(launcher->ExecNewProcess(mamePath(), QStringLiteral("echo before; kill -KILL $$")), 128 + 9);
     QCOMPARE(launcher->CreateProcessOutput, QStringList{QStringLiteral("before")});
+}
+
+// Nothing is ever written to the child, so one that reads its input does not hang.
+void TestExecNewProcess::childReadingItsInputIsNotStuck() {
+    QCOMPARE(launcher->ExecNewProcess(mamePath(), QStringLiteral("cat; echo done")), 0);
+    QCOMPARE(launcher->CreateProcessOutput, QStringList{QStringLiteral("done")});
 }
 
 void TestExecNewProcess::outputLines_data() {
