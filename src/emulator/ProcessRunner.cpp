@@ -30,7 +30,8 @@ QString ShellLine(const QString& command) {
 
 ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setInputChannelMode(QProcess::ManagedInputChannel);
+    // Nothing is ever written to the child: a read of its input ends at once.
+    process.setStandardInputFile(QProcess::nullDevice());
 #ifdef Q_OS_UNIX
     // Its own process group, so a stop request reaches the shell and whatever it started.
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
@@ -58,10 +59,7 @@ bool ProcessRunner::start(const QString& workingDir, const QString& command) {
     QString discarded;
     builder.finish(discarded);
     process.setWorkingDirectory(workingDir);
-    process.start(shell, {QStringLiteral("-c"), ShellLine(command)}, QIODevice::ReadWrite);
-    // The child's standard input is never written: close it so a read there ends at once.
-    if (process.state() != QProcess::NotRunning)
-        process.closeWriteChannel();
+    process.start(shell, {QStringLiteral("-c"), ShellLine(command)}, QIODevice::ReadOnly);
     return true;
 }
 
@@ -90,8 +88,8 @@ void ProcessRunner::readOutput() {
     if (!bytes.isEmpty()) {
         QStringList lines;
         builder.feed(bytes, lines);
-        for (const QString& line : std::as_const(lines))
-            emit lineRead(line);
+        if (!lines.isEmpty())
+            emit linesRead(lines);
     }
     if (process.bytesAvailable() > 0)
         scheduleRead();
@@ -115,7 +113,7 @@ void ProcessRunner::completeIfDrained() {
         return;
     QString lastLine;
     if (builder.finish(lastLine))
-        emit lineRead(lastLine);
+        emit linesRead({lastLine});
     running = false;
     emit finished(endCode);
 }

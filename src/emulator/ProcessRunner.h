@@ -28,7 +28,8 @@ class ProcessRunner : public QObject {
     void requestStop();
 
   signals:
-    void lineRead(const QString& line);
+    // The lines one piece of output completed, in order.
+    void linesRead(const QStringList& lines);
     // After the last line. A child ended by a signal reports 128 + the signal number,
     // as the shell does for its own children.
     void finished(int exitCode);

@@ -1,6 +1,7 @@
 #include "app/gui/ActivityLog.h"
 
 #include <QFont>
+#include <QList>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -8,6 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTime>
+#include <QTimer>
 
 namespace {
 
@@ -25,6 +27,11 @@ QTextCharFormat CharFormat(TColor colour, TFontStyles style) {
     return format;
 }
 
+const QTextCharFormat& PlainBlack() {
+    static const QTextCharFormat format = CharFormat(clBlack, 0);
+    return format;
+}
+
 // The locale's long time format without its time-zone field.
 QString LongTimeFormatWithoutZone() {
     QString format = QLocale::system().timeFormat(QLocale::LongFormat);
@@ -32,33 +39,79 @@ QString LongTimeFormatWithoutZone() {
     return format.simplified();
 }
 
-// Adds one line at the end of the pane, leaving the view at the end and the focus alone.
-// Lines are separated rather than terminated, so the last block is the newest line.
-void AppendLine(QPlainTextEdit* pane, const QString& prefix, const QString& text,
-                const QTextCharFormat& format) {
-    QTextDocument* document = pane->document();
-    QTextCursor cursor(document);
-    cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
-    if (!document->isEmpty())
-        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    if (!prefix.isEmpty())
-        cursor.insertText(prefix, CharFormat(clBlack, 0));
-    if (!text.isEmpty())
-        cursor.insertText(text, format);
-    cursor.endEditBlock();
-    QScrollBar* bar = pane->verticalScrollBar();
-    bar->setValue(bar->maximum());
-}
-
 } // namespace
 
+// Appends lines to one pane. Lines are separated rather than terminated, so the last block
+// is the newest line. The view follows the end once per turn of the event loop: scrolling
+// after every line would cost a window blit per line and show nothing more.
+class LogPane : public QObject {
+  public:
+    explicit LogPane(QPlainTextEdit* pane) : QObject(pane), pane(pane), cursor(pane->document()) {
+        // A read-only pane: an undo history would only grow with every line.
+        pane->document()->setUndoRedoEnabled(false);
+    }
+
+    void append(const QString& prefix, const QString& text, const QTextCharFormat& format) {
+        pending.append({prefix, text, format});
+        if (!batched)
+            flush();
+    }
+    void setBatched(bool on) {
+        batched = on;
+        if (!on)
+            flush();
+    }
+
+  private:
+    struct Line {
+        QString prefix;
+        QString text;
+        QTextCharFormat format;
+    };
+
+    void flush() {
+        if (pending.isEmpty())
+            return;
+        QTextDocument* document = pane->document();
+        // Someone else may have changed the pane (cleared it); the cursor then moves back
+        // to the end. Moving it is dear, so only then.
+        if (!cursor.atEnd())
+            cursor.movePosition(QTextCursor::End);
+        cursor.beginEditBlock();
+        for (const Line& line : std::as_const(pending)) {
+            if (!document->isEmpty())
+                cursor.insertBlock(QTextBlockFormat(), PlainBlack());
+            if (!line.prefix.isEmpty())
+                cursor.insertText(line.prefix, PlainBlack());
+            if (!line.text.isEmpty())
+                cursor.insertText(line.text, line.format);
+        }
+        cursor.endEditBlock();
+        pending.clear();
+        followEnd();
+    }
+
+    void followEnd() {
+        if (scrollPending)
+            return;
+        scrollPending = true;
+        QTimer::singleShot(0, this, [this] {
+            scrollPending = false;
+            QScrollBar* bar = pane->verticalScrollBar();
+            bar->setValue(bar->maximum());
+        });
+    }
+
+    QPlainTextEdit* pane;
+    QTextCursor cursor;
+    QList<Line> pending;
+    bool batched = false;
+    bool scrollPending = false;
+};
+
 ActivityLog::ActivityLog(QPlainTextEdit* createProcessLog, QPlainTextEdit* logRichEdit)
-    : CreateProcessLog(createProcessLog), LogRichEdit(logRichEdit) {
-    // Read-only panes: an undo history would only grow with every line.
-    CreateProcessLog->document()->setUndoRedoEnabled(false);
-    LogRichEdit->document()->setUndoRedoEnabled(false);
-}
+    : CreateProcessLog(createProcessLog), LogRichEdit(logRichEdit),
+      createProcessPane(new LogPane(createProcessLog)), logRichEditPane(new LogPane(logRichEdit)) {}
 
 QString ActivityLog::TimeText() {
     // Formatting the clock is costly next to a line append; do it once a second.
@@ -77,19 +130,34 @@ void ActivityLog::WriteLog(const QString& text, TColor colour, TFontStyles style
     const QString time = TimeText();
     switch (ClassifyLogText(text)) {
     case LogKind::Warning:
-        AppendLine(LogRichEdit, QString(), text, CharFormat(clYellow, 0));
-        AppendLine(CreateProcessLog, time, QString(), QTextCharFormat());
+        logRichEditPane->append(QString(), text, CharFormat(clYellow, 0));
+        createProcessPane->append(time, QString(), PlainBlack());
         break;
     case LogKind::Error:
-        AppendLine(LogRichEdit, QString(), text, CharFormat(clRed, 0));
-        AppendLine(CreateProcessLog, time, QString(), QTextCharFormat());
+        logRichEditPane->append(QString(), text, CharFormat(clRed, 0));
+        createProcessPane->append(time, QString(), PlainBlack());
         break;
     case LogKind::Normal:
-        AppendLine(CreateProcessLog, time, text, CharFormat(colour, style));
+        createProcessPane->append(time, text,
+                                  colour == clBlack && style == 0 ? PlainBlack() : CharFormat(colour, style));
         break;
     }
 }
 
 void ActivityLog::WriteLogTab(const QString& text, TColor colour, TFontStyles style) {
-    AppendLine(LogRichEdit, QString(), text, CharFormat(colour, style));
+    logRichEditPane->append(QString(), text, CharFormat(colour, style));
+}
+
+void ActivityLog::beginBatch() {
+    if (batchDepth++ == 0) {
+        createProcessPane->setBatched(true);
+        logRichEditPane->setBatched(true);
+    }
+}
+
+void ActivityLog::endBatch() {
+    if (batchDepth > 0 && --batchDepth == 0) {
+        createProcessPane->setBatched(false);
+        logRichEditPane->setBatched(false);
+    }
 }

@@ -39,7 +39,7 @@ class WaitCursor {
 
 TProcessLauncher::TProcessLauncher(ActivityLog& log, Dialogs& dialogs, AppState& state, QObject* parent)
     : QObject(parent), log(log), dialogs(dialogs), state(state) {
-    connect(&JvCreateProcess1, &ProcessRunner::lineRead, this, &TProcessLauncher::JvCreateProcess1Read);
+    connect(&JvCreateProcess1, &ProcessRunner::linesRead, this, &TProcessLauncher::linesRead);
     connect(&JvCreateProcess1, &ProcessRunner::finished, this, &TProcessLauncher::JvCreateProcess1Terminate);
 }
 
@@ -99,6 +99,13 @@ int TProcessLauncher::ExecNewProcess(const QString& Dir, const QString& Command)
         return StartFailedCode;
     }
     return JvCreateProcessExitCode;
+}
+
+void TProcessLauncher::linesRead(const QStringList& lines) {
+    // The lines of one piece reach the log together: one pane change per piece, not per line.
+    ActivityLogBatch batch(log);
+    for (const QString& line : lines)
+        JvCreateProcess1Read(line);
 }
 
 void TProcessLauncher::JvCreateProcess1Read(const QString& line) {

@@ -40,6 +40,7 @@ class TProcessLauncher : public QObject {
     void JvCreateProcess1Terminate(int exitCode);
 
   private:
+    void linesRead(const QStringList& lines);
     void reportError(const QString& text);
 
     ActivityLog& log;

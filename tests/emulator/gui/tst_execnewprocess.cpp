@@ -59,6 +59,7 @@ class TestExecNewProcess : public QObject {
     void exitCodeAndLogColours_data();
     void exitCodeAndLogColours();
     void shellKilledBySignal();
+    void childReadingItsInputIsNotStuck();
     void outputLines_data();
     void outputLines();
     void oddFolderReachesTheEmulator();
@@ -104,7 +105,7 @@ void TestExecNewProcess::cleanup() {
 
 void TestExecNewProcess::onFirstLine(std::function<void()> fn) {
     auto fired = std::make_shared<bool>(false);
-    connect(&launcher->runner(), &ProcessRunner::lineRead, launcher.get(), [fn, fired](const QString&) {
+    connect(&launcher->runner(), &ProcessRunner::linesRead, launcher.get(), [fn, fired](const QStringList&) {
         if (!*fired) {
             *fired = true;
             fn();
@@ -146,6 +147,12 @@ void TestExecNewProcess::exitCodeAndLogColours() {
 void TestExecNewProcess::shellKilledBySignal() {
     QCOMPARE(launcher->ExecNewProcess(mamePath(), QStringLiteral("echo before; kill -KILL $$")), 128 + 9);
     QCOMPARE(launcher->CreateProcessOutput, QStringList{QStringLiteral("before")});
+}
+
+// Nothing is ever written to the child, so one that reads its input does not hang.
+void TestExecNewProcess::childReadingItsInputIsNotStuck() {
+    QCOMPARE(launcher->ExecNewProcess(mamePath(), QStringLiteral("cat; echo done")), 0);
+    QCOMPARE(launcher->CreateProcessOutput, QStringList{QStringLiteral("done")});
 }
 
 void TestExecNewProcess::outputLines_data() {

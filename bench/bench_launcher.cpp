@@ -1,0 +1,147 @@
+// The launcher under a flood: a child writes 100,000 lines (about 5 MB) as fast as it can.
+// Every line must reach CreateProcessOutput and the log, the whole run should stay within
+// 3 s, and the window must never wait more than 100 ms for the event loop.
+//
+// Usage: bench_launcher [fake-emulator path]   (default: the one built beside this program)
+
+#include "app/AppState.h"
+#include "app/gui/ActivityLog.h"
+#include "app/gui/Dialogs.h"
+#include "emulator/gui/ExecNewProcess.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextStream>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int LineCount = 100000;
+constexpr qint64 RunBudgetMs = 3000;
+constexpr qint64 GapBudgetMs = 100;
+
+// No box may open during the run.
+class NoDialogs : public Dialogs {
+  public:
+    int messageBox(QWidget*, const MessageRequest& request) override { fail(request.message); }
+    void plainMessage(const QString& message) override { fail(message); }
+    bool inputBox(QWidget*, const QString& caption, const QString&, QString&) override { fail(caption); }
+    QString chooseFolder(QWidget*, const FolderRequest& request) override { fail(request.caption); }
+    QStringList chooseFiles(QWidget*, const FilesRequest& request) override { fail(request.caption); }
+    void openUrl(const QUrl& url) override { fail(url.toString()); }
+
+  private:
+    [[noreturn]] static void fail(const QString& text) {
+        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
+        std::exit(2);
+    }
+};
+
+QString ExpectedLine(int number) {
+    return QStringLiteral("Flood line %1: the quick brown fox jumps").arg(number, 8, 10, QLatin1Char('0'));
+}
+
+qint64 TimeShell(const QString& command) {
+    QProcess shell;
+    QElapsedTimer timer;
+    timer.start();
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    shell.waitForFinished(-1);
+    return timer.elapsed();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString fake = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                  : QCoreApplication::applicationDirPath() +
+                                        QStringLiteral("/../tests/fake-emulator/fake-emulator");
+    if (!QFile::exists(fake)) {
+        std::fprintf(stderr, "fake emulator not found: %s\n", qPrintable(fake));
+        return 2;
+    }
+    QTemporaryDir folder;
+    const QString mamePath = folder.path() + QStringLiteral("/");
+    QFile::link(fake, mamePath + QStringLiteral("mame"));
+
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* createProcessLog = new QPlainTextEdit(&window);
+    auto* logRichEdit = new QPlainTextEdit(&window);
+    createProcessLog->setReadOnly(true);
+    logRichEdit->setReadOnly(true);
+    layout->addWidget(createProcessLog);
+    layout->addWidget(logRichEdit);
+    window.resize(800, 600);
+    window.show();
+
+    ActivityLog log(createProcessLog, logRichEdit);
+    NoDialogs dialogs;
+    AppState state;
+    TProcessLauncher launcher(log, dialogs, state);
+
+    // The longest wait between two turns of the event loop during the run.
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    QTimer ticker;
+    ticker.setInterval(10);
+    QObject::connect(&ticker, &QTimer::timeout, &launcher,
+                     [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+
+    qputenv("FAKE_EMULATOR_FLOOD", QByteArray::number(LineCount));
+    const QString command = QStringLiteral("./mame -validate");
+    QElapsedTimer run;
+    run.start();
+    sinceTick.start();
+    ticker.start();
+    const int result = launcher.ExecNewProcess(mamePath, command);
+    ticker.stop();
+    const qint64 runMs = run.elapsed();
+
+    bool linesOk = result == 0 && launcher.CreateProcessOutput.size() == LineCount;
+    for (int i = 0; linesOk && i < LineCount; ++i)
+        linesOk = launcher.CreateProcessOutput.at(i) == ExpectedLine(i + 1);
+    const QTextDocument* document = createProcessLog->document();
+    bool logOk = document->blockCount() == LineCount + 2;
+    int blockNumber = 1;
+    for (QTextBlock block = document->firstBlock().next(); logOk && blockNumber <= LineCount;
+         block = block.next(), ++blockNumber)
+        logOk = block.text().endsWith(QLatin1Char(' ') + ExpectedLine(blockNumber));
+
+    // The same bytes through plain pipes, for scale.
+    const QString bytesFile = folder.filePath(QStringLiteral("flood.txt"));
+    TimeShell(QStringLiteral("cd ") + folder.path() + QStringLiteral(" && ./mame > ") + bytesFile); // also warms the file cache
+    qunsetenv("FAKE_EMULATOR_FLOOD");
+    const qint64 catMs = TimeShell(QStringLiteral("cat ") + bytesFile + QStringLiteral(" | cat > /dev/null"));
+    qputenv("FAKE_EMULATOR_FLOOD", QByteArray::number(LineCount));
+    const qint64 childMs =
+        TimeShell(QStringLiteral("cd ") + folder.path() + QStringLiteral(" && ./mame | cat > /dev/null"));
+    const qint64 bytes = QFile(bytesFile).size();
+
+    QTextStream out(stdout);
+    out << "lines: " << LineCount << " (" << bytes << " bytes), exit code " << result << "\n";
+    out << "every line in CreateProcessOutput: " << (linesOk ? "yes" : "NO") << "\n";
+    out << "every line in the log: " << (logOk ? "yes" : "NO") << "\n";
+    out << "run: " << runMs << " ms (budget " << RunBudgetMs << " ms)\n";
+    out << "longest gap between event loop turns: " << longestGap << " ms (budget " << GapBudgetMs
+        << " ms)\n";
+    out << "cat of the same bytes through a pipe: " << catMs << " ms; ratio run/cat "
+        << QString::number(double(runMs) / double(std::max<qint64>(catMs, 1)), 'f', 1) << "\n";
+    out << "the child writing into cat: " << childMs << " ms; ratio run/child "
+        << QString::number(double(runMs) / double(std::max<qint64>(childMs, 1)), 'f', 1) << "\n";
+    const bool ok = linesOk && logOk && runMs <= RunBudgetMs && longestGap <= GapBudgetMs;
+    out << (ok ? "within budget" : "OVER BUDGET OR LINES LOST") << "\n";
+    return ok ? 0 : 1;
+}
