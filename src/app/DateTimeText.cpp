@@ -59,16 +59,6 @@ QString FourDigitYear(const QString& format) {
     });
 }
 
-// The zone name ("t") is left out: it cannot be parsed back reliably, and the value is a
-// plain local time anyway.
-QString LongTimeFormat(const QLocale& locale) {
-    QString format = RewriteFields(locale.timeFormat(QLocale::LongFormat), [](QChar letter, qsizetype run) {
-        return letter == QLatin1Char('t') ? QString() : QString(run, letter);
-    });
-    format.remove(QStringLiteral("()"));
-    return format.trimmed();
-}
-
 // The year of a date read with a two-digit year, moved into the 100 years starting 50 years
 // before the current one.
 QDate WithinCenturyWindow(QDate date) {
@@ -88,6 +78,16 @@ bool TryReadDate(const QString& text, const QString& format, bool twoDigitYear, 
 }
 
 } // namespace
+
+// The zone name ("t") is left out: it cannot be parsed back reliably, and the value is a
+// plain local time anyway.
+QString LongTimeFormat(const QLocale& locale) {
+    QString format = RewriteFields(locale.timeFormat(QLocale::LongFormat), [](QChar letter, qsizetype run) {
+        return letter == QLatin1Char('t') ? QString() : QString(run, letter);
+    });
+    format.remove(QStringLiteral("()"));
+    return format.trimmed();
+}
 
 TDateTime EncodeDateTime(QDate date, QTime time) {
     const double days = static_cast<double>(DayZero.daysTo(date));

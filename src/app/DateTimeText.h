@@ -30,3 +30,6 @@ QString DateTimeToStr(TDateTime value, const QLocale& locale = QLocale::system()
 // ignored. A short date written with a two-digit year is also read, the century chosen so
 // that the year falls within 50 years of the current one.
 bool TryStrToDateTime(const QString& text, TDateTime& value, const QLocale& locale = QLocale::system());
+
+// The locale's long time format without its time-zone field, which cannot be read back.
+QString LongTimeFormat(const QLocale& locale = QLocale::system());

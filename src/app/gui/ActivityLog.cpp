@@ -1,5 +1,7 @@
 #include "app/gui/ActivityLog.h"
 
+#include "app/DateTimeText.h"
+
 #include <QFont>
 #include <QList>
 #include <QLocale>
@@ -30,13 +32,6 @@ QTextCharFormat CharFormat(TColor colour, TFontStyles style) {
 const QTextCharFormat& PlainBlack() {
     static const QTextCharFormat format = CharFormat(clBlack, 0);
     return format;
-}
-
-// The locale's long time format without its time-zone field.
-QString LongTimeFormatWithoutZone() {
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return format.simplified();
 }
 
 } // namespace
@@ -119,7 +114,7 @@ QString ActivityLog::TimeText() {
     const int second = now.msecsSinceStartOfDay() / 1000;
     if (second != cachedSecond || cachedTimeText.isEmpty()) {
         if (timeFormat.isEmpty())
-            timeFormat = LongTimeFormatWithoutZone();
+            timeFormat = LongTimeFormat();
         cachedSecond = second;
         cachedTimeText = QLocale::system().toString(now, timeFormat) + QLatin1Char(' ');
     }
