@@ -1,10 +1,11 @@
 #include "app/MameIni.h"
 
+#include "app/WholeFileWrite.h"
+
 #include "app/AppError.h"
 #include "app/FileLookup.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QStringList>
 
@@ -166,8 +167,7 @@ bool WriteINISetting(const QString& iniFile, const QString& name, const QString&
         ini.text += line + QLatin1String("\r\n");
     const QByteArray bytes = EncodeIniText(ini);
 
-    QSaveFile file(iniFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!WriteWholeFile(iniFile, bytes))
         throw AppError(QStringLiteral("Unable to write to ") + iniFile);
     return found;
 }

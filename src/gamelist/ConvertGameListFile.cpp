@@ -1,12 +1,13 @@
 #include "gamelist/ConvertGameListFile.h"
 
+#include "app/WholeFileWrite.h"
+
 #include "app/AppError.h"
 #include "app/FileLookup.h"
 
 #include <QByteArrayList>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -49,16 +50,11 @@ QByteArray ReadWholeFile(const QString& fileName) {
 }
 
 void WriteLines(const QString& fileName, const QByteArrayList& lines, qsizetype first) {
-    QSaveFile file(fileName);
-    const QString failure = QStringLiteral("Unable to write to ") + fileName;
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError(failure);
-    for (qsizetype i = first; i < lines.size(); ++i) {
-        if (file.write(lines[i]) != lines[i].size() || file.write("\r\n", 2) != 2)
-            throw AppError(failure);
-    }
-    if (!file.commit())
-        throw AppError(failure);
+    QByteArray bytes;
+    for (qsizetype i = first; i < lines.size(); ++i)
+        bytes += lines[i] + QByteArrayLiteral("\r\n");
+    if (!WriteWholeFile(fileName, bytes))
+        throw AppError(QStringLiteral("Unable to write to ") + fileName);
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #include "gamelist/GameListModel.h"
 
+#include "app/WholeFileWrite.h"
+
 #include "app/AppError.h"
 #include "gamelist/ListFileCodec.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
@@ -153,12 +154,8 @@ void TGameListModel::LoadFromFile(const QString& fileName, QChar delimiter) {
 
 void TGameListModel::SaveToFile(const QString& fileName, QChar delimiter) const {
     const QByteArray bytes = FormatListText(grid, colCount, delimiter);
-    const QString failure = QStringLiteral("Unable to write to ") + fileName;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError(failure);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(failure);
+    if (!WriteWholeFile(fileName, bytes))
+        throw AppError(QStringLiteral("Unable to write to ") + fileName);
 }
 
 void TGameListModel::PermuteGameRows(const std::vector<int>& order) {

@@ -3,6 +3,7 @@
 #include "app/DateTimeText.h"
 #include "app/FileLookup.h"
 #include "app/IniFile.h"
+#include "app/ScreenSizeCheck.h"
 #include "app/SettingsKeys.h"
 #include "app/gui/MameIniStartupCheck.h"
 #include "app/gui/MessageApp.h"
@@ -115,15 +116,9 @@ TForm1::PassResult TForm1::StartupPass() {
 
     // 8. Screen size.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize size = screen->size();
-        if (size.width() < 800 || size.height() < 600) {
-            MessageApp(Dialogs_, this,
-                       QStringLiteral(
-                           "Current screen resolution is %1 x %2\nThe recommended minimum size is 800 x 600")
-                           .arg(size.width())
-                           .arg(size.height()),
-                       mtWarning, mbOK, title);
-        }
+        const QString warning = ScreenSizeWarning(screen->size());
+        if (!warning.isEmpty())
+            MessageApp(Dialogs_, this, warning, mtWarning, mbOK, title);
     }
 
     // 9. The emulator's configuration file.

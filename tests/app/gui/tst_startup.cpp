@@ -43,6 +43,8 @@ class TestStartup : public QObject {
     void closeOnRowOneKeepsLastSelectedGame();
     void gameDataTabShowsCountersAndDates();
     void saveSettingsDisabledAfterStartUp();
+    void unreadableListFileIsReportedAndTheWindowStillShows();
+    void switchesBoxWritesEveryChange();
 };
 
 void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
@@ -305,6 +307,46 @@ void TestStartup::saveSettingsDisabledAfterStartUp() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
     QVERIFY(!form.ui.SaveSettingsBitBtn->isEnabled());
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::unreadableListFileIsReportedAndTheWindowStillShows() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
+    QVERIFY(QDir().mkpath(env.userDataPath() + QStringLiteral("Pellmora.DAT"))); // a folder cannot be read
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(mrOk);
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+
+    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records()[0].title, QStringLiteral("GENERAL EXCEPTION ERROR"));
+    QVERIFY(dialogs.records()[0].text.startsWith(QStringLiteral("GENERAL EXCEPTION ERROR: ")));
+    QVERIFY(dialogs.records()[0].text.contains(QStringLiteral("Pellmora.DAT")));
+    QVERIFY(form.isVisible());
+    QVERIFY(!form.ExitRequested());
+    QVERIFY(QFileInfo(env.userDataPath() + QStringLiteral("Pellmora.DAT")).isDir());
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::switchesBoxWritesEveryChange() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath(),
+                       QStringLiteral("CommandLineSwitches=  -nothrottle  ")});
+    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
+                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ShowAndSettle(form);
+    // Read back without its blanks, and written back as read.
+    QCOMPARE(form.ui.CommandLineSwitchesEdit->text(), QStringLiteral("-nothrottle"));
+    QTest::keyClicks(form.ui.CommandLineSwitchesEdit, QStringLiteral(" -x "));
+    QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
+                .contains("CommandLineSwitches=-nothrottle -x \r\n"));
     QVERIFY(dialogs.verifyDone());
 }
 
