@@ -3,7 +3,7 @@
 #include "app/AppError.h"
 #include "app/DateTimeText.h"
 #include "app/FileLookup.h"
-#include "app/WholeFileWrite.h"
+#include "app/WholeFile.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -220,13 +220,7 @@ template <typename Body> class IniText {
 std::optional<QByteArray> ReadFileBytes(const QString& path) {
     if (!QFile::exists(path))
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString());
-    return bytes;
+    return ReadWholeFile(path);
 }
 
 Lookup FindInFile(const QString& path, const QString& section, const QString& key) {

@@ -1,6 +1,6 @@
 #include "app/MameIni.h"
 
-#include "app/WholeFileWrite.h"
+#include "app/WholeFile.h"
 
 #include "app/AppError.h"
 #include "app/FileLookup.h"
@@ -18,16 +18,6 @@ struct IniText {
     QStringConverter::Encoding encoding = QStringConverter::System;
     QByteArray byteOrderMark;
 };
-
-QByteArray ReadWholeFile(const QString& iniFile) {
-    QFile file(iniFile);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Unable to read ") + iniFile);
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Unable to read ") + iniFile);
-    return data;
-}
 
 // A byte-order mark selects UTF-8 or UTF-16; otherwise the locale's encoding. Bytes that are not
 // valid in the locale's encoding are taken one character each, so a rewrite gives them back unchanged.

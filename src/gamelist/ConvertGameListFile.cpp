@@ -1,6 +1,6 @@
 #include "gamelist/ConvertGameListFile.h"
 
-#include "app/WholeFileWrite.h"
+#include "app/WholeFile.h"
 
 #include "app/AppError.h"
 #include "app/FileLookup.h"
@@ -35,18 +35,6 @@ QByteArrayList SplitAtLineFeeds(const QByteArray& bytes) {
             line.chop(1);
     }
     return lines;
-}
-
-QByteArray ReadWholeFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
-                       file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
-                       file.errorString());
-    return bytes;
 }
 
 void WriteLines(const QString& fileName, const QByteArrayList& lines, qsizetype first) {

@@ -1,6 +1,6 @@
 #include "gamelist/GameListModel.h"
 
-#include "app/WholeFileWrite.h"
+#include "app/WholeFile.h"
 
 #include "app/AppError.h"
 #include "gamelist/ListFileCodec.h"
@@ -123,15 +123,7 @@ void TGameListModel::DeleteRow(int row) {
 }
 
 void TGameListModel::LoadFromFile(const QString& fileName, QChar delimiter) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
-                       file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
-                       file.errorString());
-    file.close();
+    const QByteArray bytes = ReadWholeFile(fileName);
 
     std::vector<QStringList> rows = ParseListText(bytes, delimiter);
     // Blank lines, and the line of empty cells left when the last game was deleted, are no games.

@@ -1,5 +1,5 @@
 #pragma once
-// Replaces a whole file so that a crash or a full disk never leaves a truncated one behind.
+// Reading and replacing whole files; a crash or a full disk never leaves a truncated one behind.
 
 #include <QByteArray>
 #include <QString>
@@ -7,3 +7,6 @@
 // Writes contents to a new file beside fileName and renames it over fileName; false, with
 // fileName untouched, when any step fails.
 bool WriteWholeFile(const QString& fileName, const QByteArray& contents);
+
+// The file's bytes; a file that cannot be opened or read throws AppError("Unable to read " ...).
+QByteArray ReadWholeFile(const QString& fileName);

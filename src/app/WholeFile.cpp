@@ -1,4 +1,8 @@
-#include "app/WholeFileWrite.h"
+#include "app/WholeFile.h"
+
+#include "app/AppError.h"
+
+#include <QFile>
 
 #include <QSaveFile>
 
@@ -12,4 +16,16 @@ bool WriteWholeFile(const QString& fileName, const QByteArray& contents) {
     if (file.write(contents) != contents.size() || file.error() != QFileDevice::NoError)
         return false; // the unfinished copy is discarded with file
     return file.commit();
+}
+
+QByteArray ReadWholeFile(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
+                       file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
+                       file.errorString());
+    return bytes;
 }
