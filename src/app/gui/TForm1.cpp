@@ -30,8 +30,27 @@
 #include <QTimer>
 #include <QToolBar>
 
+// Marks the window busy while a command or start-up step runs. Closing the window in the
+// middle of one (its wait loop keeps serving the close box) ends the program only once
+// the command has finished, so no run is cut short.
+class TBusyScope {
+public:
+    explicit TBusyScope(TForm1& form) : form(form) { ++form.busyDepth; }
+    ~TBusyScope() {
+        if (--form.busyDepth == 0 && form.quitWhenIdle)
+            QCoreApplication::quit();
+    }
+    TBusyScope(const TBusyScope&) = delete;
+    TBusyScope& operator=(const TBusyScope&) = delete;
+
+private:
+    TForm1& form;
+};
+
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs_(dialogs) {
     setObjectName(QStringLiteral("TForm1"));
+    // The program ends when the main window has closed and no command is running.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     ui.setupUi(this);
     Log = std::make_unique<ActivityLog>(ui.CreateProcessLog, ui.LogRichEdit);
     GameListModel = new TGameListModel(this);
@@ -118,6 +137,7 @@ void TForm1::RunCommand(TCommand command) {
     const auto handler = handlers.find(command);
     if (handler == handlers.end())
         return; // built by a later release of the program
+    TBusyScope busy(*this);
     RunGuarded(Dialogs_, this, handler->second);
 }
 
@@ -131,12 +151,17 @@ void TForm1::showEvent(QShowEvent* event) {
     if (initialiseRan)
         return;
     initialiseRan = true;
+    TBusyScope busy(*this);
     Initialise();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     RunGuarded(Dialogs_, this, [this] { CloseForm(); });
     event->accept();
+    if (busyDepth == 0)
+        QCoreApplication::quit();
+    else
+        quitWhenIdle = true;
 }
 
 void TForm1::CloseForm() {
@@ -183,7 +208,10 @@ void TForm1::ScheduleFirstPaintStep() {
         return;
     firstPaintScheduled = true;
     // Not inside the paint itself: the step may open boxes and run the emulator.
-    QTimer::singleShot(0, this, [this] { RunGuarded(Dialogs_, this, [this] { Post_Initialise(); }); });
+    QTimer::singleShot(0, this, [this] {
+        TBusyScope busy(*this);
+        RunGuarded(Dialogs_, this, [this] { Post_Initialise(); });
+    });
 }
 
 void TForm1::FormKeyDown(int key) {

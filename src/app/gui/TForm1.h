@@ -100,4 +100,8 @@ class TForm1 : public QMainWindow {
     bool exitRequested = false;
     bool firstPaintScheduled = false;
     bool settingTabQuietly = false;
+    // Commands and start-up steps in progress; the program ends only when none is.
+    int busyDepth = 0;
+    bool quitWhenIdle = false;
+    friend class TBusyScope;
 };
