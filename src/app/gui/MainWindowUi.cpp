@@ -273,9 +273,14 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SetHelpContext(ViewVerifyReportBitBtn, 130);
     VerifyDateLabel = MakeValueLabel(GameDataTab, QStringLiteral("VerifyDateLabel"), QStringLiteral("None"));
     {
+        // Three framed groups share about 260 pixels of height: keep the frames tight.
         auto* layout = new QVBoxLayout(GameDataTab);
+        layout->setContentsMargins(6, 6, 6, 4);
+        layout->setSpacing(4);
         auto* pathBox = new QGroupBox(QStringLiteral("Path to MAME.EXE/MAME64.EXE"), GameDataTab);
         auto* pathRow = new QHBoxLayout(pathBox);
+        pathRow->setContentsMargins(6, 2, 6, 6);
+        pathRow->setSpacing(4);
         pathRow->addWidget(MAMEDirEdit, 1);
         pathRow->addWidget(MAMEDirSelectButton);
         pathRow->addWidget(MAMEDirSearchBitBtn);
@@ -283,6 +288,9 @@ void TForm1Ui::setupUi(QMainWindow* form) {
 
         auto* scanBox = new QGroupBox(GameDataTab);
         auto* scanGrid = new QGridLayout(scanBox);
+        scanGrid->setContentsMargins(6, 6, 6, 6);
+        scanGrid->setVerticalSpacing(3);
+        scanGrid->setHorizontalSpacing(8);
         scanGrid->addWidget(ScanForGamesBitBtn, 0, 0, 1, 2, Qt::AlignLeft);
         scanGrid->addWidget(new QLabel(QStringLiteral("Total games supported:"), scanBox), 1, 0);
         scanGrid->addWidget(TotalGamesLabel, 1, 1);
@@ -297,7 +305,11 @@ void TForm1Ui::setupUi(QMainWindow* form) {
 
         auto* verifyBox = new QGroupBox(GameDataTab);
         auto* verifyGrid = new QGridLayout(verifyBox);
+        verifyGrid->setContentsMargins(6, 6, 6, 6);
+        verifyGrid->setVerticalSpacing(3);
+        verifyGrid->setHorizontalSpacing(8);
         auto* verifyButtons = new QHBoxLayout;
+        verifyButtons->setSpacing(6);
         verifyButtons->addWidget(VerifyAllGamesBitBtn);
         verifyButtons->addWidget(ViewVerifyReportBitBtn);
         verifyButtons->addStretch(1);
