@@ -172,7 +172,9 @@ void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
     form->addToolBar(Qt::TopToolBarArea, ui.ToolBar1);
     ui.ToolBar1->addSeparator();
 
-    ui.PopupMenu1 = new QMenu(ui.SortGrid1);
+    // Owned by the window, not the grid: the pop-up is never switched off with the grid; it
+    // simply cannot open while the grid is disabled.
+    ui.PopupMenu1 = new QMenu(form);
     ui.PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     // A right-click on the grid opens the pop-up at the mouse.
     ui.SortGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
