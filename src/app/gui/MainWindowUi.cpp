@@ -325,8 +325,13 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     ControlsTab = Options->Controls;
     AudioTab = Options->Audio;
     VideoTab = Options->Video;
-    for (QWidget* page : {ControlsTab, AudioTab, VideoTab})
+    // These tabs and every control on them open the same help topic.
+    for (QWidget* page : {GameImageTab, ControlsTab, AudioTab, VideoTab}) {
         SetHelpContext(page, 70);
+        const auto controls = page->findChildren<QWidget*>();
+        for (QWidget* control : controls)
+            SetHelpContext(control, 70);
+    }
     CommandLineSwitchesEdit = Options->Controls->CommandLineSwitchesEdit;
 
     PageControl1->addTab(GameImageTab, QStringLiteral("Game Image"));

@@ -125,6 +125,8 @@ class TestMainWindow : public QObject {
     void hoveredControlPutsItsHintInTheFirstPanel();
     void popupItemHintReachesTheStatusBar();
     void rightClickOnTheGridOpensThePopupMenu();
+    void controlsCarryTheirHelpContext_data();
+    void controlsCarryTheirHelpContext();
 };
 
 void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
@@ -379,6 +381,56 @@ void TestMainWindow::rightClickOnTheGridOpensThePopupMenu() {
     QCOMPARE(form.ui.PopupMenu1->pos(), viewport->mapToGlobal(at));
     form.ui.PopupMenu1->close();
     QVERIFY(window.dialogs.verifyDone());
+}
+
+enum class Place { Widget, MenuItem, ToolButton, PopupItem };
+Q_DECLARE_METATYPE(Place)
+
+void TestMainWindow::controlsCarryTheirHelpContext_data() {
+    QTest::addColumn<Place>("place");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("context");
+    const int none = -1;
+    QTest::newRow("window") << Place::Widget << QStringLiteral("TForm1") << none << 60;
+    QTest::newRow("grid") << Place::Widget << QStringLiteral("SortGrid1") << none << 60;
+    QTest::newRow("tab set") << Place::Widget << QStringLiteral("PageControl1") << none << 70;
+    QTest::newRow("Mouse check box") << Place::Widget << QStringLiteral("MouseCheckBox") << none << 70;
+    QTest::newRow("Game Data tab") << Place::Widget << QStringLiteral("GameDataTab") << none << 30;
+    QTest::newRow("emulator path") << Place::Widget << QStringLiteral("MAMEDirEdit") << none << 70;
+    QTest::newRow("Exit button") << Place::Widget << QStringLiteral("ExiTButton") << none << 0;
+    QTest::newRow("tool bar") << Place::Widget << QStringLiteral("ToolBar1") << none << 90;
+    QTest::newRow("help tool button")
+        << Place::ToolButton << QString() << int(TCommand::HelpUsingPellmora) << 1;
+    QTest::newRow("delete tool button") << Place::ToolButton << QString() << int(TCommand::DeleteGame) << 13;
+    QTest::newRow("scan menu item") << Place::MenuItem << QString() << int(TCommand::ScanForGames) << 120;
+    QTest::newRow("random menu item") << Place::MenuItem << QString() << int(TCommand::PlayRandomGame) << 80;
+    QTest::newRow("rename pop-up item") << Place::PopupItem << QString() << int(TCommand::RenameGame) << 100;
+    QTest::newRow("identify menu item") << Place::MenuItem << QString() << int(TCommand::IdentifyGame) << 0;
+}
+
+void TestMainWindow::controlsCarryTheirHelpContext() {
+    QFETCH(Place, place);
+    QFETCH(QString, widget);
+    QFETCH(int, command);
+    QFETCH(int, context);
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    QObject* control = nullptr;
+    if (place == Place::Widget) {
+        control = widget == form.objectName() ? &form : form.findChild<QWidget*>(widget);
+    } else {
+        for (const TCommandBinding& binding : form.ui.bindings) {
+            if (int(binding.command) != command)
+                continue;
+            control = place == Place::MenuItem     ? binding.menuItem
+                      : place == Place::ToolButton ? binding.toolButton
+                                                   : binding.popupItem;
+        }
+    }
+    QVERIFY(control);
+    QCOMPARE(control->property("helpContext").toInt(), context);
 }
 
 QTEST_MAIN(TestMainWindow)
