@@ -4,8 +4,10 @@
 #include "gamelist/gui/TSortGrid.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QIcon>
 #include <QKeySequence>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -105,13 +107,45 @@ QString Text(const char* text) {
     return QString::fromUtf8(text);
 }
 
-QIcon CommandIcon(const char* name) {
-    if (!*name)
-        return QIcon();
-    return QIcon(QStringLiteral(":/icons/") + Text(name) + QStringLiteral(".png"));
+// Tool bar buttons are 25 x 25 with a 20 x 20 picture, as designed.
+constexpr int kToolButtonSize = 25;
+constexpr int kToolIconSize = 20;
+
+// A top-level menu switched off by the tagged controls must also silence the shortcuts of
+// its items: a disabled menu only stops the menu from opening.
+void FollowMenuEnabledState(QMenu* menu) {
+    auto* items = new QActionGroup(menu);
+    items->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    const auto actions = menu->actions();
+    for (QAction* action : actions) {
+        if (!action->isSeparator())
+            items->addAction(action);
+    }
+    QAction* menuAction = menu->menuAction();
+    QObject::connect(menuAction, &QAction::enabledChanged, items,
+                     [items](bool enabled) { items->setEnabled(enabled); });
 }
 
 } // namespace
+
+// The resources live in a static library: register them before the first look-up.
+static void InitialiseResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(pellmora);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+QIcon ResourceIcon(const char* name) {
+    InitialiseResources();
+    QIcon icon;
+    if (!*name)
+        return icon;
+    icon.addFile(QStringLiteral(":/icons/") + Text(name) + QStringLiteral(".png"));
+    icon.addFile(QStringLiteral(":/icons/16/") + Text(name) + QStringLiteral(".png"));
+    return icon;
+}
 
 void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
     ui.MainMenu1 = new QMenuBar(form);
@@ -128,16 +162,26 @@ void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
     ui.ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ui.ToolBar1->setMovable(false);
     ui.ToolBar1->setFloatable(false);
-    ui.ToolBar1->setIconSize(QSize(19, 19));
+    ui.ToolBar1->setIconSize(QSize(kToolIconSize, kToolIconSize));
     ui.ToolBar1->setFixedHeight(29);
+    ui.ToolBar1->layout()->setContentsMargins(2, 2, 2, 2);
+    ui.ToolBar1->layout()->setSpacing(0);
     ui.ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     ui.ToolBar1->setProperty("tag", kTaggedControl);
     ui.ToolBar1->setProperty("helpContext", 90);
     form->addToolBar(Qt::TopToolBarArea, ui.ToolBar1);
     ui.ToolBar1->addSeparator();
 
-    ui.PopupMenu1 = new QMenu(ui.SortGrid1);
+    // Owned by the window, not the grid: the pop-up is never switched off with the grid; it
+    // simply cannot open while the grid is disabled.
+    ui.PopupMenu1 = new QMenu(form);
     ui.PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    // A right-click on the grid opens the pop-up at the mouse.
+    ui.SortGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(ui.SortGrid1, &QWidget::customContextMenuRequested, ui.PopupMenu1,
+                     [grid = ui.SortGrid1, popup = ui.PopupMenu1](const QPoint& position) {
+                         popup->popup(grid->viewport()->mapToGlobal(position));
+                     });
 
     const std::map<Menu, QMenu*> menus = {{Menu::Game, ui.GameMenu},
                                           {Menu::AllGames, ui.AllGamesMenu},
@@ -185,18 +229,22 @@ void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
         binding.menuItem = menuItem;
 
         if (row.toolTip) {
-            auto* toolButton = new QAction(CommandIcon(row.icon), Text(row.toolTip), ui.ToolBar1);
+            auto* toolButton = new QAction(ResourceIcon(row.icon), Text(row.toolTip), ui.ToolBar1);
             toolButton->setToolTip(Text(row.toolTip));
             toolButton->setStatusTip(hint);
             toolButton->setProperty("helpContext", row.toolHelp);
             ui.ToolBar1->addAction(toolButton);
+            QWidget* button = ui.ToolBar1->widgetForAction(toolButton);
+            button->setFixedSize(kToolButtonSize, kToolButtonSize);
+            button->setProperty("helpContext", row.toolHelp);
             if (ToolSeparatorAfter(row.command))
                 ui.ToolBar1->addSeparator();
             binding.toolButton = toolButton;
         }
 
         if (row.popupCaption) {
-            auto* popupItem = new QAction(Text(row.popupCaption), ui.PopupMenu1);
+            // Owned by the window so that its hint reaches the window's status bar.
+            auto* popupItem = new QAction(Text(row.popupCaption), form);
             popupItem->setStatusTip(hint);
             popupItem->setProperty("helpContext", row.popupHelp);
             ui.PopupMenu1->addAction(popupItem);
@@ -210,6 +258,9 @@ void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
             binding.pushButton = button->second;
         ui.bindings.push_back(binding);
     }
+
+    for (QMenu* menu : {ui.GameMenu, ui.AllGamesMenu, ui.OptionsMenu, ui.HelpMenu})
+        FollowMenuEnabledState(menu);
 
     // Commands reached by push buttons alone.
     for (TCommand command : {TCommand::SearchGame, TCommand::SaveSettings, TCommand::DeleteImage,

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -16,15 +17,25 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+// The designed sizes of the main window's large controls.
+constexpr QSize kGridSize(377, 259);
+constexpr QSize kPageControlSize(402, 289);
+constexpr QSize kLogSize(785, 150);
+constexpr int kBottomButtonWidth = 100;
 
 void Tag(QObject* object) {
     object->setProperty("tag", kTaggedControl);
@@ -54,9 +65,11 @@ QPlainTextEdit* MakeLogPane(QWidget* parent, const QString& name) {
     return pane;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& hint) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& hint,
+                        const char* icon) {
+    auto* button = new QPushButton(ResourceIcon(icon), caption, parent);
     button->setObjectName(name);
+    button->setIconSize(QSize(16, 16));
     if (!hint.isEmpty()) {
         button->setToolTip(hint);
         button->setStatusTip(hint);
@@ -69,6 +82,56 @@ QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& text
     label->setObjectName(name);
     return label;
 }
+
+QLabel* MakeStatusPanel(QStatusBar* bar, const QString& name, int width) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(name);
+    panel->setFixedWidth(width);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setIndent(2);
+    return panel;
+}
+
+// Six tabs share one row of 402 pixels: the style's padding around each tab label is
+// narrowed so that every label stays whole.
+class CompactTabStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? std::min(value, 12) : value;
+    }
+};
+
+class TPageControl : public QTabWidget {
+  public:
+    explicit TPageControl(QWidget* parent) : QTabWidget(parent) {
+        auto* style = new CompactTabStyle;
+        style->setParent(tabBar());
+        tabBar()->setStyle(style);
+    }
+};
+
+// Keeps a child at the right end of its parent, centred vertically, whatever the layout does.
+class RightEndPlacer : public QObject {
+  public:
+    RightEndPlacer(QWidget* child, QWidget* parent) : QObject(child), child(child) {
+        parent->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            const QWidget* parent = static_cast<QWidget*>(watched);
+            child->move(parent->width() - child->width() - 2, (parent->height() - child->height()) / 2);
+            child->raise();
+        }
+        return false;
+    }
+
+  private:
+    QWidget* child;
+};
 
 } // namespace
 
@@ -88,25 +151,31 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     Tag(SearchEdit);
     SetHelpContext(SearchEdit, 60);
-    SearchGameBitBtn =
-        MakeButton(central, QStringLiteral("SearchGameBitBtn"), QStringLiteral("Search"),
-                   QStringLiteral("Search for a game - Not case sensitive, Partial words allowed."));
+    SearchGameBitBtn = MakeButton(
+        central, QStringLiteral("SearchGameBitBtn"), QStringLiteral("Search"),
+        QStringLiteral("Search for a game - Not case sensitive, Partial words allowed."), "search");
     Tag(SearchGameBitBtn);
     SetHelpContext(SearchGameBitBtn, 60);
     SearchEdit->setToolTip(SearchGameBitBtn->toolTip());
     SearchEdit->setStatusTip(SearchGameBitBtn->statusTip());
 
+    SortGrid1->setFixedSize(kGridSize);
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    left->addWidget(SortGrid1, 1);
+    left->addWidget(SortGrid1);
     auto* searchRow = new QHBoxLayout;
+    searchRow->setSpacing(4);
     searchRow->addWidget(SearchEdit, 1);
     searchRow->addWidget(SearchGameBitBtn);
     left->addLayout(searchRow);
+    left->addStretch(1);
 
     // Tabs, right.
-    PageControl1 = new QTabWidget(central);
+    PageControl1 = new TPageControl(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setFixedSize(kPageControlSize);
+    PageControl1->setElideMode(Qt::ElideNone);
+    PageControl1->tabBar()->setExpanding(false);
     SetHelpContext(PageControl1, 70);
 
     GameImageTab = new QWidget;
@@ -128,11 +197,11 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     NoImageLabel->setAlignment(Qt::AlignCenter);
     DeleteImageBitBtn =
         MakeButton(GameImageTab, QStringLiteral("DeleteImageBitBtn"), QStringLiteral("Delete Image"),
-                   QStringLiteral("Delete the game image file for the currently selected game."));
-    RefreshImageBitBtn =
-        MakeButton(GameImageTab, QStringLiteral("RefreshImageBitBtn"), QStringLiteral("Refresh"), QString());
+                   QStringLiteral("Delete the game image file for the currently selected game."), "delete");
+    RefreshImageBitBtn = MakeButton(GameImageTab, QStringLiteral("RefreshImageBitBtn"),
+                                    QStringLiteral("Refresh"), QString(), "refresh");
     ImageHelpBitBtn = MakeButton(GameImageTab, QStringLiteral("ImageHelpBitBtn"),
-                                 QStringLiteral("Image Help"), QStringLiteral("Game image help."));
+                                 QStringLiteral("Image Help"), QStringLiteral("Game image help."), "help");
     for (QWidget* w : {static_cast<QWidget*>(DeleteImageBitBtn), static_cast<QWidget*>(RefreshImageBitBtn),
                        static_cast<QWidget*>(ImageHelpBitBtn)}) {
         Tag(w);
@@ -171,7 +240,8 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SetHelpContext(MAMEDirEdit, 70);
     MAMEDirSelectButton = new QToolButton(GameDataTab);
     MAMEDirSelectButton->setObjectName(QStringLiteral("MAMEDirSelectButton"));
-    MAMEDirSelectButton->setText(QStringLiteral("..."));
+    MAMEDirSelectButton->setIcon(ResourceIcon("folder"));
+    MAMEDirSelectButton->setIconSize(QSize(16, 16));
     MAMEDirSelectButton->setToolTip(QStringLiteral("Select Path"));
     MAMEDirSelectButton->setStatusTip(
         QStringLiteral("Select the folder where MAME.EXE or MAME64.EXE is located."));
@@ -179,12 +249,12 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SetHelpContext(MAMEDirSelectButton, 70);
     MAMEDirSearchBitBtn =
         MakeButton(GameDataTab, QStringLiteral("MAMEDirSearchBitBtn"), QStringLiteral("Search"),
-                   QStringLiteral("Search for directory where MAME.EXE or MAME64.EXE is located."));
+                   QStringLiteral("Search for directory where MAME.EXE or MAME64.EXE is located."), "search");
     Tag(MAMEDirSearchBitBtn);
     SetHelpContext(MAMEDirSearchBitBtn, 70);
     ScanForGamesBitBtn =
         MakeButton(GameDataTab, QStringLiteral("ScanForGamesBitBtn"), QStringLiteral("Scan for Games"),
-                   QStringLiteral("Find all the games located under the ROMS directory."));
+                   QStringLiteral("Find all the games located under the ROMS directory."), "scan");
     Tag(ScanForGamesBitBtn);
     SetHelpContext(ScanForGamesBitBtn, 120);
     TotalGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("TotalGamesLabel"), QStringLiteral("0"));
@@ -193,19 +263,24 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     ImportDateLabel = MakeValueLabel(GameDataTab, QStringLiteral("ImportDateLabel"), QStringLiteral("None"));
     VerifyAllGamesBitBtn =
         MakeButton(GameDataTab, QStringLiteral("VerifyAllGamesBitBtn"), QStringLiteral("Verify All Games"),
-                   QStringLiteral("Check all the games to determine if they are OK to play."));
+                   QStringLiteral("Check all the games to determine if they are OK to play."), "verify");
     Tag(VerifyAllGamesBitBtn);
     SetHelpContext(VerifyAllGamesBitBtn, 130);
     ViewVerifyReportBitBtn = MakeButton(
         GameDataTab, QStringLiteral("ViewVerifyReportBitBtn"), QStringLiteral("View Verify Report"),
-        QStringLiteral("Display the results of the last time all the games were verified."));
+        QStringLiteral("Display the results of the last time all the games were verified."), "report");
     Tag(ViewVerifyReportBitBtn);
     SetHelpContext(ViewVerifyReportBitBtn, 130);
     VerifyDateLabel = MakeValueLabel(GameDataTab, QStringLiteral("VerifyDateLabel"), QStringLiteral("None"));
     {
+        // Three framed groups share about 260 pixels of height: keep the frames tight.
         auto* layout = new QVBoxLayout(GameDataTab);
+        layout->setContentsMargins(6, 6, 6, 4);
+        layout->setSpacing(4);
         auto* pathBox = new QGroupBox(QStringLiteral("Path to MAME.EXE/MAME64.EXE"), GameDataTab);
         auto* pathRow = new QHBoxLayout(pathBox);
+        pathRow->setContentsMargins(6, 2, 6, 6);
+        pathRow->setSpacing(4);
         pathRow->addWidget(MAMEDirEdit, 1);
         pathRow->addWidget(MAMEDirSelectButton);
         pathRow->addWidget(MAMEDirSearchBitBtn);
@@ -213,6 +288,9 @@ void TForm1Ui::setupUi(QMainWindow* form) {
 
         auto* scanBox = new QGroupBox(GameDataTab);
         auto* scanGrid = new QGridLayout(scanBox);
+        scanGrid->setContentsMargins(6, 6, 6, 6);
+        scanGrid->setVerticalSpacing(3);
+        scanGrid->setHorizontalSpacing(8);
         scanGrid->addWidget(ScanForGamesBitBtn, 0, 0, 1, 2, Qt::AlignLeft);
         scanGrid->addWidget(new QLabel(QStringLiteral("Total games supported:"), scanBox), 1, 0);
         scanGrid->addWidget(TotalGamesLabel, 1, 1);
@@ -227,7 +305,11 @@ void TForm1Ui::setupUi(QMainWindow* form) {
 
         auto* verifyBox = new QGroupBox(GameDataTab);
         auto* verifyGrid = new QGridLayout(verifyBox);
+        verifyGrid->setContentsMargins(6, 6, 6, 6);
+        verifyGrid->setVerticalSpacing(3);
+        verifyGrid->setHorizontalSpacing(8);
         auto* verifyButtons = new QHBoxLayout;
+        verifyButtons->setSpacing(6);
         verifyButtons->addWidget(VerifyAllGamesBitBtn);
         verifyButtons->addWidget(ViewVerifyReportBitBtn);
         verifyButtons->addStretch(1);
@@ -243,8 +325,13 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     ControlsTab = Options->Controls;
     AudioTab = Options->Audio;
     VideoTab = Options->Video;
-    for (QWidget* page : {ControlsTab, AudioTab, VideoTab})
+    // These tabs and every control on them open the same help topic.
+    for (QWidget* page : {GameImageTab, ControlsTab, AudioTab, VideoTab}) {
         SetHelpContext(page, 70);
+        const auto controls = page->findChildren<QWidget*>();
+        for (QWidget* control : controls)
+            SetHelpContext(control, 70);
+    }
     CommandLineSwitchesEdit = Options->Controls->CommandLineSwitchesEdit;
 
     PageControl1->addTab(GameImageTab, QStringLiteral("Game Image"));
@@ -257,54 +344,61 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     CreateProcessLog = MakeLogPane(central, QStringLiteral("CreateProcessLog"));
 
     RandomPlayBtn = MakeButton(central, QStringLiteral("RandomPlayBtn"), QStringLiteral("Random"),
-                               QStringLiteral("Play a game at random."));
+                               QStringLiteral("Play a game at random."), "random");
     SetHelpContext(RandomPlayBtn, 60);
     RunGameBitBtn = MakeButton(central, QStringLiteral("RunGameBitBtn"), QStringLiteral("Play Game"),
-                               QStringLiteral("Play the selected game."));
+                               QStringLiteral("Play the selected game."), "play");
     SetHelpContext(RunGameBitBtn, 80);
     ExiTButton = MakeButton(central, QStringLiteral("ExiTButton"), QStringLiteral("Exit"),
-                            QStringLiteral("Exit the program."));
-    SaveSettingsBitBtn = MakeButton(central, QStringLiteral("SaveSettingsBitBtn"),
-                                    QStringLiteral("Save Settings"), QStringLiteral("Save the settings."));
+                            QStringLiteral("Exit the program."), "exit");
+    SaveSettingsBitBtn =
+        MakeButton(central, QStringLiteral("SaveSettingsBitBtn"), QStringLiteral("Save Settings"),
+                   QStringLiteral("Save the settings."), "save");
     SaveSettingsBitBtn->setEnabled(false);
     for (QWidget* w : {static_cast<QWidget*>(RandomPlayBtn), static_cast<QWidget*>(RunGameBitBtn),
                        static_cast<QWidget*>(ExiTButton), static_cast<QWidget*>(SaveSettingsBitBtn)})
         Tag(w);
 
+    CreateProcessLog->setFixedSize(kLogSize);
+
     auto* top = new QHBoxLayout;
-    top->addLayout(left, 377);
-    top->addWidget(PageControl1, 402);
+    top->setSpacing(6);
+    top->addLayout(left);
+    top->addWidget(PageControl1, 0, Qt::AlignTop);
+    // Play commands at the left, Save Settings under the option tabs it belongs to.
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    for (QPushButton* button : {RandomPlayBtn, RunGameBitBtn, ExiTButton, SaveSettingsBitBtn})
+        button->setMinimumWidth(kBottomButtonWidth);
     buttons->addWidget(RandomPlayBtn);
     buttons->addWidget(RunGameBitBtn);
+    buttons->addWidget(ExiTButton);
     buttons->addStretch(1);
     buttons->addWidget(SaveSettingsBitBtn);
-    buttons->addWidget(ExiTButton);
     auto* main = new QVBoxLayout(central);
-    main->setContentsMargins(5, 3, 5, 3);
+    main->setContentsMargins(5, 3, 6, 3);
     main->setSpacing(4);
-    main->addLayout(top, 1);
+    main->addLayout(top);
     main->addWidget(CreateProcessLog);
-    CreateProcessLog->setFixedHeight(150);
+    main->addStretch(1);
     main->addLayout(buttons);
 
     StatusBar1 = new QStatusBar(form);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusHintPanel = new QLabel(StatusBar1);
-    StatusHintPanel->setObjectName(QStringLiteral("StatusHintPanel"));
-    StatusHintPanel->setFixedWidth(600);
-    StatusStatePanel = new QLabel(StatusBar1);
-    StatusStatePanel->setObjectName(QStringLiteral("StatusStatePanel"));
-    StatusStatePanel->setFixedWidth(50);
+    StatusHintPanel = MakeStatusPanel(StatusBar1, QStringLiteral("StatusHintPanel"), 600);
+    StatusStatePanel = MakeStatusPanel(StatusBar1, QStringLiteral("StatusStatePanel"), 50);
     StatusStatePanel->setAlignment(Qt::AlignCenter);
+    StatusBar1->addWidget(StatusHintPanel);
+    StatusBar1->addWidget(StatusStatePanel);
+    // Over the right end of the bar, outside its layout: panels and bar overlap as designed.
     ProgressBar1 = new QProgressBar(StatusBar1);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setFixedSize(185, 17);
     ProgressBar1->setTextVisible(false);
-    StatusBar1->addWidget(StatusHintPanel);
-    StatusBar1->addWidget(StatusStatePanel);
-    StatusBar1->addPermanentWidget(ProgressBar1);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    new RightEndPlacer(ProgressBar1, StatusBar1);
     form->setStatusBar(StatusBar1);
 
     Timer1 = new QTimer(form);

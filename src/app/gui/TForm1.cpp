@@ -61,8 +61,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(796, 532 + ui.MainMenu1->sizeHint().height() + ui.ToolBar1->height() +
-                          ui.StatusBar1->sizeHint().height());
+    // The client area is 796 x 532 under the menu bar; tool bar and status bar are inside it.
+    setFixedSize(796, 532 + ui.MainMenu1->sizeHint().height());
 
     BindCommands();
     connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
