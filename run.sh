@@ -5,4 +5,9 @@ cd "$(dirname "$0")"
 . scripts/deps.sh
 pellmora_install_missing
 pellmora_build dev
+# A first start gets an emulator folder with two playable games; an existing setup (or a
+# portable one beside the executable) is left as it is.
+if [ ! -f build/Pellmora.INI ]; then
+    bash scripts/newcomer-setup.sh || echo "run.sh: the newcomer setup failed; starting anyway" >&2
+fi
 exec build/pellmora "$@"

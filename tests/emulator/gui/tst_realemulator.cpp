@@ -1,0 +1,327 @@
+// Runs Debian's real emulator through the launcher, the command texts, the mame.ini rules and the
+// version reader, in a throw-away emulator folder. Skipped where the emulator is not installed.
+
+#include "app/AppState.h"
+#include "app/MameIni.h"
+#include "app/gui/ActivityLog.h"
+#include "app/gui/MameIniStartupCheck.h"
+#include "emulator/CommandTexts.h"
+#include "emulator/gui/ExecNewProcess.h"
+#include "locate/FileVersion.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+const QString RealEmulator = QStringLiteral("/usr/games/mame");
+const QString Exe = QStringLiteral("mame");
+
+quint32 Crc32(const QByteArray& bytes) {
+    static const auto table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 n = 0; n < 256; ++n) {
+            quint32 c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes)
+        crc = table[(crc ^ quint8(byte)) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+void Put16(QByteArray& out, quint32 v) {
+    out.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
+}
+void Put32(QByteArray& out, quint32 v) {
+    Put16(out, v & 0xFFFF);
+    Put16(out, v >> 16);
+}
+
+// A zip archive with the members stored uncompressed: local headers, central directory, end record.
+QByteArray StoredZip(const QList<std::pair<QByteArray, QByteArray>>& members) {
+    QByteArray out, directory;
+    for (const auto& [name, data] : members) {
+        const quint32 offset = quint32(out.size());
+        const quint32 crc = Crc32(data);
+        const auto common = [&](QByteArray& to) {
+            Put16(to, 20);   // version needed
+            Put16(to, 0);    // flags
+            Put16(to, 0);    // stored
+            Put16(to, 0);    // time
+            Put16(to, 0x21); // date 1980-01-01
+            Put32(to, crc);
+            Put32(to, quint32(data.size()));
+            Put32(to, quint32(data.size()));
+            Put16(to, quint32(name.size()));
+            Put16(to, 0); // extra length
+        };
+        Put32(out, 0x04034b50);
+        common(out);
+        out += name;
+        out += data;
+
+        Put32(directory, 0x02014b50);
+        Put16(directory, 20); // version made by
+        common(directory);
+        Put16(directory, 0); // comment length
+        Put16(directory, 0); // disk
+        Put16(directory, 0); // internal attributes
+        Put32(directory, 0); // external attributes
+        Put32(directory, offset);
+        directory += name;
+    }
+    const quint32 directoryOffset = quint32(out.size());
+    out += directory;
+    Put32(out, 0x06054b50);
+    Put16(out, 0);
+    Put16(out, 0);
+    Put16(out, quint32(members.size()));
+    Put16(out, quint32(members.size()));
+    Put32(out, quint32(directory.size()));
+    Put32(out, directoryOffset);
+    Put16(out, 0); // comment length
+    return out;
+}
+
+using Members = QList<std::pair<QByteArray, QByteArray>>;
+
+// The verdict lines as the verification reads them: trimmed, lower-cased, beginning with "romset".
+QStringList RomsetLines(const QStringList& output) {
+    QStringList lines;
+    for (const QString& line : output) {
+        const QString text = line.trimmed().toLower();
+        if (text.startsWith(QLatin1String("romset")))
+            lines.append(text);
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestRealEmulator : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup();
+
+    void createConfigAndStartupCheck();
+    void versionFromTheBinary();
+    void listFullWritesEverySet();
+    void verifyRomsVerdicts_data();
+    void verifyRomsVerdicts();
+    void oddNamesReachTheEmulatorWhole_data();
+    void oddNamesReachTheEmulatorWhole();
+
+  private:
+    QString mamePath() const { return emulatorFolder->path() + QStringLiteral("/"); }
+    QString romFolder() const { return mamePath() + QStringLiteral("games/"); }
+    int run(const QString& command) { return launcher->ExecNewProcess(mamePath(), command); }
+
+    std::unique_ptr<QTemporaryDir> home, emulatorFolder, userData;
+    std::unique_ptr<QPlainTextEdit> createProcessLog, logRichEdit;
+    std::unique_ptr<ActivityLog> log;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<TProcessLauncher> launcher;
+};
+
+void TestRealEmulator::initTestCase() {
+    if (!QFileInfo(RealEmulator).isExecutable())
+        QSKIP("the real emulator /usr/games/mame is not installed");
+    // The emulator may look in ~/.mame: give it a home of its own so nothing leaks out.
+    home = std::make_unique<QTemporaryDir>();
+    QVERIFY(home->isValid());
+    qputenv("HOME", QFile::encodeName(home->path()));
+
+    emulatorFolder = std::make_unique<QTemporaryDir>();
+    userData = std::make_unique<QTemporaryDir>();
+    QVERIFY(emulatorFolder->isValid() && userData->isValid());
+    QVERIFY(QFile::link(RealEmulator, mamePath() + Exe));
+
+    createProcessLog = std::make_unique<QPlainTextEdit>();
+    logRichEdit = std::make_unique<QPlainTextEdit>();
+    log = std::make_unique<ActivityLog>(createProcessLog.get(), logRichEdit.get());
+    dialogs = std::make_unique<ScriptedDialogs>();
+    state = std::make_unique<AppState>();
+    state->MAMEPath = mamePath();
+    state->MAMEEXE = Exe;
+    state->UserDataPath = userData->path() + QStringLiteral("/");
+    launcher = std::make_unique<TProcessLauncher>(*log, *dialogs, *state);
+}
+
+void TestRealEmulator::cleanupTestCase() {
+    if (!home)
+        return;
+    // The ini search path keeps the emulator inside its own folder.
+    const QStringList leftInHome =
+        QDir(home->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QVERIFY2(leftInHome.isEmpty(), qPrintable(leftInHome.join(QLatin1Char(' '))));
+}
+
+void TestRealEmulator::cleanup() {
+    QVERIFY2(dialogs->verifyDone(), qPrintable(dialogs->failures().join(QLatin1Char('\n'))));
+    dialogs->clear();
+}
+
+void TestRealEmulator::createConfigAndStartupCheck() {
+    QCOMPARE(run(CreateConfigCommand(mamePath(), Exe)), 0);
+    const QString ini = MameIniPath(mamePath());
+    QVERIFY2(QFileInfo(ini).isFile(), "-createconfig wrote no mame.ini into its working folder");
+
+    WriteINISetting(ini, QStringLiteral("rompath"), QStringLiteral("games"));
+    for (const QString& folder : {QStringLiteral("games"), QStringLiteral("snap"), QStringLiteral("cfg")})
+        QVERIFY(QDir(mamePath()).mkdir(folder));
+
+    // The emulator writes readconfig 1 today; should a build write 0, the warning is the only box.
+    const bool warns =
+        ReadINISetting(ini, QStringLiteral("readconfig"), QStringLiteral("0")) == QLatin1String("0");
+    if (warns)
+        dialogs->expectMessage(mrOk);
+    const bool passed = RunMameIniStartupCheck(
+        *state, *dialogs, nullptr,
+        [](const QString&, const QString&) {
+            qFatal("the configuration file exists: nothing should run");
+            return -1;
+        },
+        CreateConfigCommand);
+    QVERIFY(passed);
+    for (const auto& record : dialogs->records())
+        QCOMPARE(record.type, mtWarning);
+
+    QCOMPARE(state->rompath, romFolder());
+    QCOMPARE(state->snapshot_directory, mamePath() + QStringLiteral("snap/"));
+    QCOMPARE(state->cfg_directory, mamePath() + QStringLiteral("cfg/"));
+    QCOMPARE(state->nvram_directory, mamePath() + QStringLiteral("nvram/"));
+    QCOMPARE(state->readconfig, warns ? QStringLiteral("0") : QStringLiteral("1"));
+    // The emulator's own defaults come through the reader.
+    QCOMPARE(state->samplerate, QStringLiteral("48000"));
+    QCOMPARE(ReadINISetting(ini, QStringLiteral("snapname"), QString()), QStringLiteral("%g"));
+
+    // The emulator still reads the file after our rewrite with CR LF lines.
+    QCOMPARE(run(EmulatorCall(mamePath(), Exe) + QStringLiteral(" -showconfig")), 0);
+    QVERIFY(launcher->CreateProcessOutput.contains(QStringLiteral("rompath                   games")));
+    QVERIFY(launcher->CreateProcessOutput.contains(QStringLiteral("snapname                  %g")));
+}
+
+void TestRealEmulator::versionFromTheBinary() {
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(GetFileVersion(mamePath() + Exe), QStringLiteral("0.251.0.0"));
+    qInfo("version read in %lld ms", timer.elapsed());
+}
+
+void TestRealEmulator::listFullWritesEverySet() {
+    const QString gam = state->UserDataPath + QStringLiteral("Pellmora.GAM");
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(run(ListFullCommand(mamePath(), Exe, state->UserDataPath)), 0);
+    qInfo("-listfull took %lld ms", timer.elapsed());
+
+    QFile file(gam);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines =
+        QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    qInfo("Pellmora.GAM holds %lld lines", qint64(lines.size()));
+    QVERIFY2(lines.size() > 40000, qPrintable(QString::number(lines.size())));
+    QVERIFY(lines.first().startsWith(QLatin1String("Name:")));
+    QVERIFY(lines.first().contains(QLatin1String("Description:")));
+
+    // Short name, blanks, the description in double quotes closing the line.
+    static const QRegularExpression gameLine(QStringLiteral("^([a-z0-9_]+) +\"(.*)\"$"));
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        QVERIFY2(gameLine.match(lines[i]).hasMatch(), qPrintable(lines[i]));
+    QVERIFY(lines.contains(QStringLiteral("pong              \"Pong (Rev E) [TTL]\"")));
+    // The redirection leaves nothing for the pane but the command and its exit code.
+    QVERIFY(launcher->CreateProcessOutput.isEmpty());
+}
+
+void TestRealEmulator::verifyRomsVerdicts_data() {
+    QTest::addColumn<QString>("fileDir");
+    QTest::addColumn<Members>("members"); // an archive's contents; empty for a folder
+    QTest::addColumn<QStringList>("romsetLines");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("right member name, wrong contents")
+        << QStringLiteral("galaga.zip") << Members{{"gg1_1b.3p", QByteArray(4096, 'x')}}
+        << QStringList{QStringLiteral("romset galaga is bad")} << 2;
+    // No member the set knows: the emulator reports the set missing, which holds no verdict.
+    QTest::newRow("only unknown members")
+        << QStringLiteral("galaga.zip") << Members{{"junk.bin", "not a rom"}}
+        << QStringList{QStringLiteral("romset \"galaga\" not found!")} << 2;
+    // A set that needs no files at all is "best available", neither good nor bad.
+    QTest::newRow("set without roms, empty folder")
+        << QStringLiteral("pong") << Members{} << QStringList{QStringLiteral("romset pong is best available")}
+        << 0;
+}
+
+void TestRealEmulator::verifyRomsVerdicts() {
+    QFETCH(QString, fileDir);
+    QFETCH(Members, members);
+    QFETCH(QStringList, romsetLines);
+    QFETCH(int, exitCode);
+
+    const QString path = romFolder() + fileDir;
+    if (members.isEmpty()) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        QFile archive(path);
+        QVERIFY(archive.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(archive.write(StoredZip(members)) > 0);
+    }
+    const int code = run(VerifyRomsCommand(mamePath(), Exe, fileDir));
+    QCOMPARE(RomsetLines(launcher->CreateProcessOutput), romsetLines);
+    QCOMPARE(code, exitCode);
+    QVERIFY(members.isEmpty() ? QDir(path).removeRecursively() : QFile::remove(path));
+}
+
+void TestRealEmulator::oddNamesReachTheEmulatorWhole_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("play");
+    QTest::addColumn<QString>("reply"); // the emulator's answer naming what it was given
+
+    const QStringList names = {QStringLiteral("x$(touch PWNED)"), QStringLiteral("x`touch PWNED`"),
+                               QStringLiteral("a;touch PWNED"), QStringLiteral("two words"),
+                               QStringLiteral("it's \"quoted\"")};
+    for (const QString& name : names) {
+        QTest::addRow("verify %s", qPrintable(name))
+            << name << false << QStringLiteral("No matching systems found for '%1'").arg(name);
+        QTest::addRow("play %s", qPrintable(name))
+            << name << true << QStringLiteral("Unknown system '%1'").arg(name);
+    }
+}
+
+void TestRealEmulator::oddNamesReachTheEmulatorWhole() {
+    QFETCH(QString, name);
+    QFETCH(bool, play);
+    QFETCH(QString, reply);
+
+    const QString command =
+        play ? PlayCommand(mamePath(), Exe, name, QStringLiteral("1"), QStringLiteral("0"), {})
+             : VerifyRomsCommand(mamePath(), Exe, name);
+    const QString stray = mamePath() + QStringLiteral("PWNED");
+    QFile::remove(stray);
+    // Unknown names end the emulator before it opens any window.
+    const int code = run(command);
+    QVERIFY2(!QFileInfo::exists(stray), "a piece of the name ran as a command");
+    QVERIFY2(launcher->CreateProcessOutput.contains(reply),
+             qPrintable(launcher->CreateProcessOutput.join(QLatin1Char('\n'))));
+    QCOMPARE(code, 5);
+}
+
+QTEST_MAIN(TestRealEmulator)
+#include "tst_realemulator.moc"
