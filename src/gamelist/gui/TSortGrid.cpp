@@ -1,5 +1,7 @@
 #include "gamelist/gui/TSortGrid.h"
 
+#include "gamelist/gui/FavouriteMarkDelegate.h"
+
 #include <QHeaderView>
 
 TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
@@ -13,6 +15,7 @@ TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setDefaultSectionSize(18);
     horizontalHeader()->setHighlightSections(false);
     setWordWrap(false);
+    setItemDelegateForColumn(0, new FavouriteMarkDelegate(this));
 }
 
 int TSortGrid::Row() const {
