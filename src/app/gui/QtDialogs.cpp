@@ -13,14 +13,14 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonDesign {
     TMsgDlgBtn flag;
     const char* caption;
     TModalResult result;
 };
 
 // Left to right, whatever order the caller names them in.
-constexpr ButtonSpec kButtonOrder[] = {
+constexpr ButtonDesign kButtonOrder[] = {
     {mbYes, "&Yes", mrYes}, {mbNo, "&No", mrNo}, {mbOK, "OK", mrOk}, {mbCancel, "Cancel", mrCancel},
     {mbAll, "&All", mrAll}};
 
@@ -73,15 +73,15 @@ QMessageBox* BuildMessageBox(QWidget* owner, const MessageRequest& request) {
     box->setIcon(IconOf(request.type));
     const TMsgDlgBtn defaultFlag = DefaultButtonOf(request.buttons);
     const TMsgDlgBtn escapeFlag = EscapeButtonOf(request.buttons);
-    for (const ButtonSpec& spec : kButtonOrder) {
-        if (!(request.buttons & spec.flag))
+    for (const ButtonDesign& design : kButtonOrder) {
+        if (!(request.buttons & design.flag))
             continue;
         // One role for all, so the box keeps the order they are added in.
-        QPushButton* button = box->addButton(QString::fromLatin1(spec.caption), QMessageBox::ActionRole);
-        button->setProperty("modalResult", int(spec.result));
-        if (spec.flag == defaultFlag)
+        QPushButton* button = box->addButton(QString::fromLatin1(design.caption), QMessageBox::ActionRole);
+        button->setProperty("modalResult", int(design.result));
+        if (design.flag == defaultFlag)
             box->setDefaultButton(button);
-        if (spec.flag == escapeFlag)
+        if (design.flag == escapeFlag)
             box->setEscapeButton(button);
     }
     box->setProperty("helpContext", request.helpContext);
