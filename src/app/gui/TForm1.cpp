@@ -105,10 +105,8 @@ void TForm1::FormCreate() {
 }
 
 QSize TForm1::DesignedFrameSize() const {
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    return QSize(796 + frame.width() - client.width() + (width() - 796),
-                 height() + frame.height() - client.height());
+    // Before the window is first shown the frame is not known yet: then this is the window alone.
+    return frameGeometry().size();
 }
 
 void TForm1::BindCommands() {

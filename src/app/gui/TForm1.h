@@ -68,7 +68,7 @@ class TForm1 : public QMainWindow {
     void AcceptMAMEPath(const QString& folder);
     void SaveSettings();
 
-    // The outer size of the window as designed: client area 796 x 532 plus the frame.
+    // The outer size of the window: its fixed size plus the frame.
     QSize DesignedFrameSize() const;
 
   signals:
