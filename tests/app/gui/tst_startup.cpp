@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QtTest>
@@ -45,6 +46,7 @@ class TestStartup : public QObject {
     void saveSettingsDisabledAfterStartUp();
     void unreadableListFileIsReportedAndTheWindowStillShows();
     void switchesBoxWritesEveryChange();
+    void windowPositionCentredOrRestored();
 };
 
 void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
@@ -347,6 +349,23 @@ void TestStartup::switchesBoxWritesEveryChange() {
     QTest::keyClicks(form.ui.CommandLineSwitchesEdit, QStringLiteral(" -x "));
     QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                 .contains("CommandLineSwitches=-nothrottle -x \r\n"));
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::windowPositionCentredOrRestored() {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    {
+        TForm1 form(dialogs); // not shown: creation alone reads the window settings
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        QCOMPARE(form.pos(), QPoint((screen.width() - form.frameGeometry().width()) / 2,
+                                    (screen.height() - form.frameGeometry().height()) / 2));
+        QCOMPARE(form.State.StyleName, QStringLiteral("Obsidian"));
+        QVERIFY(form.State.FormSettingsRead);
+    }
+    env.writeSettings({QStringLiteral("Left=17"), QStringLiteral("Top=0x20")});
+    TForm1 form(dialogs);
+    QCOMPARE(form.pos(), QPoint(17, 32));
     QVERIFY(dialogs.verifyDone());
 }
 

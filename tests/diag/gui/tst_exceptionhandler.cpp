@@ -12,14 +12,14 @@
 
 class TestExceptionHandler : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TestExceptionHandler(ScriptedDialogs& dialogs) : dialogs(dialogs) {}
 
-private slots:
+  private slots:
     void escapingFailuresAreReportedAndTheLoopGoesOn_data();
     void escapingFailuresAreReportedAndTheLoopGoesOn();
 
-private:
+  private:
     ScriptedDialogs& dialogs;
 };
 
