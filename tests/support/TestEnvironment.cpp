@@ -39,6 +39,14 @@ void TestEnvironment::writeSettings(const QStringList& lines) {
                   .toUtf8());
 }
 
+void TestEnvironment::prepareReadyStart(const QStringList& settings, const QByteArray& listRows) {
+    installEmulator();
+    writeMameIni();
+    writeSettings(QStringList{QStringLiteral("MAMEPath=") + mamePath()} + settings);
+    writeFile(userDataPath() + QStringLiteral("Pellmora.DAT"),
+              QByteArrayLiteral(",Status,\"Game Name\",File/Dir\r\n") + listRows);
+}
+
 void TestEnvironment::writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))

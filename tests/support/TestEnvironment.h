@@ -21,6 +21,9 @@ class TestEnvironment {
     void writeMameIni(const QString& extraLines = QString());
     // Writes Pellmora.INI with the given key=value lines under [Pellmora].
     void writeSettings(const QStringList& lines);
+    // An emulator folder that passes the start-up checks, settings naming it (plus the given
+    // key=value lines) and a list file of the header line and the given rows.
+    void prepareReadyStart(const QStringList& settings, const QByteArray& listRows);
     void writeFile(const QString& path, const QByteArray& bytes);
     QByteArray readFile(const QString& path) const;
 

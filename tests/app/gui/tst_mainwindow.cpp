@@ -38,11 +38,7 @@ struct ReadyWindow {
     std::unique_ptr<TForm1> form;
 
     ReadyWindow() {
-        env.installEmulator();
-        env.writeMameIni();
-        env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
-        env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
-                      ",Status,\"Game Name\",File/Dir\r\n,Good,\"Galaga\",galaga.zip\r\n");
+        env.prepareReadyStart({}, ",Good,\"Galaga\",galaga.zip\r\n");
         form = std::make_unique<TForm1>(dialogs);
         form->show();
         QTest::qWait(50);

@@ -146,12 +146,7 @@ void TestStartup::activePageShownExceptTheLog() {
     QFETCH(int, stored);
     QFETCH(int, shown);
     TestEnvironment env;
-    env.installEmulator();
-    env.writeMameIni();
-    env.writeSettings(
-        {QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("ActivePage=%1").arg(stored)});
-    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
-                  kListHeader.toUtf8() + ",?,\"Pac-Man\",pacman.zip\r\n");
+    env.prepareReadyStart({QStringLiteral("ActivePage=%1").arg(stored)}, ",?,\"Pac-Man\",pacman.zip\r\n");
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
@@ -165,15 +160,11 @@ void TestStartup::activePageShownExceptTheLog() {
 
 void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
     TestEnvironment env;
-    env.installEmulator();
-    env.writeMameIni();
-    env.writeSettings(
-        {QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("LastSelectedGame=galaga (NAMCO)")});
-    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
-                  kListHeader.toUtf8() + ",?,\"Galaga (Namco)\",galaga.zip\r\n"
-                                         ",?,\"Pac-Man\",pacman.zip\r\n"
-                                         ",?,\"GALAGA (namco)\",galagao.zip\r\n"
-                                         ",?,\"Xevious\",xevious.zip\r\n");
+    env.prepareReadyStart({QStringLiteral("LastSelectedGame=galaga (NAMCO)")},
+                          ",?,\"Galaga (Namco)\",galaga.zip\r\n"
+                          ",?,\"Pac-Man\",pacman.zip\r\n"
+                          ",?,\"GALAGA (namco)\",galagao.zip\r\n"
+                          ",?,\"Xevious\",xevious.zip\r\n");
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
@@ -184,12 +175,8 @@ void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
 
 void TestStartup::lastSelectedGameMissingKeepsRowOne() {
     TestEnvironment env;
-    env.installEmulator();
-    env.writeMameIni();
-    env.writeSettings(
-        {QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("LastSelectedGame=Donkey Kong")});
-    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
-                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
+    env.prepareReadyStart({QStringLiteral("LastSelectedGame=Donkey Kong")},
+                          ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
@@ -200,11 +187,7 @@ void TestStartup::lastSelectedGameMissingKeepsRowOne() {
 
 void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
     TestEnvironment env;
-    env.installEmulator();
-    env.writeMameIni();
-    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("nGames=7"),
-                       QStringLiteral("nFound=3")});
-    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"), kListHeader.toUtf8());
+    env.prepareReadyStart({QStringLiteral("nGames=7"), QStringLiteral("nFound=3")}, QByteArray());
     ScriptedDialogs dialogs;
     dialogs.expectMessage(mrOk);
     TForm1 form(dialogs);
@@ -232,12 +215,9 @@ void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
 
 void TestStartup::closeWritesLastSelectedGameAndWindowSettings() {
     TestEnvironment env;
-    env.installEmulator();
-    env.writeMameIni();
-    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("StyleName=Carbon")});
-    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
-                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n"
-                                         ",?,\"[UNKNOWN GAME]\",junk.zip\r\n");
+    env.prepareReadyStart({QStringLiteral("StyleName=Carbon")},
+                          ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n"
+                          ",?,\"[UNKNOWN GAME]\",junk.zip\r\n");
     ScriptedDialogs dialogs;
     {
         TForm1 form(dialogs);
@@ -261,12 +241,8 @@ void TestStartup::closeWritesLastSelectedGameAndWindowSettings() {
 
 void TestStartup::closeOnRowOneKeepsLastSelectedGame() {
     TestEnvironment env;
-    env.installEmulator();
-    env.writeMameIni();
-    env.writeSettings(
-        {QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("LastSelectedGame=Xevious")});
-    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
-                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
+    env.prepareReadyStart({QStringLiteral("LastSelectedGame=Xevious")},
+                          ",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
@@ -279,12 +255,8 @@ void TestStartup::closeOnRowOneKeepsLastSelectedGame() {
 
 void TestStartup::gameDataTabShowsCountersAndDates() {
     TestEnvironment env;
-    env.installEmulator();
-    env.writeMameIni();
     // No counters stored: each shows -1; no dates: "None" and no report to view.
-    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath(), QStringLiteral("GameCount=500")});
-    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
-                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n");
+    env.prepareReadyStart({QStringLiteral("GameCount=500")}, ",?,\"Galaga\",galaga.zip\r\n");
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
@@ -335,12 +307,8 @@ void TestStartup::unreadableListFileIsReportedAndTheWindowStillShows() {
 
 void TestStartup::switchesBoxWritesEveryChange() {
     TestEnvironment env;
-    env.installEmulator();
-    env.writeMameIni();
-    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath(),
-                       QStringLiteral("CommandLineSwitches=  -nothrottle  ")});
-    env.writeFile(env.userDataPath() + QStringLiteral("Pellmora.DAT"),
-                  kListHeader.toUtf8() + ",?,\"Galaga\",galaga.zip\r\n");
+    env.prepareReadyStart({QStringLiteral("CommandLineSwitches=  -nothrottle  ")},
+                          ",?,\"Galaga\",galaga.zip\r\n");
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
