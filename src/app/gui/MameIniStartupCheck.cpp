@@ -4,18 +4,13 @@
 #include "app/MameIniCheck.h"
 #include "app/gui/Dialogs.h"
 #include "app/gui/MessageApp.h"
+#include "emulator/CommandTexts.h"
 
 #include <QFileInfo>
-
-#include <cstring>
 
 namespace {
 
 const QString BoxTitle = QStringLiteral("Pellmora");
-
-QString SystemErrorText(int code) {
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 bool MameIniExists(const QString& mamePath) {
     return QFileInfo(MameIniPath(mamePath)).isFile();

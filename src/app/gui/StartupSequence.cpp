@@ -77,8 +77,7 @@ TForm1::PassResult TForm1::StartupPass() {
     State.GSortOptions = TSortOptions();
 
     // 3. Start-up settings, when the file exists.
-    const QString settingsFile = FindFileIgnoringCase(State.UserDataPath, QStringLiteral("Pellmora.INI"));
-    if (QFileInfo::exists(settingsFile)) {
+    if (SettingsFileExists(State.UserDataPath)) {
         QString switches;
         ReadStartupSettings(SettingsIni(), State, switches);
         ui.CommandLineSwitchesEdit->setText(switches);
@@ -130,7 +129,7 @@ TForm1::PassResult TForm1::StartupPass() {
 
     // 10-12. Whether a new list must be built at the first paint.
     const QString listFile = FindFileIgnoringCase(State.UserDataPath, QStringLiteral("Pellmora.DAT"));
-    State.GenerateGameList = !QFileInfo::exists(settingsFile) || !QFileInfo::exists(listFile);
+    State.GenerateGameList = !SettingsFileExists(State.UserDataPath) || !QFileInfo::exists(listFile);
     ConvertGameListFile(State.UserDataPath);
     const QString convertedListFile =
         FindFileIgnoringCase(State.UserDataPath, QStringLiteral("Pellmora.DAT"));

@@ -34,7 +34,7 @@ void OpenFolder(Dialogs& dialogs, const QString& folder) {
 void MAMEDirSelect(AppState& state, Dialogs& dialogs, QWidget* owner, const QString& mameDirEditText,
                    const std::function<void(const QString&)>& acceptPath) {
     FolderRequest request;
-    request.caption = QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located.");
+    request.caption = MAMEFolderChooserCaption;
     request.root = QDir::homePath();
     request.startDir = mameDirEditText.isEmpty() ? state.CurrentPath : mameDirEditText;
     const QString chosen = dialogs.chooseFolder(owner, request);

@@ -6,9 +6,15 @@
 
 #include <functional>
 
+#include <QString>
+
 struct AppState;
 class Dialogs;
 class QWidget;
+
+// The caption of both emulator folder choosers.
+inline const QString MAMEFolderChooserCaption =
+    QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located.");
 
 // Lets the user choose the emulator folder; a folder whose emulator is recent enough (or
 // tells no version) becomes MAMEPath and is passed to acceptPath (ending in "/").

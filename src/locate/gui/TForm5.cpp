@@ -7,6 +7,7 @@
 #include "locate/FileVersion.h"
 #include "locate/FindFiles.h"
 #include "locate/VersionCheck.h"
+#include "locate/gui/LocateCommands.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -27,8 +28,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString chooserCaption = QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located.");
 
 void setHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(hint);
@@ -143,7 +142,7 @@ void TForm5::SearchDrive() {
 
 void TForm5::SearchPath() {
     FolderRequest request;
-    request.caption = chooserCaption;
+    request.caption = MAMEFolderChooserCaption;
     request.root = QDir::homePath();
     const QString chosen = dialogs.chooseFolder(this, request);
     if (chosen.isEmpty())
