@@ -330,10 +330,6 @@ bool TIniFile::SectionExists(const QString& section) const {
     return FindInFile(ResolvedFileName(), section, QString()).sectionFound;
 }
 
-bool TIniFile::ValueExists(const QString& section, const QString& key) const {
-    return FindInFile(ResolvedFileName(), section, key).keyFound;
-}
-
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
     const QString path = ResolvedFileName();
     const AppError writeError(QStringLiteral("Unable to write to ") + path);

@@ -23,7 +23,6 @@ class TIniFile {
     TDateTime ReadDateTime(const QString& section, const QString& key, TDateTime def,
                            const QLocale& locale = QLocale::system()) const;
     bool SectionExists(const QString& section) const;
-    bool ValueExists(const QString& section, const QString& key) const;
 
     // Replaces the key's value in place, or adds the key at the end of its section, making
     // the section and the file as needed; all other lines stay as they were. Line breaks in

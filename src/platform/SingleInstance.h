@@ -25,9 +25,6 @@ class SingleInstance : public QObject {
     // The window a later start brings to the front (restored if minimised).
     void SetWindow(QWidget* window);
 
-  signals:
-    void activationRequested();
-
   private:
     void Activate();
     bool AskRunningCopyToActivate();

@@ -91,7 +91,6 @@ void SingleInstance::SetWindow(QWidget* w) {
 
 void SingleInstance::Activate() {
     qCInfo(lcInstance) << "another start asked this copy to come to the front";
-    emit activationRequested();
     if (!window) {
         activationPending = true;
         return;

@@ -126,10 +126,6 @@ void TForm1::SetCommandHandler(TCommand command, std::function<void()> handler) 
     handlers[command] = std::move(handler);
 }
 
-bool TForm1::HasCommandHandler(TCommand command) const {
-    return handlers.count(command) != 0;
-}
-
 void TForm1::RunCommand(TCommand command) {
     emit commandRun(command);
     const auto handler = handlers.find(command);

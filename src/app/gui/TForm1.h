@@ -55,7 +55,6 @@ class TForm1 : public QMainWindow {
     void RunCommand(TCommand command);
     // The handler behind a command; commands not built yet have none.
     void SetCommandHandler(TCommand command, std::function<void()> handler);
-    bool HasCommandHandler(TCommand command) const;
 
     // Shows the counters and dates on the Game Data tab.
     void ShowGameData();
