@@ -23,7 +23,7 @@ inline std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>&
         const QString upperShortName = UpperCaseAscii(game.shortName);
         for (QString& name : names) {
             const qsizetype dot = name.indexOf(u'.');
-            const QString key = dot > 0 ? name.left(dot) : name;
+            const QStringView key = dot > 0 ? QStringView(name).left(dot) : QStringView(name);
             if (key != upperShortName)
                 continue;
             additions.push_back(
