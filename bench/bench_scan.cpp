@@ -61,7 +61,7 @@ QStringList NewNames(const std::vector<SupportedGame>& supported) {
             continue;
         }
         const auto& game = supported[static_cast<size_t>(random.bounded(static_cast<int>(supported.size())))];
-        names.append(UpperCaseAscii(game.shortName) + QString::fromLatin1(endings[random.bounded(6)]));
+        names.append(AsciiUpper(game.shortName) + QString::fromLatin1(endings[random.bounded(6)]));
     }
     return names;
 }

@@ -2,45 +2,38 @@
 
 namespace {
 
-QString MapAscii(QStringView text, char16_t first, char16_t last, int shift) {
+template <typename Fold> QString Folded(QStringView text, Fold fold) {
     QString result(text.size(), Qt::Uninitialized);
     QChar* out = result.data();
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        *out++ = QChar(char16_t(u >= first && u <= last ? u + shift : u));
-    }
+    for (const QChar c : text)
+        *out++ = fold(c);
     return result;
-}
-
-char16_t UpperAscii(char16_t c) {
-    return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
 }
 
 } // namespace
 
-QString UpperCaseAscii(QStringView text) {
-    return MapAscii(text, u'a', u'z', -32);
+QString AsciiLower(QStringView text) {
+    return Folded(text, [](QChar c) { return AsciiLower(c); });
 }
 
-QString LowerCaseAscii(QStringView text) {
-    return MapAscii(text, u'A', u'Z', 32);
+QString AsciiUpper(QStringView text) {
+    return Folded(text, [](QChar c) { return AsciiUpper(c); });
 }
 
-bool SameTextIgnoringAsciiCase(QStringView a, QStringView b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (UpperAscii(a[i].unicode()) != UpperAscii(b[i].unicode()))
-            return false;
+bool ContainsIgnoringAsciiCase(QStringView text, QStringView loweredNeedle) {
+    const qsizetype needleSize = loweredNeedle.size();
+    if (needleSize == 0)
+        return true;
+    const QChar first = loweredNeedle.front();
+    const qsizetype lastStart = text.size() - needleSize;
+    for (qsizetype start = 0; start <= lastStart; ++start) {
+        if (AsciiLower(text[start]) != first)
+            continue;
+        qsizetype k = 1;
+        while (k < needleSize && AsciiLower(text[start + k]) == loweredNeedle[k])
+            ++k;
+        if (k == needleSize)
+            return true;
     }
-    return true;
-}
-
-QStringView TrimBlanksAndControls(QStringView text) {
-    const auto blankOrControl = [](QChar c) { return c.unicode() <= u' '; };
-    while (!text.isEmpty() && blankOrControl(text.front()))
-        text = text.mid(1);
-    while (!text.isEmpty() && blankOrControl(text.back()))
-        text.chop(1);
-    return text;
+    return false;
 }

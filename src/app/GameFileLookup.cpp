@@ -19,7 +19,7 @@ bool IsArchiveName(QStringView name) {
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
         return false;
-    return QStringView(u".ZIP;.7Z").contains(UpperCaseAscii(name.mid(dot)));
+    return QStringView(u".ZIP;.7Z").contains(AsciiUpper(name.mid(dot)));
 }
 
 TFolderListing::TFolderListing(const QString& folder) {
@@ -36,7 +36,7 @@ TFolderListing::TFolderListing(const QString& folder) {
     std::vector<std::pair<QString, size_t>> keys;
     keys.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i)
-        keys.emplace_back(UpperCaseAscii(entries[i].name), i);
+        keys.emplace_back(AsciiUpper(entries[i].name), i);
     std::sort(keys.begin(), keys.end(), [this](const auto& a, const auto& b) {
         if (a.first != b.first)
             return a.first < b.first;
@@ -46,7 +46,7 @@ TFolderListing::TFolderListing(const QString& folder) {
     sorted.reserve(entries.size());
     byLowerName.reserve(static_cast<qsizetype>(entries.size()));
     for (const auto& [upper, index] : keys) {
-        byLowerName[LowerCaseAscii(upper)].push_back(static_cast<int>(sorted.size()));
+        byLowerName[AsciiLower(upper)].push_back(static_cast<int>(sorted.size()));
         sorted.push_back(std::move(entries[index]));
     }
     entries = std::move(sorted);
@@ -54,7 +54,7 @@ TFolderListing::TFolderListing(const QString& folder) {
 }
 
 QString TFolderListing::FindGame(QStringView fileDir) const {
-    const auto candidates = byLowerName.constFind(LowerCaseAscii(fileDir));
+    const auto candidates = byLowerName.constFind(AsciiLower(fileDir));
     if (candidates == byLowerName.cend())
         return QString();
     const bool archive = IsArchiveName(fileDir);

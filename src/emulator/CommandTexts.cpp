@@ -11,7 +11,7 @@ QString EmulatorCall(const QString& mamePath, const QString& mameExe) {
 
 QString VerifyName(const QString& fileDir) {
     // The first ".ZIP" anywhere wins over ".7Z"; the letters keep their case.
-    const QString upper = UpperCaseAscii(fileDir);
+    const QString upper = AsciiUpper(fileDir);
     for (const QLatin1String extension : {QLatin1String(".ZIP"), QLatin1String(".7Z")}) {
         const qsizetype at = upper.indexOf(extension);
         if (at >= 0)

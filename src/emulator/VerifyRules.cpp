@@ -1,6 +1,8 @@
 #include "emulator/VerifyRules.h"
 
 #include "app/AsciiCase.h"
+#include "app/NameText.h"
+#include "emulator/GameNameRules.h"
 
 #include <QStringEncoder>
 
@@ -9,7 +11,7 @@ QString SeparatorLine() {
 }
 
 QString VerifyNameRefusal(const QString& verifyName) {
-    if (verifyName.startsWith(u'-'))
+    if (StartsLikeOption(verifyName))
         return QStringLiteral("the emulator would read it as an option");
     if (verifyName.contains(u'*') || verifyName.contains(u'?'))
         return QStringLiteral("the emulator would read it as a pattern of several games");
@@ -20,7 +22,7 @@ QString Verdict(const QStringList& lines) {
     bool good = false;
     bool bad = false;
     for (const QString& line : lines) {
-        const QString s = LowerCaseAscii(TrimBlanksAndControls(line));
+        const QString s = AsciiLower(TrimBlanksAndControls(line));
         if (!s.startsWith(QLatin1String("romset")))
             continue;
         if (s.endsWith(QLatin1String("is good")))

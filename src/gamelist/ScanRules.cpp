@@ -2,6 +2,7 @@
 
 #include "app/AsciiCase.h"
 #include "app/GameFileLookup.h"
+#include "emulator/GameNameRules.h"
 #include "gamelist/GameListModel.h"
 
 #include <QHash>
@@ -11,11 +12,6 @@ namespace {
 
 const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
 const QString DeleteMark = QStringLiteral("DELETE");
-
-// Until the shared name rules land: a name the emulator would take for an option.
-bool StartsLikeOptionName(QStringView name) {
-    return name.startsWith(u'-');
-}
 
 std::vector<int> RowsToRemove(const std::vector<QStringList>& rows,
                               const std::function<bool(const QString& fileDir)>& exists) {
@@ -77,13 +73,13 @@ QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& lis
     QStringList newNames;
     QSet<QString> taken = listedFileDirs;
     const auto take = [&](const QString& name, const char* what) {
-        if (name.startsWith(u'.') || StartsLikeOptionName(name))
+        if (name.startsWith(u'.') || StartsLikeOption(name))
             return;
-        const QString lower = LowerCaseAscii(name);
+        const QString lower = AsciiLower(name);
         if (taken.contains(lower))
             return;
         taken.insert(lower);
-        newNames.append(UpperCaseAscii(name));
+        newNames.append(AsciiUpper(name));
         if (found)
             found(QString::fromLatin1(what) + name);
     };
@@ -115,13 +111,13 @@ std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>& suppor
     for (const SupportedGame& game : supported) {
         if (namesByKey.isEmpty())
             break;
-        const auto names = namesByKey.constFind(UpperCaseAscii(game.shortName));
+        const auto names = namesByKey.constFind(AsciiUpper(game.shortName));
         if (names == namesByKey.cend())
             continue;
         for (const int i : *names) {
             matched[static_cast<size_t>(i)] = true;
             additions.push_back(
-                {game.description, LowerCaseAscii(newNames[i]),
+                {game.description, AsciiLower(newNames[i]),
                  QStringLiteral("Adding \"") + game.description + QStringLiteral("\" ") + game.shortName,
                  true});
         }
@@ -130,7 +126,7 @@ std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>& suppor
     for (int i = 0; i < newNames.size(); ++i) {
         if (matched[static_cast<size_t>(i)])
             continue;
-        const QString fileDir = LowerCaseAscii(newNames[i]);
+        const QString fileDir = AsciiLower(newNames[i]);
         additions.push_back(
             {UnknownGame, fileDir, QStringLiteral("Adding [UNKNOWN GAME] ") + fileDir, false});
     }

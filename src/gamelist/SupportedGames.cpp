@@ -1,6 +1,7 @@
 #include "gamelist/SupportedGames.h"
 
 #include "app/AsciiCase.h"
+#include "app/NameText.h"
 #include "app/WholeFile.h"
 
 namespace {
@@ -71,14 +72,14 @@ std::optional<SupportedGame> FindSupportedGame(const QString& fileName, QStringV
 TSupportedGames::TSupportedGames(const std::vector<SupportedGame>& entries) {
     descriptions.reserve(static_cast<qsizetype>(entries.size()));
     for (const SupportedGame& entry : entries) {
-        QString key = UpperCaseAscii(entry.shortName);
+        QString key = AsciiUpper(entry.shortName);
         if (!descriptions.contains(key))
             descriptions.insert(std::move(key), entry.description);
     }
 }
 
 std::optional<QString> TSupportedGames::Lookup(QStringView name) const {
-    const auto found = descriptions.constFind(UpperCaseAscii(name));
+    const auto found = descriptions.constFind(AsciiUpper(name));
     if (found == descriptions.cend())
         return std::nullopt;
     return *found;

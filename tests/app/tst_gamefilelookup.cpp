@@ -4,6 +4,7 @@
 #include "app/AsciiCase.h"
 #include "app/DeleteFileAndWait.h"
 #include "app/GameFileLookup.h"
+#include "app/NameText.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,8 +41,8 @@ class TestGameFileLookup : public QObject {
 };
 
 void TestGameFileLookup::asciiCaseLeavesOtherLettersAlone() {
-    QCOMPARE(UpperCaseAscii(u"abc-\u00e9\u00df.zip"), s("ABC-\u00e9\u00df.ZIP"));
-    QCOMPARE(LowerCaseAscii(u"ABC-\u00c9.ZIP"), s("abc-\u00c9.zip"));
+    QCOMPARE(AsciiUpper(u"abc-\u00e9\u00df.zip"), s("ABC-\u00e9\u00df.ZIP"));
+    QCOMPARE(AsciiLower(u"ABC-\u00c9.ZIP"), s("abc-\u00c9.zip"));
     QVERIFY(SameTextIgnoringAsciiCase(u"Pacman.ZIP", u"pacMAN.zip"));
     QVERIFY(!SameTextIgnoringAsciiCase(u"\u00e9", u"\u00c9"));
     QVERIFY(!SameTextIgnoringAsciiCase(u"abc", u"abcd"));

@@ -20,14 +20,14 @@ inline std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>&
                                                QStringList names) {
     std::vector<ScanAddition> additions;
     for (const SupportedGame& game : supported) {
-        const QString upperShortName = UpperCaseAscii(game.shortName);
+        const QString upperShortName = AsciiUpper(game.shortName);
         for (QString& name : names) {
             const qsizetype dot = name.indexOf(u'.');
             const QStringView key = dot > 0 ? QStringView(name).left(dot) : QStringView(name);
             if (key != upperShortName)
                 continue;
             additions.push_back(
-                {game.description, LowerCaseAscii(name),
+                {game.description, AsciiLower(name),
                  QStringLiteral("Adding \"") + game.description + QStringLiteral("\" ") + game.shortName,
                  true});
             name = game.shortName + u'*';
@@ -36,7 +36,7 @@ inline std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>&
     for (const QString& name : names) {
         if (name.contains(u'*'))
             continue;
-        const QString fileDir = LowerCaseAscii(name);
+        const QString fileDir = AsciiLower(name);
         additions.push_back({QStringLiteral("[UNKNOWN GAME]"), fileDir,
                              QStringLiteral("Adding [UNKNOWN GAME] ") + fileDir, false});
     }
