@@ -5,8 +5,8 @@
 #include "BenchSupport.h"
 
 #include "../tests/gamelist/NaiveScanLoops.h"
-#include "app/AsciiCase.h"
-#include "app/GameFileLookup.h"
+#include "base/AsciiCase.h"
+#include "base/GameFileLookup.h"
 #include "app/WholeFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ScanRules.h"

@@ -1,6 +1,6 @@
 #include "emulator/CommandTexts.h"
 
-#include "app/AsciiCase.h"
+#include "base/AsciiCase.h"
 #include "emulator/ShellQuote.h"
 
 #include <cstring>

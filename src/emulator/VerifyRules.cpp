@@ -1,7 +1,7 @@
 #include "emulator/VerifyRules.h"
 
-#include "app/AsciiCase.h"
-#include "app/NameText.h"
+#include "base/AsciiCase.h"
+#include "base/NameText.h"
 #include "emulator/GameNameRules.h"
 
 #include <QStringEncoder>

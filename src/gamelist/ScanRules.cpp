@@ -1,7 +1,7 @@
 #include "gamelist/ScanRules.h"
 
-#include "app/AsciiCase.h"
-#include "app/GameFileLookup.h"
+#include "base/AsciiCase.h"
+#include "base/GameFileLookup.h"
 #include "emulator/GameNameRules.h"
 #include "gamelist/GameListModel.h"
 

@@ -1,7 +1,7 @@
 #include "gamelist/SupportedGames.h"
 
-#include "app/AsciiCase.h"
-#include "app/NameText.h"
+#include "base/AsciiCase.h"
+#include "base/NameText.h"
 #include "app/WholeFile.h"
 
 namespace {

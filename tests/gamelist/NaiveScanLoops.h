@@ -2,7 +2,7 @@
 // The scan's loops written the straightforward way, one comparison at a time: the yardstick
 // the scan's own matching and removal are checked and timed against.
 
-#include "app/AsciiCase.h"
+#include "base/AsciiCase.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ScanRules.h"
 #include "gamelist/SupportedGames.h"

@@ -4,8 +4,8 @@
 
 #include "gamelist/ScanRules.h"
 
-#include "app/AsciiCase.h"
-#include "app/GameFileLookup.h"
+#include "base/AsciiCase.h"
+#include "base/GameFileLookup.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/NaiveScanLoops.h"
 

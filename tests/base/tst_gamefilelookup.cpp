@@ -1,10 +1,10 @@
 // Names compared ignoring ASCII case, the archive rule, finding a game's file on disk
 // whatever its letter case, and deleting a file with a bounded wait.
 
-#include "app/AsciiCase.h"
-#include "app/DeleteFileAndWait.h"
-#include "app/GameFileLookup.h"
-#include "app/NameText.h"
+#include "base/AsciiCase.h"
+#include "base/DeleteFileAndWait.h"
+#include "base/GameFileLookup.h"
+#include "base/NameText.h"
 
 #include <QDir>
 #include <QElapsedTimer>

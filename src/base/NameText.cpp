@@ -1,6 +1,6 @@
-#include "app/NameText.h"
+#include "base/NameText.h"
 
-#include "app/AsciiCase.h"
+#include "base/AsciiCase.h"
 
 bool SameTextIgnoringAsciiCase(QStringView a, QStringView b) {
     if (a.size() != b.size())

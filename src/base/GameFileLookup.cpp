@@ -1,6 +1,6 @@
-#include "app/GameFileLookup.h"
+#include "base/GameFileLookup.h"
 
-#include "app/AsciiCase.h"
+#include "base/AsciiCase.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/DeleteFileAndWait.h"
+#include "base/DeleteFileAndWait.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
