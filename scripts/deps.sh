@@ -19,11 +19,14 @@ pellmora_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" || return 1
 }
 
-pellmora_build() {  # pellmora_build PRESET
-    local dir=build
-    [ "$1" = asan ] && dir=build-asan
+pellmora_build() {  # pellmora_build PRESET [TARGET...]: everything unless targets are named
+    local preset=$1 dir=build
+    shift
+    [ "$preset" = asan ] && dir=build-asan
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake --preset "$1" >/dev/null || return 1
+        cmake --preset "$preset" >/dev/null || return 1
     fi
-    cmake --build "$dir" -j "$(nproc)"
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
