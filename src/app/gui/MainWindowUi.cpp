@@ -1,5 +1,6 @@
 #include "app/gui/MainWindowUi.h"
 
+#include "app/gui/DesignScale.h"
 #include "app/gui/MainWindowCommands.h"
 #include "app/gui/OptionsPages.h"
 #include "gamelist/gui/TSortGrid.h"
@@ -46,7 +47,7 @@ void SetHelpContext(QObject* object, int context) {
 }
 
 // A read-only log pane: fixed-pitch font on silver, its own colours whatever the style.
-QPlainTextEdit* MakeLogPane(QWidget* parent, const QString& name) {
+QPlainTextEdit* MakeLogPane(QWidget* parent, const QString& name, const TDesignScale& px) {
     auto* pane = new QPlainTextEdit(parent);
     pane->setObjectName(name);
     pane->setReadOnly(true);
@@ -55,7 +56,7 @@ QPlainTextEdit* MakeLogPane(QWidget* parent, const QString& name) {
     QFont font(QStringLiteral("Consolas"));
     if (!QFontInfo(font).fixedPitch())
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(8);
+    font.setPointSizeF(8 * px.factor());
     pane->setFont(font);
     QPalette palette = pane->palette();
     palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
@@ -97,16 +98,20 @@ QLabel* MakeStatusPanel(QStatusBar* bar, const QString& name, int width) {
 // narrowed so that every label stays whole.
 class CompactTabStyle : public QProxyStyle {
   public:
+    explicit CompactTabStyle(int maxSpace) : maxSpace(maxSpace) {}
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         const int value = QProxyStyle::pixelMetric(metric, option, widget);
-        return metric == PM_TabBarTabHSpace ? std::min(value, 12) : value;
+        return metric == PM_TabBarTabHSpace ? std::min(value, maxSpace) : value;
     }
+
+  private:
+    int maxSpace;
 };
 
 class TPageControl : public QTabWidget {
   public:
-    explicit TPageControl(QWidget* parent) : QTabWidget(parent) {
-        auto* style = new CompactTabStyle;
+    TPageControl(QWidget* parent, const TDesignScale& px) : QTabWidget(parent) {
+        auto* style = new CompactTabStyle(px(12));
         style->setParent(tabBar());
         tabBar()->setStyle(style);
     }
@@ -137,6 +142,7 @@ class RightEndPlacer : public QObject {
 
 void TForm1Ui::setupUi(QMainWindow* form) {
     form->setWindowTitle(QStringLiteral("Pellmora"));
+    const TDesignScale px(form);
     SetHelpContext(form, 60);
 
     auto* central = new QWidget(form);
@@ -159,7 +165,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SearchEdit->setToolTip(SearchGameBitBtn->toolTip());
     SearchEdit->setStatusTip(SearchGameBitBtn->statusTip());
 
-    SortGrid1->setFixedSize(kGridSize);
+    SortGrid1->setFixedSize(px(kGridSize));
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
     left->addWidget(SortGrid1);
@@ -171,9 +177,9 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     left->addStretch(1);
 
     // Tabs, right.
-    PageControl1 = new TPageControl(central);
+    PageControl1 = new TPageControl(central, px);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setFixedSize(kPageControlSize);
+    PageControl1->setFixedSize(px(kPageControlSize));
     PageControl1->setElideMode(Qt::ElideNone);
     PageControl1->tabBar()->setExpanding(false);
     SetHelpContext(PageControl1, 70);
@@ -186,7 +192,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     Image1->hide();
     Image2 = new QLabel(GameImageTab);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setFixedSize(238, 238);
+    Image2->setFixedSize(px(QSize(238, 238)));
     Image2->setAlignment(Qt::AlignCenter);
     SetHelpContext(Image2, 70);
     NoImageLabel = new QLabel(QStringLiteral("No Image"), GameImageTab);
@@ -223,7 +229,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
 
     LogTab = new QWidget;
     LogTab->setObjectName(QStringLiteral("LogTab"));
-    LogRichEdit = MakeLogPane(LogTab, QStringLiteral("LogRichEdit"));
+    LogRichEdit = MakeLogPane(LogTab, QStringLiteral("LogRichEdit"), px);
     SetHelpContext(LogRichEdit, 70);
     {
         auto* layout = new QVBoxLayout(LogTab);
@@ -341,7 +347,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     PageControl1->addTab(AudioTab, QStringLiteral("Audio"));
     PageControl1->addTab(VideoTab, QStringLiteral("Video"));
 
-    CreateProcessLog = MakeLogPane(central, QStringLiteral("CreateProcessLog"));
+    CreateProcessLog = MakeLogPane(central, QStringLiteral("CreateProcessLog"), px);
 
     RandomPlayBtn = MakeButton(central, QStringLiteral("RandomPlayBtn"), QStringLiteral("Random"),
                                QStringLiteral("Play a game at random."), "random");
@@ -359,7 +365,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
                        static_cast<QWidget*>(ExiTButton), static_cast<QWidget*>(SaveSettingsBitBtn)})
         Tag(w);
 
-    CreateProcessLog->setFixedSize(kLogSize);
+    CreateProcessLog->setFixedSize(px(kLogSize));
 
     auto* top = new QHBoxLayout;
     top->setSpacing(6);
@@ -369,7 +375,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
     for (QPushButton* button : {RandomPlayBtn, RunGameBitBtn, ExiTButton, SaveSettingsBitBtn})
-        button->setMinimumWidth(kBottomButtonWidth);
+        button->setMinimumWidth(px(kBottomButtonWidth));
     buttons->addWidget(RandomPlayBtn);
     buttons->addWidget(RunGameBitBtn);
     buttons->addWidget(ExiTButton);
@@ -386,15 +392,15 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     StatusBar1 = new QStatusBar(form);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusHintPanel = MakeStatusPanel(StatusBar1, QStringLiteral("StatusHintPanel"), 600);
-    StatusStatePanel = MakeStatusPanel(StatusBar1, QStringLiteral("StatusStatePanel"), 50);
+    StatusHintPanel = MakeStatusPanel(StatusBar1, QStringLiteral("StatusHintPanel"), px(600));
+    StatusStatePanel = MakeStatusPanel(StatusBar1, QStringLiteral("StatusStatePanel"), px(50));
     StatusStatePanel->setAlignment(Qt::AlignCenter);
     StatusBar1->addWidget(StatusHintPanel);
     StatusBar1->addWidget(StatusStatePanel);
     // Over the right end of the bar, outside its layout: panels and bar overlap as designed.
     ProgressBar1 = new QProgressBar(StatusBar1);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setFixedSize(185, 17);
+    ProgressBar1->setFixedSize(px(QSize(185, 17)));
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
