@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace {
 
 int ReadIndex(const TIniFile& ini, const QString& key, int def, int count) {
@@ -51,9 +53,17 @@ void ReadStartupSettings(const TIniFile& ini, AppState& state, QString& commandL
 
 TWindowSettings ReadWindowSettings(const TIniFile& ini, int defaultLeft, int defaultTop) {
     using namespace Settings;
+    // No stored number can be this one, so it tells a missing or unreadable entry.
+    constexpr int missing = std::numeric_limits<int>::min();
     TWindowSettings settings;
-    settings.Left = ini.ReadInteger(Section, Key::Left, defaultLeft);
-    settings.Top = ini.ReadInteger(Section, Key::Top, defaultTop);
+    settings.Left = ini.ReadInteger(Section, Key::Left, missing);
+    settings.LeftStored = settings.Left != missing;
+    if (!settings.LeftStored)
+        settings.Left = defaultLeft;
+    settings.Top = ini.ReadInteger(Section, Key::Top, missing);
+    settings.TopStored = settings.Top != missing;
+    if (!settings.TopStored)
+        settings.Top = defaultTop;
     settings.StyleName = ini.ReadString(Section, Key::StyleName, Default::StyleName);
     return settings;
 }

@@ -68,6 +68,9 @@ struct TWindowSettings {
     int Left = 0;
     int Top = 0;
     QString StyleName;
+    // Whether Left and Top came from the file rather than from the caller's defaults.
+    bool LeftStored = false;
+    bool TopStored = false;
 };
 
 // (screen extent - window extent) / 2, rounded towards zero: the default of Left and Top.

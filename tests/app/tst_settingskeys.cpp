@@ -145,6 +145,7 @@ void TestSettingsKeys::windowSettings() {
     TWindowSettings read = ReadWindowSettings(ini, 562, 254);
     QCOMPARE(read.Left, 562);
     QCOMPARE(read.Top, 254);
+    QVERIFY(!read.LeftStored && !read.TopStored);
     QCOMPARE(read.StyleName, QStringLiteral("Obsidian"));
     QVERIFY(!SettingsFileExists(userDataPath));
 
@@ -155,7 +156,15 @@ void TestSettingsKeys::windowSettings() {
     read = ReadWindowSettings(ini, 562, 254);
     QCOMPARE(read.Left, -8);
     QCOMPARE(read.Top, 30);
+    QVERIFY(read.LeftStored && read.TopStored);
     QCOMPARE(read.StyleName, QStringLiteral("Windows"));
+
+    // One of the two unreadable: that one alone takes its default.
+    ini.WriteString(Settings::Section, Settings::Key::Top, QStringLiteral("high"));
+    read = ReadWindowSettings(ini, 562, 254);
+    QCOMPARE(read.Left, -8);
+    QCOMPARE(read.Top, 254);
+    QVERIFY(read.LeftStored && !read.TopStored);
 }
 
 void TestSettingsKeys::centredEdge() {

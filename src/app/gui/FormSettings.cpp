@@ -15,9 +15,27 @@ void TForm1::ReadFormSettings() {
         ReadWindowSettings(SettingsIni(), CentredEdge(screenSize.width(), windowSize.width()),
                            CentredEdge(screenSize.height(), windowSize.height()));
     move(settings.Left, settings.Top);
+    // Centred on the size without the frame for now; once shown, with the frame.
+    centreHorizontally = !settings.LeftStored;
+    centreVertically = !settings.TopStored;
     // Styles are applied by the style chooser; until then the name is kept and written back.
     State.StyleName = settings.StyleName;
     State.FormSettingsRead = true;
+}
+
+void TForm1::CentreFramedWindow() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !(centreHorizontally || centreVertically))
+        return;
+    const QSize screenSize = screen->size();
+    const QSize frame = frameGeometry().size();
+    QPoint position = pos();
+    if (centreHorizontally)
+        position.setX(CentredEdge(screenSize.width(), frame.width()));
+    if (centreVertically)
+        position.setY(CentredEdge(screenSize.height(), frame.height()));
+    move(position);
+    centreHorizontally = centreVertically = false;
 }
 
 void TForm1::WriteFormSettings() {

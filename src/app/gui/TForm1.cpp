@@ -4,6 +4,7 @@
 #include "app/IniFile.h"
 #include "app/MameIni.h"
 #include "app/SettingsKeys.h"
+#include "app/gui/DesignScale.h"
 #include "app/gui/Dialogs.h"
 #include "app/gui/OptionsPages.h"
 #include "diag/gui/ExceptionHandler.h"
@@ -34,7 +35,7 @@
 // middle of one (its wait loop keeps serving the close box) ends the program only once
 // the command has finished, so no run is cut short.
 class TBusyScope {
-public:
+  public:
     explicit TBusyScope(TForm1& form) : form(form) { ++form.busyDepth; }
     ~TBusyScope() {
         if (--form.busyDepth == 0 && form.quitWhenIdle)
@@ -43,7 +44,7 @@ public:
     TBusyScope(const TBusyScope&) = delete;
     TBusyScope& operator=(const TBusyScope&) = delete;
 
-private:
+  private:
     TForm1& form;
 };
 
@@ -62,7 +63,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     // The client area is 796 x 532 under the menu bar; tool bar and status bar are inside it.
-    setFixedSize(796, 532 + ui.MainMenu1->sizeHint().height());
+    const TDesignScale px(this);
+    setFixedSize(px(796), px(532) + ui.MainMenu1->sizeHint().height());
 
     BindCommands();
     connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
@@ -147,6 +149,12 @@ void TForm1::showEvent(QShowEvent* event) {
     initialiseRan = true;
     TBusyScope busy(*this);
     Initialise();
+    if (exitRequested)
+        return;
+    // The first-paint step belongs after the whole sequence. A paint that came while a box of
+    // the sequence was open was let by; ask for another.
+    startupFinished = true;
+    update();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -190,17 +198,32 @@ bool TForm1::event(QEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
-        FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+        if (IsNewKeyPress(static_cast<QWidget*>(watched), event))
+            FormKeyDown(static_cast<QKeyEvent*>(event)->key());
     } else if (event->type() == QEvent::Paint && watched == centralWidget()) {
         ScheduleFirstPaintStep();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool TForm1::IsNewKeyPress(QWidget* receiver, const QEvent* event) {
+    // A key the focused control ignores travels up through its parents as the same event, and
+    // the application's filter sees it at each of them: only its first receiver counts.
+    // A new press may reuse the old one's address; it is taken for the old one only when it
+    // arrives at a parent of the control that one last reached.
+    const bool propagated = event == lastKeyEvent && lastKeyReceiver && receiver != lastKeyReceiver &&
+                            receiver->isAncestorOf(lastKeyReceiver);
+    lastKeyEvent = event;
+    lastKeyReceiver = receiver;
+    return !propagated;
+}
+
 void TForm1::ScheduleFirstPaintStep() {
-    if (firstPaintScheduled || !initialiseRan || exitRequested)
+    if (firstPaintScheduled || !startupFinished || exitRequested)
         return;
     firstPaintScheduled = true;
+    // The frame is known once the window is on screen, so this is where it can be centred.
+    CentreFramedWindow();
     // Not inside the paint itself: the step may open boxes and run the emulator.
     QTimer::singleShot(0, this, [this] {
         TBusyScope busy(*this);
@@ -210,6 +233,7 @@ void TForm1::ScheduleFirstPaintStep() {
 
 void TForm1::FormKeyDown(int key) {
     Launcher_->FormKeyDown(key);
+    emit keyPreviewed(key);
 }
 
 int TForm1::ExecNewProcess(const QString& Dir, const QString& Command) {

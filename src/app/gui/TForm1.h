@@ -8,6 +8,7 @@
 #include "app/gui/MainWindowUi.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
@@ -72,6 +73,8 @@ class TForm1 : public QMainWindow {
 
   signals:
     void commandRun(TCommand command);
+    // Every key press the window sees before its focused control, once each.
+    void keyPreviewed(int key);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -88,6 +91,8 @@ class TForm1 : public QMainWindow {
     void BindCommands();
     void BindHandlers();
     void ScheduleFirstPaintStep();
+    bool IsNewKeyPress(QWidget* receiver, const QEvent* event);
+    void CentreFramedWindow();
 
     Dialogs& Dialogs_;
     TGameListModel* GameListModel = nullptr;
@@ -96,6 +101,13 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<ActivityLog> Log;
     std::map<TCommand, std::function<void()>> handlers;
     bool initialiseRan = false;
+    bool startupFinished = false;
+    // The key press last seen and the highest control it has reached on its way up.
+    const QEvent* lastKeyEvent = nullptr;
+    QPointer<QWidget> lastKeyReceiver;
+    // No stored position: the window is centred again with its frame, known only once shown.
+    bool centreHorizontally = false;
+    bool centreVertically = false;
     bool exitRequested = false;
     bool firstPaintScheduled = false;
     bool settingTabQuietly = false;

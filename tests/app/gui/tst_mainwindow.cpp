@@ -123,6 +123,8 @@ class TestMainWindow : public QObject {
     void rightClickOnTheGridOpensThePopupMenu();
     void controlsCarryTheirHelpContext_data();
     void controlsCarryTheirHelpContext();
+    void aKeyPressReachesTheWindowOnce_data();
+    void aKeyPressReachesTheWindowOnce();
 };
 
 void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
@@ -427,6 +429,36 @@ void TestMainWindow::controlsCarryTheirHelpContext() {
     }
     QVERIFY(control);
     QCOMPARE(control->property("helpContext").toInt(), context);
+}
+
+void TestMainWindow::aKeyPressReachesTheWindowOnce_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    // Escape is ignored by all three and travels up through their parents; a letter is taken
+    // by the line edit and goes no further.
+    QTest::newRow("line edit, Escape") << QStringLiteral("SearchEdit") << int(Qt::Key_Escape);
+    QTest::newRow("line edit, letter") << QStringLiteral("SearchEdit") << int(Qt::Key_A);
+    QTest::newRow("grid, Escape") << QStringLiteral("SortGrid1") << int(Qt::Key_Escape);
+    QTest::newRow("tab control, Escape") << QStringLiteral("PageControl1") << int(Qt::Key_Escape);
+}
+
+void TestMainWindow::aKeyPressReachesTheWindowOnce() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    ReadyWindow window;
+    TForm1& form = *window.form;
+    QWidget* widget = form.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    widget->setFocus();
+    QSignalSpy previewed(&form, &TForm1::keyPreviewed);
+
+    QTest::keyClick(widget, Qt::Key(key));
+    QCOMPARE(previewed.size(), 1);
+    QCOMPARE(previewed.at(0).at(0).toInt(), key);
+    // The next press of the same key is a press of its own.
+    QTest::keyClick(widget, Qt::Key(key));
+    QCOMPARE(previewed.size(), 2);
+    QVERIFY(window.dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestMainWindow)

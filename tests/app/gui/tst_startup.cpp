@@ -7,13 +7,19 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestEnvironment.h"
 
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -25,6 +31,50 @@ void ShowAndSettle(TForm1& form) {
     QTest::qWait(50);
     QCoreApplication::processEvents();
 }
+
+// Runs act once on the first modal window of type T as soon as it is up; fails the test when
+// none comes within five seconds.
+template <typename T> void WhenModal(const std::function<void(T*)>& act) {
+    auto* timer = new QTimer;
+    auto* elapsed = new QElapsedTimer;
+    elapsed->start();
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, elapsed, act] {
+        T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!modal && elapsed->elapsed() < 5000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete elapsed;
+        if (modal)
+            act(modal);
+        else
+            QTest::qFail("the modal window never came", __FILE__, __LINE__);
+    });
+    timer->start();
+}
+
+const QString kPathNotSet =
+    QStringLiteral("The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
+                   "Click on OK to initiate a search.");
+const QString kListNotFound = QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n");
+
+// Records, for each box, its first line (a chooser's caption) and whether the start-up sequence had finished
+// (its last step shows the emulator folder and disables Save Settings) when it showed.
+struct BoxLog {
+    QStringList boxes;
+    QList<bool> afterSequence;
+
+    void watch(ScriptedDialogs& dialogs, const TForm1*& form, const QString& mamePath) {
+        dialogs.setNestedLoops(true);
+        dialogs.setOnShow([this, &form, mamePath](const ScriptedDialogs::Record& record) {
+            const bool chooser = record.kind == ScriptedDialogs::Kind::Folder;
+            boxes << (chooser ? record.title : record.text.section(QLatin1Char('\n'), 0, 0));
+            afterSequence << (form && form->ui.MAMEDirEdit->text() == mamePath &&
+                              !form->ui.SaveSettingsBitBtn->isEnabled());
+        });
+    }
+};
 
 } // namespace
 
@@ -47,6 +97,11 @@ class TestStartup : public QObject {
     void unreadableListFileIsReportedAndTheWindowStillShows();
     void switchesBoxWritesEveryChange();
     void windowPositionCentredOrRestored();
+    void shownWindowIsCentredWithItsFrame();
+    void firstStartThroughTheFolderChooser();
+    void firstStartThroughTheSearchDialog();
+    void mameIniCreatedByTheEmulator();
+    void failingStepEndsWithoutTheFirstPaintStep();
 };
 
 void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
@@ -335,6 +390,156 @@ void TestStartup::windowPositionCentredOrRestored() {
     TForm1 form(dialogs);
     QCOMPARE(form.pos(), QPoint(17, 32));
     QVERIFY(dialogs.verifyDone());
+}
+
+void TestStartup::shownWindowIsCentredWithItsFrame() {
+    TestEnvironment env;
+    env.prepareReadyStart({}, ",?,\"Galaga\",galaga.zip\r\n");
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    form.show();
+    QTRY_VERIFY(form.State.PostInitialiseDone);
+    const QRect frame = form.frameGeometry();
+    QVERIFY(frame.size() != form.size()); // the test platform draws a frame once shown
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    QCOMPARE(frame.topLeft(),
+             QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2));
+    QVERIFY(dialogs.verifyDone());
+}
+
+// The four paths below run every box as a real one does, with a nested event loop, so the
+// window's first paint arrives in the middle of the sequence.
+
+void TestStartup::firstStartThroughTheFolderChooser() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    ScriptedDialogs dialogs;
+    const TForm1* watched = nullptr;
+    BoxLog log;
+    log.watch(dialogs, watched, env.mamePath());
+    dialogs.expectMessage(mrOk);          // path not set
+    dialogs.expectFolder(env.mamePath()); // Search Path in the search dialog
+    dialogs.expectMessage(mrOk);          // list file missing, at the first paint
+    TForm1 form(dialogs);
+    watched = &form;
+    QSignalSpy commands(&form, &TForm1::commandRun);
+    WhenModal<QDialog>([](QDialog* search) {
+        search->findChild<QPushButton*>(QStringLiteral("SearchPathButton"))->click();
+        auto* results = search->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        QCOMPARE(results->count(), 1);
+        results->item(0)->setSelected(true);
+        search->findChild<QPushButton*>(QStringLiteral("SelectBitBtn"))->click();
+        search->findChild<QPushButton*>(QStringLiteral("CloseBitBtn"))->click();
+    });
+    form.show();
+
+    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_COMPARE(commands.size(), 1);
+    QCOMPARE(log.boxes, QStringList({kPathNotSet.section(QLatin1Char('\n'), 0, 0),
+                                     QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located."),
+                                     kListNotFound.chopped(1)}));
+    QCOMPARE(log.afterSequence, QList<bool>({false, false, true}));
+    QCOMPARE(commands[0][0].value<TCommand>(), TCommand::ScanForGames);
+    QVERIFY(!form.ExitRequested());
+    form.repaint();
+    QTest::qWait(20);
+    QCOMPARE(dialogs.records().size(), 3);
+    QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
+}
+
+void TestStartup::firstStartThroughTheSearchDialog() {
+    TestEnvironment env;
+    env.installEmulator();
+    env.writeMameIni();
+    const QString emptyFolder = env.userDataPath() + QStringLiteral("old/");
+    QDir().mkpath(emptyFolder);
+    env.writeSettings({QStringLiteral("MAMEPath=") + emptyFolder});
+    ScriptedDialogs dialogs;
+    const TForm1* watched = nullptr;
+    BoxLog log;
+    log.watch(dialogs, watched, env.mamePath());
+    dialogs.expectMessage(mrOk); // no emulator in the folder
+    dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    TForm1 form(dialogs);
+    watched = &form;
+    QSignalSpy commands(&form, &TForm1::commandRun);
+    const QString searchRoot = QFileInfo(env.mamePath().chopped(1)).path();
+    WhenModal<QDialog>([searchRoot](QDialog* search) {
+        // The test's folder stands for a drive of its own.
+        auto* drives = search->findChild<QComboBox*>(QStringLiteral("DriveComboBox1"));
+        drives->addItem(searchRoot, searchRoot);
+        drives->setCurrentIndex(drives->count() - 1);
+        search->findChild<QPushButton*>(QStringLiteral("SearchDriveButton"))->click();
+        auto* results = search->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        QCOMPARE(results->count(), 1);
+        results->item(0)->setSelected(true);
+        search->findChild<QPushButton*>(QStringLiteral("SelectBitBtn"))->click();
+        search->findChild<QPushButton*>(QStringLiteral("CloseBitBtn"))->click();
+    });
+    form.show();
+
+    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_COMPARE(commands.size(), 1);
+    QCOMPARE(log.boxes,
+             QStringList({QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not "
+                                         "found in the path ") +
+                              emptyFolder,
+                          kListNotFound.chopped(1)}));
+    QCOMPARE(log.afterSequence, QList<bool>({false, true}));
+    QCOMPARE(form.State.MAMEPath, env.mamePath());
+    QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
+}
+
+void TestStartup::mameIniCreatedByTheEmulator() {
+    TestEnvironment env;
+    env.installEmulator();
+    for (const char* folder : {"roms", "snap", "cfg"})
+        QDir().mkpath(env.mamePath() + QLatin1String(folder));
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
+    ScriptedDialogs dialogs;
+    const TForm1* watched = nullptr;
+    BoxLog log;
+    log.watch(dialogs, watched, env.mamePath());
+    dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    TForm1 form(dialogs);
+    watched = &form;
+    QSignalSpy commands(&form, &TForm1::commandRun);
+    form.show();
+
+    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_COMPARE(commands.size(), 1);
+    QVERIFY(QFileInfo::exists(env.mamePath() + QStringLiteral("mame.ini")));
+    QCOMPARE(log.boxes, QStringList({kListNotFound.chopped(1)}));
+    QCOMPARE(log.afterSequence, QList<bool>({true}));
+    QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
+}
+
+void TestStartup::failingStepEndsWithoutTheFirstPaintStep() {
+    TestEnvironment env;
+    env.installEmulator();
+    // The emulator writes a mame.ini whose game folder is not there.
+    for (const char* folder : {"snap", "cfg"})
+        QDir().mkpath(env.mamePath() + QLatin1String(folder));
+    env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
+    ScriptedDialogs dialogs;
+    const TForm1* watched = nullptr;
+    BoxLog log;
+    log.watch(dialogs, watched, env.mamePath());
+    dialogs.expectMessage(mrOk); // the game folder is missing
+    TForm1 form(dialogs);
+    watched = &form;
+    QSignalSpy commands(&form, &TForm1::commandRun);
+    form.show();
+
+    QTRY_VERIFY(!form.isVisible());
+    QVERIFY(form.ExitRequested());
+    QTest::qWait(20);
+    QCOMPARE(log.boxes, QStringList({QStringLiteral("The directory where all your games are supposed to be "
+                                                    "located (ie. rompath) could not be found.")}));
+    QVERIFY(!form.State.PostInitialiseDone);
+    QCOMPARE(commands.size(), 0);
+    QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestStartup)
