@@ -19,14 +19,12 @@ pellmora_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" || return 1
 }
 
-pellmora_build() {  # pellmora_build PRESET [TARGET...]: everything unless targets are named
-    local preset=$1 dir=build
-    shift
-    [ "$preset" = asan ] && dir=build-asan
+pellmora_build() {  # pellmora_build PRESET [TARGET...]
+    local dir=build targets=()
+    [ "$1" = asan ] && dir=build-asan
+    [ $# -gt 1 ] && targets=(--target "${@:2}")
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake --preset "$preset" >/dev/null || return 1
+        cmake --preset "$1" >/dev/null || return 1
     fi
-    local targets=()
-    [ $# -gt 0 ] && targets=(--target "$@")
     cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
