@@ -3,7 +3,7 @@
 // and records a failure for any box nobody expected. Check failures() (or call
 // verifyDone()) at the end of a test.
 
-#include "app/gui/Dialogs.h"
+#include "base/gui/Dialogs.h"
 
 #include <QList>
 #include <QString>

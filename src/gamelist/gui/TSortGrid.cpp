@@ -1,6 +1,6 @@
 #include "gamelist/gui/TSortGrid.h"
 
-#include "app/gui/DesignScale.h"
+#include "base/gui/DesignScale.h"
 #include "gamelist/gui/FavouriteMarkDelegate.h"
 
 #include <QHeaderView>
