@@ -7,7 +7,7 @@
 #include "../tests/gamelist/NaiveScanLoops.h"
 #include "base/AsciiCase.h"
 #include "base/GameFileLookup.h"
-#include "app/WholeFile.h"
+#include "base/WholeFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ScanRules.h"
 #include "gamelist/SupportedGames.h"

@@ -3,7 +3,7 @@
 
 #include "BenchSupport.h"
 
-#include "app/gui/Dialogs.h"
+#include "base/gui/Dialogs.h"
 #include "emulator/gui/TFindDialog.h"
 #include "emulator/gui/TForm2.h"
 

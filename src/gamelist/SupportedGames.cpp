@@ -2,7 +2,7 @@
 
 #include "base/AsciiCase.h"
 #include "base/NameText.h"
-#include "app/WholeFile.h"
+#include "base/WholeFile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "gamelist/SupportedGames.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 #include <QTemporaryDir>

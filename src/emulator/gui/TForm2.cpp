@@ -1,7 +1,7 @@
 #include "emulator/gui/TForm2.h"
 
-#include "app/WholeFile.h"
-#include "app/gui/MessageApp.h"
+#include "base/WholeFile.h"
+#include "base/gui/MessageApp.h"
 #include "emulator/gui/TFindDialog.h"
 
 #include <QApplication>
