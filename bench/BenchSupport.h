@@ -27,19 +27,7 @@ inline QString MakeRealListFull(const QString& folder) {
     return fileName;
 }
 
-template <typename Work> double MedianMs(int runs, Work work) {
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-// The same with a setup before each run that is not timed.
+// The median time of runs of work, each after a setup that is not timed.
 template <typename Setup, typename Work> double MedianMs(int runs, Setup setup, Work work) {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
@@ -51,6 +39,11 @@ template <typename Setup, typename Work> double MedianMs(int runs, Setup setup, 
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+template <typename Work> double MedianMs(int runs, Work work) {
+    return MedianMs(
+        runs, [] {}, work);
 }
 
 // One figure against its budget, beside the straightforward algorithm's; true when within budget.
