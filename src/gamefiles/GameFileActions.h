@@ -1,5 +1,5 @@
 #pragma once
-// What Delete Game and Reset Game do to the files: the game's archive or folder in rompath
+// What Delete Game, Reset Game and Rename do to the files: the game's archive or folder in rompath
 // and the per-game files the emulator keeps. Names are found on disk ignoring letter case.
 
 #include <QString>
@@ -25,3 +25,23 @@ QString DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
 // Deletes the game's configuration, non-volatile memory and snapshot files, where they
 // exist; failures are passed over. Nothing for the placeholder row.
 void DeletePerGameFiles(const GameFolders& folders, const QString& fileDir);
+
+enum class RenameOutcome {
+    Unchanged, // the same name, or not a game entry
+    Refused,   // a name that would leave rompath or hide the game
+    Failed,    // the move failed: no permission, or the name is taken
+    Renamed,
+};
+
+struct RenameResult {
+    RenameOutcome outcome = RenameOutcome::Unchanged;
+    QString newFileDir;
+    QString reason; // the system's words when the move failed
+};
+
+// The name the rename box offers: fileDir without its extension (from its last "." on).
+QString RenameOldName(const QString& fileDir);
+
+// Moves rompath + fileDir to rompath + the trimmed answer + fileDir's extension, never over
+// an existing entry (one equal ignoring letter case counts, unless it is the game itself).
+RenameResult RenameGameEntry(const QString& rompath, const QString& fileDir, const QString& answer);

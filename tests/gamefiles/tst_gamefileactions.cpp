@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,6 +75,8 @@ class TestGameFileActions : public QObject {
     void DeleteTakesTheGameAndItsFilesOnly();
     void ResetTakesThePerGameFilesOnly();
     void UnsetFoldersAreNotTheWorkingFolder();
+    void RenameNeverReplacesNorLeavesRompath_data();
+    void RenameNeverReplacesNorLeavesRompath();
 };
 
 void TestGameFileActions::init() {
@@ -170,6 +173,73 @@ void TestGameFileActions::UnsetFoldersAreNotTheWorkingFolder() {
     DeletePerGameFiles(GameFolders{folders.rompath, QString(), QString(), QString()}, S("pacman.zip"));
     QVERIFY(QDir::setCurrent(saved));
     QCOMPARE(QDir(root + S("work")).entryList(QDir::Files).size(), 3);
+}
+
+void TestGameFileActions::RenameNeverReplacesNorLeavesRompath_data() {
+    QTest::addColumn<QString>("fileDir");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("newFileDir");
+    QTest::addColumn<QStringList>(
+        "roms"); // rompath afterwards, made as pacman.zip, galaga.zip, abc.old/, abd.old/
+    const int unchanged = int(RenameOutcome::Unchanged), refused = int(RenameOutcome::Refused),
+              failed = int(RenameOutcome::Failed), renamed = int(RenameOutcome::Renamed);
+    const QStringList untouched = {S("abc.old/"), S("abc.old/a.bin"), S("abd.old/"), S("galaga.zip"),
+                                   S("pacman.zip")};
+    const auto with = [&untouched](const char* gone, const char* come) {
+        QStringList roms = untouched;
+        roms.removeOne(S(gone));
+        roms << S(come);
+        roms.sort();
+        return roms;
+    };
+    QTest::newRow("to a free name") << S("pacman.zip") << S(" puck man ") << renamed << S("puck man.zip")
+                                    << with("pacman.zip", "puck man.zip");
+    QTest::newRow("to another letter case")
+        << S("pacman.zip") << S("PacMan") << renamed << S("PacMan.zip") << with("pacman.zip", "PacMan.zip");
+    QTest::newRow("listed in other letter case than on disk")
+        << S("PACMAN.ZIP") << S("puckman") << renamed << S("puckman.ZIP")
+        << with("pacman.zip", "puckman.ZIP");
+    QTest::newRow("same name") << S("pacman.zip") << S("pacman") << unchanged << S("pacman.zip") << untouched;
+    QTest::newRow("onto a game") << S("pacman.zip") << S("galaga") << failed << S("pacman.zip") << untouched;
+    QTest::newRow("onto a game in other letter case")
+        << S("pacman.zip") << S("GALAGA") << failed << S("pacman.zip") << untouched;
+    QTest::newRow("folder keeps what follows its last dot")
+        << S("abc.old") << S("xyz") << renamed << S("xyz.old")
+        << QStringList{S("abd.old/"), S("galaga.zip"), S("pacman.zip"), S("xyz.old/"), S("xyz.old/a.bin")};
+    QTest::newRow("folder onto an empty folder")
+        << S("abc.old") << S("abd") << failed << S("abc.old") << untouched;
+    QTest::newRow("empty") << S("pacman.zip") << S("  ") << refused << S("pacman.zip") << untouched;
+    QTest::newRow("a path") << S("pacman.zip") << S("a/b") << refused << S("pacman.zip") << untouched;
+    QTest::newRow("up") << S("pacman.zip") << S("..") << refused << S("pacman.zip") << untouched;
+    QTest::newRow("out of rompath") << S("pacman.zip") << S("../pacman") << refused << S("pacman.zip")
+                                    << untouched;
+    QTest::newRow("hidden") << S("pacman.zip") << S(".pacman") << refused << S("pacman.zip") << untouched;
+    QTest::newRow("placeholder row") << S("") << S("x") << unchanged << S("") << untouched;
+    QTest::newRow("game missing") << S("mspacman.zip") << S("x") << failed << S("mspacman.zip") << untouched;
+}
+
+void TestGameFileActions::RenameNeverReplacesNorLeavesRompath() {
+    QFETCH(QString, fileDir);
+    QFETCH(QString, answer);
+    QFETCH(int, outcome);
+    QFETCH(QString, newFileDir);
+    QFETCH(QStringList, roms);
+    QVERIFY(MakeTree(folders.rompath, {S("pacman.zip"), S("abc.old/a.bin"), S("abd.old/")}));
+    const QByteArray pacman = S("pacman.zip").toUtf8();
+    const QStringList outside = Tree(root).filter(QRegularExpression(QStringLiteral("^(?!roms/)")));
+
+    const RenameResult result = RenameGameEntry(folders.rompath, fileDir, answer);
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.newFileDir, newFileDir);
+    QCOMPARE(result.reason.isEmpty(), outcome != int(RenameOutcome::Failed));
+    QCOMPARE(Tree(folders.rompath), roms);
+    QCOMPARE(Tree(root).filter(QRegularExpression(QStringLiteral("^(?!roms/)"))), outside);
+    if (outcome == int(RenameOutcome::Renamed) && !newFileDir.endsWith(QLatin1String(".old"))) {
+        QFile moved(folders.rompath + newFileDir);
+        QVERIFY(moved.open(QIODevice::ReadOnly));
+        QCOMPARE(moved.readAll(), pacman);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGameFileActions)
