@@ -1,8 +1,8 @@
 #include "gamefiles/GameFileActions.h"
 
-#include "app/FileLookup.h"
+#include "base/FileLookup.h"
 #include "gamefiles/GameFileNames.h"
-#include "gamefiles/SafeFileOps.h"
+#include "platform/SafeFileOps.h"
 
 #include <QFile>
 #include <QFileInfo>
