@@ -35,6 +35,7 @@ class TestGameFileLookup : public QObject {
     void findGame_data();
     void findGame();
     void sameLettersWinOverOtherCase();
+    void onlyAsciiLettersIgnoreCase();
     void folderThatCannotBeListed();
     void deleteFileAndWait();
     void deleteFileAndWaitGivesUp();
@@ -95,7 +96,7 @@ void TestGameFileLookup::findGame() {
 
     const TFolderListing listing(rompath);
     QVERIFY(listing.IsListed());
-    QCOMPARE(listing.FindGame(fileDir), found);
+    QCOMPARE(FindGame(listing, fileDir), found);
     QCOMPARE(FindGameFile(rompath, fileDir), found.isEmpty() ? QString() : rompath + found);
 }
 
@@ -105,9 +106,20 @@ void TestGameFileLookup::sameLettersWinOverOtherCase() {
     for (const char* name : {"ABC.ZIP", "Abc.zip", "abc.zip"})
         Touch(rompath + s(name));
     const TFolderListing listing(rompath);
-    QCOMPARE(listing.FindGame(u"abc.zip"), s("abc.zip"));
-    QCOMPARE(listing.FindGame(u"aBC.zip"), s("ABC.ZIP"));
+    QCOMPARE(FindGame(listing, u"abc.zip"), s("abc.zip"));
+    QCOMPARE(FindGame(listing, u"aBC.zip"), s("ABC.ZIP"));
     QCOMPARE(FindGameFile(rompath, s("Abc.zip")), rompath + s("Abc.zip"));
+    QCOMPARE(FindFileIgnoringCase(rompath, s("aBc.ZIP")), rompath + s("ABC.ZIP"));
+}
+
+// Only the letters A to Z change case, as in every name comparison.
+void TestGameFileLookup::onlyAsciiLettersIgnoreCase() {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    Touch(folder + s("\xC3\x89t\xC3\xA9.ZIP"));
+    QCOMPARE(FindFileIgnoringCase(folder, s("\xC3\x89T\xC3\xA9.zip")), folder + s("\xC3\x89t\xC3\xA9.ZIP"));
+    QCOMPARE(FindFileIgnoringCase(folder, s("\xC3\xA9t\xC3\xA9.zip")), folder + s("\xC3\xA9t\xC3\xA9.zip"));
+    QCOMPARE(FindFileIgnoringCase(folder, s("missing")), folder + s("missing"));
 }
 
 void TestGameFileLookup::folderThatCannotBeListed() {
