@@ -1,7 +1,7 @@
 #include "gamefiles/Snapshot.h"
 
-#include "app/AsciiCase.h"
-#include "app/FileLookup.h"
+#include "base/AsciiCase.h"
+#include "base/FileLookup.h"
 
 QString SnapshotBaseName(const QString& fileDir) {
     const QString upper = AsciiUpper(fileDir);

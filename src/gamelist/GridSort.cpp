@@ -1,7 +1,7 @@
 #include "gamelist/GridSort.h"
 
-#include "app/AsciiCase.h"
-#include "app/DateTimeText.h"
+#include "base/AsciiCase.h"
+#include "base/DateTimeText.h"
 #include "gamelist/GameListModel.h"
 
 #include <QCollator>

@@ -3,7 +3,7 @@
 // compared upper-cased (alphabetic ones by the locale's collation), and rows whose texts
 // compare equal kept in the order they had, whichever the direction.
 
-#include "app/AppState.h"
+#include "base/AppState.h"
 
 #include <QLocale>
 #include <QStringList>

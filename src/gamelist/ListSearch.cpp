@@ -1,6 +1,6 @@
 #include "gamelist/ListSearch.h"
 
-#include "app/AsciiCase.h"
+#include "base/AsciiCase.h"
 
 #include <QtGlobal>
 

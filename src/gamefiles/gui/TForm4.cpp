@@ -1,6 +1,6 @@
 #include "gamefiles/gui/TForm4.h"
 
-#include "app/gui/Dialogs.h"
+#include "base/gui/Dialogs.h"
 
 #include <QEvent>
 #include <QFrame>

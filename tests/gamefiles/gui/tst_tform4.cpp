@@ -1,6 +1,6 @@
 // The "Change Status" dialog: each button's result, Escape, and no button focused.
 
-#include "app/gui/Dialogs.h"
+#include "base/gui/Dialogs.h"
 #include "gamefiles/gui/TForm4.h"
 
 #include <QPushButton>
