@@ -4,27 +4,50 @@ namespace {
 
 constexpr qsizetype TabWidth = 8;
 
-bool IsControl(char16_t c) {
-    return c == u'\n' || c == u'\r' || c == u'\t' || c == u'\b' || c == u'\0' || c == u'\a';
+// Single bytes in the system encoding, never part of a longer character.
+bool IsControl(char c) {
+    return c == '\n' || c == '\r' || c == '\t' || c == '\b' || c == '\0' || c == '\a';
 }
 
 } // namespace
 
-LineBuilder::LineBuilder() : decoder(QStringConverter::System) {}
+// Stateless: Qt's decoder, carrying half a character from one piece to the next, drops the
+// byte after it when the character turns out to be broken, so each run is decoded whole.
+LineBuilder::LineBuilder()
+    : decoder(QStringConverter::System,
+              QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom) {}
 
 void LineBuilder::feed(QByteArrayView bytes, QStringList& lines) {
-    const QString text = decoder.decode(bytes);
-    consume(text, lines);
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (!IsControl(bytes[i]))
+            continue;
+        writeRun(bytes.sliced(runStart, i - runStart));
+        control(bytes[i], lines);
+        runStart = i + 1;
+    }
+    pending.append(bytes.sliced(runStart));
 }
 
 bool LineBuilder::finish(QString& lastLine) {
-    decoder.resetState();
+    writeRun({});
     const bool any = !line.isEmpty();
     if (any)
         lastLine = line;
     line.clear();
     position = 0;
     return any;
+}
+
+// Decodes the pending bytes and then run, which together end at a control character or the end.
+void LineBuilder::writeRun(QByteArrayView run) {
+    if (pending.isEmpty()) {
+        write(QString(decoder.decode(run)));
+        return;
+    }
+    pending.append(run);
+    write(QString(decoder.decode(pending)));
+    pending.resize(0); // keeps its room for the next long run
 }
 
 // Writes ordinary characters at the write position, overwriting what is there.
@@ -41,41 +64,30 @@ void LineBuilder::write(QStringView run) {
     position += run.size();
 }
 
-void LineBuilder::consume(QStringView text, QStringList& lines) {
+void LineBuilder::control(char c, QStringList& lines) {
     static const QString tabBlanks(TabWidth, QLatin1Char(' '));
     static const QString blank(1, QLatin1Char(' '));
-    const char16_t* data = text.utf16();
-    const qsizetype size = text.size();
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i];
-        if (!IsControl(c))
-            continue;
-        write(text.sliced(runStart, i - runStart));
-        runStart = i + 1;
-        switch (c) {
-        case u'\n':
-            lines.append(line);
-            line.clear();
-            position = 0;
-            break;
-        case u'\r':
-            position = 0;
-            break;
-        case u'\t':
-            write(tabBlanks);
-            break;
-        case u'\b':
-            if (position > 0)
-                --position;
-            // Step over a whole character, not half of a surrogate pair.
-            if (position > 0 && line.at(position).isLowSurrogate() && line.at(position - 1).isHighSurrogate())
-                --position;
-            break;
-        default: // NUL and BEL
-            write(blank);
-            break;
-        }
+    switch (c) {
+    case '\n':
+        lines.append(line);
+        line.clear();
+        position = 0;
+        break;
+    case '\r':
+        position = 0;
+        break;
+    case '\t':
+        write(tabBlanks);
+        break;
+    case '\b':
+        if (position > 0)
+            --position;
+        // Step over a whole character, not half of a surrogate pair.
+        if (position > 0 && line.at(position).isLowSurrogate() && line.at(position - 1).isHighSurrogate())
+            --position;
+        break;
+    default: // NUL and BEL
+        write(blank);
+        break;
     }
-    write(text.sliced(runStart));
 }
