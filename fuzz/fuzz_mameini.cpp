@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "app/MameIni.h"
+#include "options/MameIni.h"
 
 #include <QStringDecoder>
 

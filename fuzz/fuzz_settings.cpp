@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "app/IniFile.h"
-#include "app/SettingsKeys.h"
+#include "base/IniFile.h"
+#include "base/SettingsKeys.h"
 
 #include <QLocale>
 
