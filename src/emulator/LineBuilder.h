@@ -12,8 +12,8 @@ class LineBuilder {
   public:
     LineBuilder();
 
-    // Appends every line the piece completes to lines. Text is decoded a run at a time between
-    // control characters, so however the pieces are cut, the same bytes give the same lines.
+    // Appends every line the piece completes to lines. Text is decoded only up to a control
+    // character, so however the pieces are cut, the same bytes give the same lines.
     void feed(QByteArrayView bytes, QStringList& lines);
     // At the end of the output: the last line when it has no line feed and is not empty (bytes
     // that end in the middle of a character show as the replacement character). Returns false
@@ -22,8 +22,8 @@ class LineBuilder {
 
   private:
     void write(QStringView run);
-    void writeRun(QByteArrayView run);
-    void control(char c, QStringList& lines);
+    void decodeAndConsume(QByteArrayView bytes, QStringList& lines);
+    void consume(QStringView text, QStringList& lines);
 
     QStringDecoder decoder;
     QByteArray pending; // bytes since the last control character, not decoded yet
