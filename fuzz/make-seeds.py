@@ -94,6 +94,20 @@ def mame_ini_seeds():
     put("fuzz_mameini", "latin1-cr-mame.ini", b"\x11" + b" 1,2 \n" + latin1)
 
 
+def supported_games_seeds(header, games):
+    lines = run([MAME, "-listfull"]).split(b"\n")
+    put("fuzz_supportedgames", "Pellmora.GAM", b"\n".join([header] + games) + b"\n")
+    put("fuzz_supportedgames", "head.GAM", b"\n".join(lines[:60]) + b"\n")
+    put("fuzz_supportedgames", "odd.GAM", header + b'\r\nPONG  "Pong"\r\npong "x"\r\n "only" \r\nq"a"b""\n\xc3"\xe9"\n')
+
+
+def verify_seeds():
+    put("fuzz_verdict", "notfound.txt", run([MAME, "-verifyroms", "pacman"]))
+    put("fuzz_verdict", "several.txt", run([MAME, "-verifyroms", "pong", "breakout", "nosuchgame"]))
+    put("fuzz_verdict", "good-and-bad.txt", b"romset pong is good\r\nROMSET puckman [pacman] IS BAD  \n"
+        b"romset x is best available\n\tromset y is good\x07")
+
+
 def output_seeds(header, games):
     put("fuzz_linebuilder", "listfull.txt", b"\n".join([header] + games) + b"\n\x03")
     put("fuzz_linebuilder", "verifyroms.txt", run([MAME, "-verifyroms", "pacman", "pong", "nosuchgame"]) + b"\x01\x00")
@@ -198,6 +212,9 @@ def archive_seeds():
                 os.makedirs(os.path.dirname(path), exist_ok=True)
                 open(path, "w").write(content)
         files = os.path.join(work, "files")
+        for folder, names, leaves in os.walk(files):  # fixed times: the same archive every run
+            for entry in names + leaves:
+                os.utime(os.path.join(folder, entry), (1700000000, 1700000000))
         for name, flags in (("deflated.zip", ["-9"]), ("stored.zip", ["-0"])):
             out = os.path.join(work, name)
             subprocess.run(["zip", "-q", "-X", "-r"] + flags + [out, "."], cwd=files, check=True)
@@ -221,6 +238,8 @@ def main():
     settings_seeds()
     mame_ini_seeds()
     output_seeds(header, games)
+    supported_games_seeds(header, games)
+    verify_seeds()
     version_seeds(sys.argv[1] if len(sys.argv) > 1 else None)
     archive_seeds()
 
