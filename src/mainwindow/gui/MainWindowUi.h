@@ -1,7 +1,7 @@
 #pragma once
 // The widgets of the main window, built in one place; TForm1 owns the behaviour.
 
-#include "mainwindow/gui/CommandTable.h"
+#include "base/gui/CommandControls.h"
 
 #include <vector>
 
@@ -22,9 +22,7 @@ class QProgressBar;
 class QTimer;
 class TSortGrid;
 class OptionsPages;
-
-// Tag of every control and menu that long operations switch off and on again.
-constexpr int kTaggedControl = 10;
+class TGameDataPage;
 
 struct TForm1Ui {
     QMenuBar* MainMenu1 = nullptr;
@@ -61,6 +59,7 @@ struct TForm1Ui {
     QPlainTextEdit* LogRichEdit = nullptr;
 
     // Game Data tab.
+    TGameDataPage* GameData = nullptr;
     QLineEdit* MAMEDirEdit = nullptr;
     QToolButton* MAMEDirSelectButton = nullptr;
     QPushButton* MAMEDirSearchBitBtn = nullptr;

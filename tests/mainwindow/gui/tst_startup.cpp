@@ -70,8 +70,8 @@ struct BoxLog {
         dialogs.setOnShow([this, &form, mamePath](const ScriptedDialogs::Record& record) {
             const bool chooser = record.kind == ScriptedDialogs::Kind::Folder;
             boxes << (chooser ? record.title : record.text.section(QLatin1Char('\n'), 0, 0));
-            afterSequence << (form && form->ui.MAMEDirEdit->text() == mamePath &&
-                              !form->ui.SaveSettingsBitBtn->isEnabled());
+            afterSequence << (form && form->Ui().MAMEDirEdit->text() == mamePath &&
+                              !form->Ui().SaveSettingsBitBtn->isEnabled());
         });
     }
 };
@@ -110,7 +110,7 @@ void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
     dialogs.expectMessage(mrOk);
     TForm1 form(dialogs);
     int searches = 0;
-    form.MAMEDirSearch = [&] { ++searches; };
+    form.Context().Register(TCommand::MAMEDirSearch, [&] { ++searches; });
     ShowAndSettle(form);
 
     QCOMPARE(dialogs.records().size(), 1);
@@ -122,7 +122,7 @@ void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
     QCOMPARE(searches, 1);
     QVERIFY(form.ExitRequested());
     QVERIFY(!form.isVisible());
-    QVERIFY(!form.State.PostInitialiseDone);
+    QVERIFY(!form.Context().State.PostInitialiseDone);
     // Only the window settings were written on the way out.
     const QByteArray settings = env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"));
     QVERIFY(settings.contains("Left="));
@@ -138,7 +138,7 @@ void TestStartup::folderWithoutExecutablesEndsAfterTheSearch() {
     ScriptedDialogs dialogs;
     dialogs.expectMessage(mrOk);
     TForm1 form(dialogs);
-    form.MAMEDirSearch = [] {};
+    form.Context().Register(TCommand::MAMEDirSearch, [] {});
     ShowAndSettle(form);
 
     QCOMPARE(dialogs.records().size(), 1);
@@ -156,18 +156,18 @@ void TestStartup::folderChosenInTheSearchRestartsTheSequence() {
     dialogs.expectMessage(mrOk); // path not set
     dialogs.expectMessage(mrOk); // list file missing, at the first paint
     TForm1 form(dialogs);
-    form.MAMEDirSearch = [&] {
+    form.Context().Register(TCommand::MAMEDirSearch, [&] {
         env.installEmulator();
-        form.State.MAMEPath = env.mamePath();
+        form.Context().State.MAMEPath = env.mamePath();
         env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
-    };
+    });
     ShowAndSettle(form);
 
     QVERIFY(!form.ExitRequested());
-    QCOMPARE(form.State.MAMEEXE, QStringLiteral("mame"));
-    QCOMPARE(form.State.rompath, env.mamePath() + QStringLiteral("roms/"));
-    QCOMPARE(form.ui.MAMEDirEdit->text(), env.mamePath());
-    QVERIFY(form.State.PostInitialiseDone);
+    QCOMPARE(form.Context().State.MAMEEXE, QStringLiteral("mame"));
+    QCOMPARE(form.Context().State.rompath, env.mamePath() + QStringLiteral("roms/"));
+    QCOMPARE(form.Ui().MAMEDirEdit->text(), env.mamePath());
+    QVERIFY(form.Context().State.PostInitialiseDone);
     QCOMPARE(dialogs.records().size(), 2);
     QVERIFY(dialogs.verifyDone());
 }
@@ -184,8 +184,8 @@ void TestStartup::bothExecutablesPickMame64() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.State.MAMEEXE, QStringLiteral("mame64"));
-    QCOMPARE(form.State.GameCount, 1);
+    QCOMPARE(form.Context().State.MAMEEXE, QStringLiteral("mame64"));
+    QCOMPARE(form.Context().State.GameCount, 1);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -206,7 +206,7 @@ void TestStartup::activePageShownExceptTheLog() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.ui.PageControl1->currentIndex(), shown);
+    QCOMPARE(form.Ui().PageControl1->currentIndex(), shown);
     // The program's own tab change is not the user's: the stored value stays.
     QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                 .contains(QStringLiteral("ActivePage=%1").arg(stored).toUtf8()));
@@ -224,7 +224,7 @@ void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.ui.SortGrid1->Row(), 3);
+    QCOMPARE(form.Ui().SortGrid1->Row(), 3);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -236,7 +236,7 @@ void TestStartup::lastSelectedGameMissingKeepsRowOne() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.ui.SortGrid1->Row(), 1);
+    QCOMPARE(form.Ui().SortGrid1->Row(), 1);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -255,9 +255,9 @@ void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
     QCOMPARE(dialogs.records()[0].buttons, int(mbOK));
     QVERIFY(dialogs.records()[0].text.startsWith(
         QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n")));
-    QCOMPARE(form.State.nGames, 0);
-    QCOMPARE(form.State.nFound, 0);
-    QVERIFY(!form.State.GenerateGameList);
+    QCOMPARE(form.Context().State.nGames, 0);
+    QCOMPARE(form.Context().State.nFound, 0);
+    QVERIFY(!form.Context().State.GenerateGameList);
     QCOMPARE(commands.size(), 1);
     QCOMPARE(commands[0][0].value<TCommand>(), TCommand::ScanForGames);
 
@@ -277,7 +277,7 @@ void TestStartup::closeWritesLastSelectedGameAndWindowSettings() {
     {
         TForm1 form(dialogs);
         ShowAndSettle(form);
-        form.ui.SortGrid1->SetRow(3);
+        form.Ui().SortGrid1->SetRow(3);
         form.close();
         QByteArray settings = env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"));
         QVERIFY2(!settings.contains("LastSelectedGame"), settings.constData()); // unknown game kept out
@@ -286,7 +286,7 @@ void TestStartup::closeWritesLastSelectedGameAndWindowSettings() {
     {
         TForm1 form(dialogs);
         ShowAndSettle(form);
-        form.ui.SortGrid1->SetRow(2);
+        form.Ui().SortGrid1->SetRow(2);
         form.close();
         QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                     .contains("LastSelectedGame=Pac-Man"));
@@ -301,7 +301,7 @@ void TestStartup::closeOnRowOneKeepsLastSelectedGame() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
-    form.ui.SortGrid1->SetRow(1);
+    form.Ui().SortGrid1->SetRow(1);
     form.close();
     QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                 .contains("LastSelectedGame=Xevious"));
@@ -315,13 +315,13 @@ void TestStartup::gameDataTabShowsCountersAndDates() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
-    QCOMPARE(form.ui.TotalGamesLabel->text(), QStringLiteral("-1"));
-    QCOMPARE(form.ui.KnownGamesLabel->text(), QStringLiteral("-1"));
-    QCOMPARE(form.ui.UnknownGamesLabel->text(), QStringLiteral("-1"));
-    QCOMPARE(form.ui.ImportDateLabel->text(), QStringLiteral("None"));
-    QCOMPARE(form.ui.VerifyDateLabel->text(), QStringLiteral("None"));
-    QVERIFY(!form.ui.ViewVerifyReportBitBtn->isEnabled());
-    QCOMPARE(form.State.GameCount, 1); // the list file wins over the stored count
+    QCOMPARE(form.Ui().TotalGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.Ui().KnownGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.Ui().UnknownGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.Ui().ImportDateLabel->text(), QStringLiteral("None"));
+    QCOMPARE(form.Ui().VerifyDateLabel->text(), QStringLiteral("None"));
+    QVERIFY(!form.Ui().ViewVerifyReportBitBtn->isEnabled());
+    QCOMPARE(form.Context().State.GameCount, 1); // the list file wins over the stored count
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -335,7 +335,7 @@ void TestStartup::saveSettingsDisabledAfterStartUp() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
-    QVERIFY(!form.ui.SaveSettingsBitBtn->isEnabled());
+    QVERIFY(!form.Ui().SaveSettingsBitBtn->isEnabled());
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -368,8 +368,8 @@ void TestStartup::switchesBoxWritesEveryChange() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
     // Read back without its blanks, and written back as read.
-    QCOMPARE(form.ui.CommandLineSwitchesEdit->text(), QStringLiteral("-nothrottle"));
-    QTest::keyClicks(form.ui.CommandLineSwitchesEdit, QStringLiteral(" -x "));
+    QCOMPARE(form.Ui().CommandLineSwitchesEdit->text(), QStringLiteral("-nothrottle"));
+    QTest::keyClicks(form.Ui().CommandLineSwitchesEdit, QStringLiteral(" -x "));
     QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                 .contains("CommandLineSwitches=-nothrottle -x \r\n"));
     QVERIFY(dialogs.verifyDone());
@@ -383,8 +383,8 @@ void TestStartup::windowPositionCentredOrRestored() {
         const QSize screen = QGuiApplication::primaryScreen()->size();
         QCOMPARE(form.pos(), QPoint((screen.width() - form.frameGeometry().width()) / 2,
                                     (screen.height() - form.frameGeometry().height()) / 2));
-        QCOMPARE(form.State.StyleName, QStringLiteral("Obsidian"));
-        QVERIFY(form.State.FormSettingsRead);
+        QCOMPARE(form.Context().State.StyleName, QStringLiteral("Obsidian"));
+        QVERIFY(form.Context().State.FormSettingsRead);
     }
     env.writeSettings({QStringLiteral("Left=17"), QStringLiteral("Top=0x20")});
     TForm1 form(dialogs);
@@ -398,7 +398,7 @@ void TestStartup::shownWindowIsCentredWithItsFrame() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     form.show();
-    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     const QRect frame = form.frameGeometry();
     QVERIFY(frame.size() != form.size()); // the test platform draws a frame once shown
     const QSize screen = QGuiApplication::primaryScreen()->size();
@@ -434,7 +434,7 @@ void TestStartup::firstStartThroughTheFolderChooser() {
     });
     form.show();
 
-    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     QTRY_COMPARE(commands.size(), 1);
     QCOMPARE(log.boxes, QStringList({kPathNotSet.section(QLatin1Char('\n'), 0, 0),
                                      QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located."),
@@ -479,7 +479,7 @@ void TestStartup::firstStartThroughTheSearchDialog() {
     });
     form.show();
 
-    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     QTRY_COMPARE(commands.size(), 1);
     QCOMPARE(log.boxes,
              QStringList({QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not "
@@ -487,7 +487,7 @@ void TestStartup::firstStartThroughTheSearchDialog() {
                               emptyFolder,
                           kListNotFound.chopped(1)}));
     QCOMPARE(log.afterSequence, QList<bool>({false, true}));
-    QCOMPARE(form.State.MAMEPath, env.mamePath());
+    QCOMPARE(form.Context().State.MAMEPath, env.mamePath());
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
 
@@ -507,7 +507,7 @@ void TestStartup::mameIniCreatedByTheEmulator() {
     QSignalSpy commands(&form, &TForm1::commandRun);
     form.show();
 
-    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     QTRY_COMPARE(commands.size(), 1);
     QVERIFY(QFileInfo::exists(env.mamePath() + QStringLiteral("mame.ini")));
     QCOMPARE(log.boxes, QStringList({kListNotFound.chopped(1)}));
@@ -537,7 +537,7 @@ void TestStartup::failingStepEndsWithoutTheFirstPaintStep() {
     QTest::qWait(20);
     QCOMPARE(log.boxes, QStringList({QStringLiteral("The directory where all your games are supposed to be "
                                                     "located (ie. rompath) could not be found.")}));
-    QVERIFY(!form.State.PostInitialiseDone);
+    QVERIFY(!form.Context().State.PostInitialiseDone);
     QCOMPARE(commands.size(), 0);
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
