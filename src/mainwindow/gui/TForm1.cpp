@@ -7,6 +7,9 @@
 #include "base/gui/Dialogs.h"
 #include "diag/gui/ExceptionHandler.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/PlayCommands.h"
+#include "gamefiles/gui/SnapshotCommands.h"
+#include "gamefiles/gui/StatusCommands.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/TSortGrid.h"
@@ -79,6 +82,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs
                                       .Commands = *Commands,
                                       .Options = ui.Options,
                                       .SearchEdit = ui.SearchEdit,
+                                      .CommandLineSwitchesEdit = ui.CommandLineSwitchesEdit,
                                       .GameImage = ui.GameImage});
     Startup = std::make_unique<TStartupSequence>(*context);
     RegisterCommands();
@@ -98,6 +102,9 @@ TForm1::~TForm1() {
 // Each subsystem gives its commands their handlers; the order is the order in which the
 // secondary windows are created.
 void TForm1::RegisterCommands() {
+    RegisterPlayCommands(*context);
+    RegisterStatusCommands(*context);
+    RegisterSnapshotCommands(*context);
     RegisterLocateCommands(*context);
     RegisterOptionsCommands(*context);
     RegisterGameListCommands(*context);

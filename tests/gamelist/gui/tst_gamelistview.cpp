@@ -5,8 +5,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestEnvironment.h"
+#include "support/ListWindow.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -16,8 +15,6 @@
 #include <QtTest>
 
 #include <memory>
-
-Q_DECLARE_METATYPE(TCommand)
 
 namespace {
 
@@ -30,56 +27,6 @@ const QByteArray FiveGames = ",Good,\"Xevious\",xevious.zip\r\n"
 QStringList Words(const char* list) {
     return QString::fromUtf8(list).split(QLatin1Char('|'));
 }
-
-// A main window past its start-up, the list sorted by Game Name ascending unless the settings
-// say otherwise.
-struct ListWindow {
-    TestEnvironment env;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<QSignalSpy> commands;
-
-    explicit ListWindow(const QByteArray& rows, const QStringList& settings = {}) {
-        dialogs.setNestedLoops(true);
-        env.prepareReadyStart(settings, rows);
-        form = std::make_unique<TForm1>(dialogs);
-        commands = std::make_unique<QSignalSpy>(form.get(), &TForm1::commandRun);
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_VERIFY(form->Context().State.PostInitialiseDone);
-        commands->clear();
-    }
-
-    TSortGrid& Grid() const { return *form->Ui().SortGrid1; }
-    const TGameListModel& List() const { return form->Context().GameList; }
-    QString Name(int row) const { return List().Cells(colGameName, row); }
-    QString CurrentName() const { return Name(Grid().Row()); }
-    QStringList Names() const {
-        QStringList names;
-        for (int row = 1; row < List().RowCount(); ++row)
-            names << Name(row);
-        return names;
-    }
-    void ClickHeader(int col, Qt::MouseButton button = Qt::LeftButton) {
-        const QHeaderView* header = Grid().horizontalHeader();
-        const QPoint point(header->sectionViewportPosition(col) + header->sectionSize(col) / 2,
-                           header->height() / 2);
-        QTest::mouseClick(header->viewport(), button, {}, point);
-    }
-    QPoint CellCentre(int col, int row) const {
-        return Grid().visualRect(List().index(row - 1, col)).center();
-    }
-    int Setting(const QString& key) const {
-        return form->Context().SettingsIni().ReadInteger(Settings::Section, key, -1);
-    }
-    QList<TCommand> Commands() const {
-        QList<TCommand> run;
-        for (const QList<QVariant>& call : *commands)
-            run << call.at(0).value<TCommand>();
-        return run;
-    }
-};
 
 } // namespace
 
@@ -197,17 +144,14 @@ void TestGameListView::favouriteClickTogglesMovesAndSaves() {
     QCOMPARE(w.CurrentName(), QStringLiteral("Dig Dug"));
     QCOMPARE(w.List().Cells(colFavourite, w.Grid().Row()), QStringLiteral("true"));
     QVERIFY(w.Grid().Row() <= 2); // moved up among the marked games
-    QVERIFY(w.env.readFile(w.env.userDataPath() + QStringLiteral("Pellmora.DAT"))
-                .contains("true,?,\"Dig Dug\",digdug.zip"));
+    QVERIFY(w.ListFile().contains("true,?,\"Dig Dug\",digdug.zip"));
 
     QTest::qWait(350); // not a double click
     const QRect moved = w.Grid().visualRect(w.List().index(w.Grid().Row() - 1, colFavourite));
     QTest::mouseClick(rows, Qt::LeftButton, {}, moved.center());
     QCOMPARE(w.Name(1), QStringLiteral("Galaga"));
-    QVERIFY(w.env.readFile(w.env.userDataPath() + QStringLiteral("Pellmora.DAT"))
-                .contains(",?,\"Dig Dug\",digdug.zip"));
-    QVERIFY(!w.env.readFile(w.env.userDataPath() + QStringLiteral("Pellmora.DAT"))
-                 .contains("true,?,\"Dig Dug\""));
+    QVERIFY(w.ListFile().contains(",?,\"Dig Dug\",digdug.zip"));
+    QVERIFY(!w.ListFile().contains("true,?,\"Dig Dug\""));
 }
 
 void TestGameListView::searchFindsNextAndAsksAtTheEnd() {
@@ -224,7 +168,8 @@ void TestGameListView::searchFindsNextAndAsksAtTheEnd() {
     w.dialogs.expectMessage(mrNo);
     search();
     QCOMPARE(w.CurrentName(), QStringLiteral("Pac-Man"));
-    QCOMPARE(w.dialogs.records().last().text, QStringLiteral("End of search reached.\nStart searching from the top?"));
+    QCOMPARE(w.dialogs.records().last().text,
+             QStringLiteral("End of search reached.\nStart searching from the top?"));
     // Yes starts again at row 1.
     w.dialogs.expectMessage(mrYes);
     search();
