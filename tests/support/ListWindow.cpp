@@ -9,20 +9,13 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-ListWindow::ListWindow(const QByteArray& rows, const QStringList& settings) {
-    dialogs.setNestedLoops(true);
-    env.prepareReadyStart(settings, rows);
-    form = std::make_unique<TForm1>(dialogs);
-    commands = std::make_unique<QSignalSpy>(form.get(), &TForm1::commandRun);
-    form->show();
+ListWindow::ListWindow(const QByteArray& rows, const QStringList& settings) : StartedWindow(rows, settings) {
+    // Header clicks act only on a grid with the keyboard focus, in the active window.
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get()))
         qWarning("The main window did not become active");
-    QTRY_VERIFY_WITH_TIMEOUT(form->Context().State.PostInitialiseDone, 5000);
-    commands->clear();
+    commands = std::make_unique<QSignalSpy>(form.get(), &TForm1::commandRun);
 }
-
-ListWindow::~ListWindow() = default;
 
 TSortGrid& ListWindow::Grid() const {
     return *form->Ui().SortGrid1;

@@ -1,10 +1,9 @@
 #pragma once
-// A main window past its start-up against the fake emulator, with a given list file, for the
-// tests of what the game list's commands do. Boxes are scripted, with nested loops on.
+// A started main window (StartedWindow), active, with what the tests of the game list's
+// commands look at: names in order, header clicks, cells, settings, the Log tab, commands run.
 
 #include "base/gui/Commands.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestEnvironment.h"
+#include "support/StartedWindow.h"
 
 #include <QList>
 #include <QSignalSpy>
@@ -12,19 +11,12 @@
 
 #include <memory>
 
-class TForm1;
 class TSortGrid;
-class TGameListModel;
 
-class ListWindow {
+class ListWindow : public StartedWindow {
   public:
     // rows: the list file's lines after its header; settings: extra Pellmora.INI lines.
     explicit ListWindow(const QByteArray& rows, const QStringList& settings = {});
-    ~ListWindow();
-
-    TestEnvironment env;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 
     TSortGrid& Grid() const;
     const TGameListModel& List() const;

@@ -7,6 +7,7 @@
 #include "emulator/CommandTexts.h"
 #include "emulator/GameNameRules.h"
 #include "emulator/PlayTexts.h"
+#include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "gamelist/GameListModel.h"
 #include "platform/gui/WindowsKeyGrab.h"
@@ -135,6 +136,9 @@ void LogGameFinish(TCommandContext& context) {
 }
 
 void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
+    const TEmulatorCommandScope scope(context, TCommand::PlayGame);
+    if (scope.Refused())
+        return;
     const TGameRow game = CurrentGame(context);
     const AppState& state = context.State;
     if (state.debug)

@@ -3,6 +3,7 @@
 #include "base/gui/CommandContext.h"
 #include "gamefiles/RandomGame.h"
 #include "gamefiles/gui/TForm4.h"
+#include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/GameListCommands.h"
 
@@ -69,7 +70,7 @@ void ChangeGameStatus(TCommandContext& context) {
         return;
     // The row keeps its place until the next sort.
     context.GameList.SetCell(colStatus, row, status);
-    SaveGameList(context);
+    SaveGameList(context.GameList, context.State.UserDataPath);
 }
 
 void FavouriteGame(TCommandContext& context) {
@@ -80,7 +81,7 @@ void FavouriteGame(TCommandContext& context) {
     list.SetCell(colFavourite, row,
                  list.Cells(colFavourite, row).isEmpty() ? QStringLiteral("true") : QString());
     ResortGameList(context);
-    SaveGameList(context);
+    SaveGameList(context.GameList, context.State.UserDataPath);
 }
 
 void RandomGamePlay(TCommandContext& context) {

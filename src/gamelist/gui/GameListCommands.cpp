@@ -1,32 +1,17 @@
 #include "gamelist/gui/GameListCommands.h"
 
-#include "base/FileLookup.h"
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListSearch.h"
 #include "gamelist/gui/GameListGridEvents.h"
+#include "gamelist/gui/ScanCommand.h"
 #include "gamelist/gui/TSortGrid.h"
 
 #include <QLineEdit>
 
-namespace {
-
-const QString kListFileName = QStringLiteral("Pellmora.DAT");
-
-} // namespace
-
-QString GameListFileName(const QString& userDataPath) {
-    const QString found = FindFileIgnoringCase(userDataPath, kListFileName);
-    return found.isEmpty() ? userDataPath + kListFileName : found;
-}
-
 void ResortGameList(TCommandContext& context) {
     context.Grid.SortByColumn(context.State.SortColumn, context.State.GSortOptions);
-}
-
-void SaveGameList(TCommandContext& context) {
-    context.GameList.SaveToFile(GameListFileName(context.State.UserDataPath), QLatin1Char(','));
 }
 
 void SortGrid1ClickSort(TCommandContext& context, int col, TSortOptions& options) {
@@ -66,6 +51,7 @@ void SearchGame(TCommandContext& context) {
 }
 
 void RegisterGameListCommands(TCommandContext& context) {
+    context.Register(TCommand::ScanForGames, [&context] { ScanForGames(context); });
     context.Register(TCommand::SearchGame, [&context] { SearchGame(context); });
     ConnectGridEvents(context);
 }

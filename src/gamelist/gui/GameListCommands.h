@@ -8,14 +8,11 @@
 
 struct TCommandContext;
 
+// Gives the game list's commands (Search, Scan for Games) their handlers and binds the grid.
 void RegisterGameListCommands(TCommandContext& context);
 
 // Sorts the list again by SortColumn with GSortOptions; the current game stays current.
 void ResortGameList(TCommandContext& context);
-// Writes the list file Pellmora.DAT in the user data folder (comma-delimited).
-void SaveGameList(TCommandContext& context);
-// The list file's name: an existing one in any letter case, else "Pellmora.DAT".
-QString GameListFileName(const QString& userDataPath);
 
 // The header click: flips the one direction, makes col the sort column, saves both and hands
 // the options to sort with back to the grid.

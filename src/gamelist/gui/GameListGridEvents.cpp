@@ -2,6 +2,7 @@
 
 #include "base/gui/CommandContext.h"
 #include "diag/gui/ExceptionHandler.h"
+#include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListSearch.h"
 #include "gamelist/gui/GameListCommands.h"
@@ -57,7 +58,7 @@ class TGridEvents {
         const bool marked = list.Cells(colFavourite, row).toUpper() == QLatin1String("TRUE");
         list.SetCell(colFavourite, row, marked ? QString() : QStringLiteral("true"));
         ResortGameList(context);
-        SaveGameList(context);
+        SaveGameList(context.GameList, context.State.UserDataPath);
     }
 
   private:

@@ -1,27 +1,14 @@
 #include "gamelist/gui/TSortGrid.h"
 
 #include "base/gui/DesignScale.h"
+#include "emulator/gui/WaitCursor.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/GridSort.h"
 #include "gamelist/gui/GameListDelegate.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
-namespace {
-
-// The hourglass for the length of a sort.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-} // namespace
 
 TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);

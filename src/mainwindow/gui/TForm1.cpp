@@ -6,6 +6,7 @@
 #include "base/gui/DesignScale.h"
 #include "base/gui/Dialogs.h"
 #include "diag/gui/ExceptionHandler.h"
+#include "emulator/gui/EmulatorCommands.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "emulator/gui/PlayCommands.h"
 #include "gamefiles/gui/SnapshotCommands.h"
@@ -102,6 +103,7 @@ TForm1::~TForm1() {
 // Each subsystem gives its commands their handlers; the order is the order in which the
 // secondary windows are created.
 void TForm1::RegisterCommands() {
+    RegisterEmulatorCommands(*context);
     RegisterPlayCommands(*context);
     RegisterStatusCommands(*context);
     RegisterSnapshotCommands(*context);

@@ -43,17 +43,9 @@ class WatchedGrab : public WindowsKeyGrab {
 
 struct PlayWindow : ListWindow {
     std::shared_ptr<WatchedGrab> grab = std::make_shared<WatchedGrab>();
-    QString record;
 
     explicit PlayWindow(const QByteArray& rows) : ListWindow(rows) {
         RegisterPlayCommands(form->Context(), grab);
-        record = env.mamePath() + QStringLiteral("record.txt");
-        qputenv("FAKE_EMULATOR_RECORD", record.toUtf8());
-    }
-    ~PlayWindow() {
-        for (const char* name :
-             {"FAKE_EMULATOR_RECORD", "FAKE_EMULATOR_EXIT", "FAKE_EMULATOR_OUTPUT", "FAKE_EMULATOR_SLEEP_MS"})
-            qunsetenv(name);
     }
     void AddGameFile(const QString& name, bool folder = false) {
         const QString path = env.mamePath() + QStringLiteral("roms/") + name;
@@ -69,7 +61,7 @@ struct PlayWindow : ListWindow {
     // The arguments of each run, without the ini path every call carries.
     QList<QStringList> Runs() const {
         QList<QStringList> runs;
-        for (const QString& line : QString::fromUtf8(env.readFile(record)).split(QLatin1Char('\n'))) {
+        for (const QString& line : QString::fromUtf8(env.readFile(recordFile())).split(QLatin1Char('\n'))) {
             if (line.isEmpty())
                 continue;
             QStringList args = line.split(QLatin1Char('\t'));
