@@ -47,8 +47,10 @@ void TestVerifyCommands::cleanup() {
 }
 
 void TestVerifyCommands::verifyGameRefreshesTheRowAndShowsTheRun() {
-    StartedWindow s(",?,\"[UNKNOWN GAME]\",galaga.zip\r\n,?,\"Old name\",PACMAN.ZIP\r\n",
-                    {QStringLiteral("nFound=1"), QStringLiteral("nUnknown=1")});
+    // Sorted by File/Dir at start-up, so the rows keep the file's order.
+    StartedWindow s(
+        ",?,\"[UNKNOWN GAME]\",galaga.zip\r\n,?,\"Old name\",PACMAN.ZIP\r\n",
+        {QStringLiteral("nFound=1"), QStringLiteral("nUnknown=1"), QStringLiteral("SortColumn=3")});
     s.putGame(QStringLiteral("galaga.zip"));
     s.putGame(QStringLiteral("pacman.zip"), "BAD");
 
