@@ -117,8 +117,11 @@ QString VerifyReportFileName(const QString& userDataPath) {
 
 void VerifyGame(TCommandContext& context) {
     TEmulatorCommandScope scope(context, TCommand::VerifyGame);
-    if (scope.Refused())
-        return;
+    if (!scope.Refused())
+        VerifySelectedGame(context);
+}
+
+void VerifySelectedGame(TCommandContext& context) {
     AppState& state = context.State;
     TGameListModel& list = context.GameList;
     const int selected = context.Window.GridRow();

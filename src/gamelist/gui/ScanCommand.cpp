@@ -11,13 +11,12 @@
 #include "emulator/gui/WaitCursor.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
-#include "gamelist/GridSort.h"
 #include "gamelist/ScanRules.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/gui/TSortGrid.h"
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QLocale>
 #include <QSet>
 
 namespace {
@@ -29,9 +28,8 @@ void SetStatusText(TCommandContext& context, const QString& text) {
         panel->setText(text);
 }
 
-// Until SortByColumn (the grid's, keeping the current game) is there, the pure sort.
 void SortList(TCommandContext& context, int col) {
-    SortGameRows(context.GameList, col, context.State.GSortOptions, QLocale::system());
+    context.Grid.SortByColumn(col, context.State.GSortOptions);
 }
 
 TDateTime Now() {
