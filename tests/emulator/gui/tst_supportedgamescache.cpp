@@ -1,0 +1,104 @@
+// The supported-games list is made once per emulator executable: Verify Game uses it again,
+// a changed executable or an unfinished list makes it anew, List Supported Games always does.
+
+#include "base/gui/CommandContext.h"
+#include "emulator/gui/SupportedGamesFile.h"
+#include "mainwindow/gui/TForm1.h"
+#include "support/StartedWindow.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestSupportedGamesCache : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup();
+    void listMadeAgainOnlyWhenItsEmulatorChanged();
+    void failedRunLeavesNoStamp();
+};
+
+namespace {
+
+struct CacheWindow : StartedWindow {
+    CacheWindow() : StartedWindow(",?,\"Galaga\",galaga.zip\r\n") {
+        putGame(QStringLiteral("galaga.zip"));
+        context().State.DisplayVerifyGame = false;
+        context().Window.SelectGridRow(1);
+    }
+    qsizetype listRuns() const { return runsOf(QStringLiteral("-listfull")).size(); }
+    QString exe() { return context().State.MAMEPath + context().State.MAMEEXE; }
+    QString listFile() { return SupportedGamesFileName(context().State.UserDataPath); }
+    QString stampFile() { return SupportedGamesStampName(context().State.UserDataPath); }
+    void verifyGame() {
+        context().RunCommand(TCommand::VerifyGame);
+        QCOMPARE(status(1), QStringLiteral("Good"));
+    }
+};
+
+} // namespace
+
+void TestSupportedGamesCache::cleanup() {
+    qunsetenv("FAKE_EMULATOR_EXIT");
+}
+
+void TestSupportedGamesCache::listMadeAgainOnlyWhenItsEmulatorChanged() {
+    CacheWindow s;
+    const qsizetype start = s.listRuns();
+    s.verifyGame();
+    s.verifyGame();
+    QCOMPARE(s.listRuns(), start + 1);
+    QVERIFY(QFile::exists(s.stampFile()));
+
+    // The same program as another file (a new install), then the same file touched (a rebuild).
+    const QString target = QFile::symLinkTarget(s.exe());
+    QVERIFY(QFile::remove(s.exe()));
+    QVERIFY(QFile::copy(target, s.exe()));
+    s.verifyGame();
+    QCOMPARE(s.listRuns(), start + 2);
+    {
+        QFile file(s.exe());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(file.fileTime(QFileDevice::FileModificationTime).addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+    }
+    s.verifyGame();
+    s.verifyGame();
+    QCOMPARE(s.listRuns(), start + 3);
+
+    // A list cut short (a full disk, another program) is not trusted.
+    {
+        QFile list(s.listFile());
+        QVERIFY(list.resize(list.size() - 10));
+    }
+    s.verifyGame();
+    QCOMPARE(s.listRuns(), start + 4);
+
+    // The user's way to force a fresh list.
+    for (int i = 1; i <= 2; ++i) {
+        CloseViewerWhenShown();
+        s.context().RunCommand(TCommand::ListSupportedGames);
+        QCOMPARE(s.listRuns(), start + 4 + i);
+    }
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestSupportedGamesCache::failedRunLeavesNoStamp() {
+    CacheWindow s;
+    s.verifyGame();
+    QVERIFY(QFile::exists(s.stampFile()));
+    QVERIFY(QFile::exists(s.listFile()));
+
+    // The emulator writes its whole list, then ends with an error: the list looks whole, but
+    // nothing says so.
+    qputenv("FAKE_EMULATOR_EXIT", "2");
+    s.dialogs.expectMessage(mrOk);
+    s.context().RunCommand(TCommand::ListSupportedGames);
+    QVERIFY(s.form->ExitRequested());
+    QVERIFY(QFile::exists(s.listFile()));
+    QVERIFY(!QFile::exists(s.stampFile()));
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+QTEST_MAIN(TestSupportedGamesCache)
+#include "tst_supportedgamescache.moc"
