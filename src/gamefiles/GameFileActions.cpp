@@ -2,6 +2,7 @@
 
 #include "base/FileLookup.h"
 #include "gamefiles/GameFileNames.h"
+#include "gamefiles/Snapshot.h"
 #include "platform/SafeFileOps.h"
 
 #include <QFile>
@@ -56,4 +57,14 @@ RenameResult RenameGameEntry(const QString& rompath, const QString& fileDir, con
     if (!moved.ok)
         return {RenameOutcome::Failed, fileDir, moved.reason};
     return {RenameOutcome::Renamed, newFileDir, QString()};
+}
+
+void MoveSnapshot(const QString& snapshotDirectory, const QString& oldFileDir, const QString& newFileDir) {
+    if (snapshotDirectory.isEmpty() || !IsGameEntryName(oldFileDir) || !IsGameEntryName(newFileDir))
+        return;
+    const QString from = SnapshotFileName(snapshotDirectory, oldFileDir);
+    const QString to = SnapshotFileName(snapshotDirectory, newFileDir);
+    if (QFileInfo::exists(to) && !IsSameFile(from, to))
+        return; // never over another game's picture, whatever its letter case
+    MoveWithoutReplacing(from, snapshotDirectory + SnapshotBaseName(newFileDir) + QStringLiteral(".png"));
 }

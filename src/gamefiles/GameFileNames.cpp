@@ -1,5 +1,8 @@
 #include "gamefiles/GameFileNames.h"
 
+#include "base/AsciiCase.h"
+#include "emulator/GameNameRules.h"
+
 namespace {
 
 const QLatin1String ArchiveExtensions(".ZIP;.7Z");
@@ -13,13 +16,7 @@ QString FileExtension(const QString& fileName) {
 
 bool IsArchiveName(const QString& fileName) {
     const QString extension = FileExtension(fileName);
-    // Upper-casing of the ASCII letters only, as every name comparison does.
-    QString upper = extension;
-    for (QChar& c : upper) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
-    }
-    return !extension.isEmpty() && QString(ArchiveExtensions).contains(upper);
+    return !extension.isEmpty() && QString(ArchiveExtensions).contains(AsciiUpper(extension));
 }
 
 QString ShortName(const QString& fileDir) {
@@ -39,7 +36,7 @@ bool IsGameEntryName(const QString& fileDir) {
 
 bool IsAcceptableNewName(const QString& newName) {
     return IsGameEntryName(newName) && !newName.startsWith(QLatin1Char('.')) &&
-           !newName.contains(QLatin1String(".."));
+           !newName.contains(QLatin1String("..")) && !StartsLikeOption(newName);
 }
 
 std::vector<PerGameFile> PerGameFiles(const QString& shortName, const QString& cfgDirectory,
