@@ -1,22 +1,10 @@
 #include "gamefiles/GameFileNames.h"
 
-#include "base/AsciiCase.h"
 #include "emulator/GameNameRules.h"
-
-namespace {
-
-const QLatin1String ArchiveExtensions(".ZIP;.7Z");
-
-} // namespace
 
 QString FileExtension(const QString& fileName) {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : fileName.mid(dot);
-}
-
-bool IsArchiveName(const QString& fileName) {
-    const QString extension = FileExtension(fileName);
-    return !extension.isEmpty() && QString(ArchiveExtensions).contains(AsciiUpper(extension));
 }
 
 QString ShortName(const QString& fileDir) {
