@@ -2,6 +2,7 @@
 
 #include "base/FileLookup.h"
 #include "base/GameFileLookup.h"
+#include "emulator/CommandTexts.h"
 #include "gamefiles/GameFileNames.h"
 #include "gamefiles/Snapshot.h"
 #include "platform/SafeFileOps.h"
@@ -69,5 +70,5 @@ void MoveSnapshot(const QString& snapshotDirectory, const QString& oldFileDir, c
     const QString to = SnapshotFileName(snapshotDirectory, newFileDir);
     if (QFileInfo::exists(to) && !IsSameFile(from, to))
         return; // never over another game's picture, whatever its letter case
-    MoveWithoutReplacing(from, snapshotDirectory + SnapshotBaseName(newFileDir) + QStringLiteral(".png"));
+    MoveWithoutReplacing(from, snapshotDirectory + VerifyName(newFileDir) + QStringLiteral(".png"));
 }
