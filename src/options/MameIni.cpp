@@ -61,13 +61,6 @@ TMameIni::TMameIni(const QString& fileName) : fileName(fileName) {
     Decode(ReadWholeFile(fileName));
 }
 
-TMameIni TMameIni::FromBytes(const QByteArray& bytes, const QString& fileName) {
-    TMameIni ini;
-    ini.fileName = fileName;
-    ini.Decode(bytes);
-    return ini;
-}
-
 // A byte-order mark selects UTF-8 or UTF-16; otherwise the locale's encoding, or Latin-1 when
 // any byte is not valid in it (an unfinished character at the end included).
 void TMameIni::Decode(const QByteArray& data) {

@@ -21,8 +21,6 @@ class TMameIni {
   public:
     // Reads and decodes fileName. Throws AppError("Unable to read " ...) when it cannot be read.
     explicit TMameIni(const QString& fileName);
-    // The same from bytes already in hand; Save then needs a file name.
-    static TMameIni FromBytes(const QByteArray& bytes, const QString& fileName = QString());
 
     const QString& FileName() const { return fileName; }
 
@@ -47,7 +45,6 @@ class TMameIni {
         LineEnd end = LineEnd::None;
     };
 
-    TMameIni() = default;
     void Decode(const QByteArray& data);
     void SplitLines(const QByteArray& body);
     void DecodeLines();
