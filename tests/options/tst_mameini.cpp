@@ -155,8 +155,8 @@ void TestMameIni::readMissingFileIsAnError() {
         ReadINISetting(missing, QStringLiteral("rompath"), QStringLiteral("roms"));
         QFAIL("no error for a missing file");
     } catch (const AppError& error) {
-        QCOMPARE(error.message(), QStringLiteral("Unable to read ") + missing +
-                                      QStringLiteral(": No such file or directory"));
+        QCOMPARE(error.message(),
+                 QStringLiteral("Unable to read ") + missing + QStringLiteral(": No such file or directory"));
     }
 }
 

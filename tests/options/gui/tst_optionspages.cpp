@@ -141,7 +141,8 @@ void TestOptionsPages::fillAndSaveWritesTheOptionsInOrder() {
         state.*CheckOptions[checked].field = QLatin1String(CheckOptions[checked].on);
     pages->FillOptionControls(state);
     for (QCheckBox* box : window->findChildren<QCheckBox*>())
-        QVERIFY2(box->isChecked() == (checked >= 0 && box->objectName() == QLatin1String(CheckOptions[checked].control)),
+        QVERIFY2(box->isChecked() ==
+                     (checked >= 0 && box->objectName() == QLatin1String(CheckOptions[checked].control)),
                  qPrintable(box->objectName()));
 
     const QString ini = writeIni("# emulator options\r\n");
@@ -168,8 +169,8 @@ void TestOptionsPages::failedSaveLeavesTheFileAsItWas() {
     QCOMPARE(iniBytes(), before);
 
     pages->SaveSettings(ini);
-    QCOMPARE(QString::fromUtf8(iniBytes()), SavedLines(QString()).remove(OptionLine("contrast", "1.1")) +
-                                                 OptionLine("contrast", "1.1"));
+    QCOMPARE(QString::fromUtf8(iniBytes()),
+             SavedLines(QString()).remove(OptionLine("contrast", "1.1")) + OptionLine("contrast", "1.1"));
 }
 
 void TestOptionsPages::saveReplacesLinesInPlace() {
@@ -266,7 +267,8 @@ void TestOptionsPages::editsTakeEightTypedCharacters() {
     pages->FillOptionControls(state);
     QCOMPARE(pages->Video->ContrastEdit->text(), state.contrast);
 
-    for (QLineEdit* edit : {pages->Video->GammaEdit, pages->Video->BrightnessEdit, pages->Video->ContrastEdit}) {
+    for (QLineEdit* edit :
+         {pages->Video->GammaEdit, pages->Video->BrightnessEdit, pages->Video->ContrastEdit}) {
         const QByteArray name = edit->objectName().toLatin1();
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("123456789"));
