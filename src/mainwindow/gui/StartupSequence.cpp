@@ -9,6 +9,7 @@
 #include "gamelist/ConvertGameListFile.h"
 #include "gamelist/GameListFileProbe.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "locate/VersionCheck.h"
 #include "locate/gui/LocateCommands.h"
@@ -78,7 +79,7 @@ TStartupSequence::PassResult TStartupSequence::StartupPass() {
     // The Log tab is never the first one shown.
     context.Window.ShowPage(state.ActivePage == int(TPage::Log) ? TPage::GameImage : TPage(state.ActivePage));
     LoadGameList();
-    // Sorting by SortColumn comes with the list view; the list keeps its file order until then.
+    ResortGameList(context);
     SelectLastGame();
     FillWindow();
     return PassResult::Done;

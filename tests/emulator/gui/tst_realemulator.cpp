@@ -5,7 +5,9 @@
 #include "base/gui/ActivityLog.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "gamelist/gui/TSortGrid.h"
 #include "locate/FileVersion.h"
+#include "mainwindow/gui/TForm1.h"
 #include "options/MameIni.h"
 #include "options/gui/MameIniStartupCheck.h"
 #include "support/ScriptedDialogs.h"
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -126,6 +129,7 @@ class TestRealEmulator : public QObject {
     void verifyRomsVerdicts();
     void oddNamesReachTheEmulatorWhole_data();
     void oddNamesReachTheEmulatorWhole();
+    void playPongThroughTheWindow();
 
   private:
     QString mamePath() const { return emulatorFolder->path() + QStringLiteral("/"); }
@@ -321,6 +325,57 @@ void TestRealEmulator::oddNamesReachTheEmulatorWhole() {
     QVERIFY2(launcher->CreateProcessOutput.contains(reply),
              qPrintable(launcher->CreateProcessOutput.join(QLatin1Char('\n'))));
     QCOMPARE(code, 5);
+}
+
+void TestRealEmulator::playPongThroughTheWindow() {
+    // The window of a user whose list holds pong, a set that needs no ROM files: its folder is enough.
+    QVERIFY(QDir(romFolder()).mkpath(QStringLiteral("pong")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home->path() + QStringLiteral("/data")));
+    const QString data = home->path() + QStringLiteral("/data/Quorvane/Pellmora/");
+    QVERIFY(QDir().mkpath(data));
+    QFile settings(data + QStringLiteral("Pellmora.INI"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[Pellmora]\r\nMAMEPath=" + mamePath().toUtf8() + "\r\n");
+    settings.close();
+    QFile list(data + QStringLiteral("Pellmora.DAT"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(",Status,\"Game Name\",File/Dir\r\n,Good,\"Pong (Rev E) [TTL]\",pong\r\n");
+    list.close();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+
+    dialogs->setNestedLoops(true);
+    {
+        TForm1 form(*dialogs);
+        form.show();
+        QTRY_VERIFY_WITH_TIMEOUT(form.Context().State.PostInitialiseDone, 20000);
+        QVERIFY2(dialogs->verifyDone(), qPrintable(dialogs->failures().join(QLatin1Char('\n'))));
+        form.Context().State.verbose = QStringLiteral("1");
+        QLineEdit* switches = form.Context().CommandLineSwitchesEdit;
+        switches->setText(QStringLiteral("-seconds_to_run 2 -video none -sound none"));
+        form.Ui().SortGrid1->SetRow(1);
+        form.Context().RunCommand(TCommand::PlayGame);
+        QVERIFY(dialogs->records().isEmpty());
+        const QStringList logged = form.Ui().LogRichEdit->toPlainText().split(QLatin1Char('\n'));
+        const qsizetype name = logged.indexOf(QStringLiteral("Pong (Rev E) [TTL]"));
+        QVERIFY2(name >= 0, qPrintable(logged.join(QLatin1Char('\n'))));
+        QVERIFY(logged.value(name + 1).startsWith(QStringLiteral("Started ")));
+        QVERIFY(logged.last().startsWith(QStringLiteral("Finished ")));
+        QVERIFY2(logged.size() > name + 3, "no line of the emulator's own between the time stamps");
+        QVERIFY(QFileInfo::exists(mamePath() + QStringLiteral("cfg/pong.cfg")));
+
+        // A switch the emulator rejects: the box with the code and the emulator's own words.
+        switches->setText(QStringLiteral("-seconds_to_run 2 -video none -sound none -nosuchswitch"));
+        dialogs->expectMessage(mrOk);
+        form.Context().RunCommand(TCommand::PlayGame);
+        QVERIFY(!dialogs->records().isEmpty());
+        const QString box = dialogs->records().last().text;
+        QVERIFY2(box.startsWith(QStringLiteral("There was a problem running the game Pong (Rev E) [TTL]. "
+                                               "The problem code is ")),
+                 qPrintable(box));
+        QVERIFY2(box.contains(QStringLiteral("nosuchswitch")), qPrintable(box));
+    }
+    // The window's own files stay in the data folder, not in the home the emulator must leave alone.
+    QVERIFY(QDir(home->path() + QStringLiteral("/data")).removeRecursively());
 }
 
 QTEST_MAIN(TestRealEmulator)

@@ -6,10 +6,12 @@
 #include "mainwindow/gui/TForm1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestEnvironment.h"
+#include "support/WhenModal.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,32 +34,11 @@ void ShowAndSettle(TForm1& form) {
     QCoreApplication::processEvents();
 }
 
-// Runs act once on the first modal window of type T as soon as it is up; fails the test when
-// none comes within five seconds.
-template <typename T> void WhenModal(const std::function<void(T*)>& act) {
-    auto* timer = new QTimer;
-    auto* elapsed = new QElapsedTimer;
-    elapsed->start();
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, elapsed, act] {
-        T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!modal && elapsed->elapsed() < 5000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete elapsed;
-        if (modal)
-            act(modal);
-        else
-            QTest::qFail("the modal window never came", __FILE__, __LINE__);
-    });
-    timer->start();
-}
-
 const QString kPathNotSet =
     QStringLiteral("The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
                    "Click on OK to initiate a search.");
 const QString kListNotFound = QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n");
+const QString kNoNewGames = QStringLiteral("No new games found.");
 
 // Records, for each box, its first line (a chooser's caption) and whether the start-up sequence had finished
 // (its last step shows the emulator folder and disables Save Settings) when it showed.
@@ -155,6 +136,7 @@ void TestStartup::folderChosenInTheSearchRestartsTheSequence() {
     ScriptedDialogs dialogs;
     dialogs.expectMessage(mrOk); // path not set
     dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    dialogs.expectMessage(mrOk); // the first scan finds no games
     TForm1 form(dialogs);
     form.Context().Register(TCommand::MAMEDirSearch, [&] {
         env.installEmulator();
@@ -168,7 +150,7 @@ void TestStartup::folderChosenInTheSearchRestartsTheSequence() {
     QCOMPARE(form.Context().State.rompath, env.mamePath() + QStringLiteral("roms/"));
     QCOMPARE(form.Ui().MAMEDirEdit->text(), env.mamePath());
     QVERIFY(form.Context().State.PostInitialiseDone);
-    QCOMPARE(dialogs.records().size(), 2);
+    QCOMPARE(dialogs.records().size(), 3);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -215,7 +197,9 @@ void TestStartup::activePageShownExceptTheLog() {
 
 void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
     TestEnvironment env;
-    env.prepareReadyStart({QStringLiteral("LastSelectedGame=galaga (NAMCO)")},
+    // The list is sorted first (File/Dir descending here), then the last match in that order wins.
+    env.prepareReadyStart({QStringLiteral("LastSelectedGame=galaga (NAMCO)"), QStringLiteral("SortColumn=3"),
+                           QStringLiteral("SortDirection=1")},
                           ",?,\"Galaga (Namco)\",galaga.zip\r\n"
                           ",?,\"Pac-Man\",pacman.zip\r\n"
                           ",?,\"GALAGA (namco)\",galagao.zip\r\n"
@@ -224,7 +208,12 @@ void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.Ui().SortGrid1->Row(), 3);
+    const TGameListModel& list = form.Context().GameList;
+    QCOMPARE(list.Cells(colFileDir, 1), QStringLiteral("xevious.zip"));
+    QCOMPARE(list.Cells(colFileDir, 3), QStringLiteral("galagao.zip"));
+    QCOMPARE(form.Ui().SortGrid1->Row(), 4);
+    QCOMPARE(list.Cells(colFileDir, 4), QStringLiteral("galaga.zip"));
+    QCOMPARE(form.Ui().SortGrid1->horizontalHeader()->sortIndicatorSection(), colFileDir);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -245,11 +234,13 @@ void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
     env.prepareReadyStart({QStringLiteral("nGames=7"), QStringLiteral("nFound=3")}, QByteArray());
     ScriptedDialogs dialogs;
     dialogs.expectMessage(mrOk);
+    dialogs.expectMessage(mrOk); // the first scan finds no games
     TForm1 form(dialogs);
     QSignalSpy commands(&form, &TForm1::commandRun);
     ShowAndSettle(form);
 
-    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records().size(), 2);
+    QCOMPARE(dialogs.records()[1].text, QStringLiteral("No new games found."));
     QCOMPARE(dialogs.records()[0].type, mtConfirmation);
     QCOMPARE(dialogs.records()[0].title, QStringLiteral("Confirm"));
     QCOMPARE(dialogs.records()[0].buttons, int(mbOK));
@@ -264,7 +255,7 @@ void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
     // Painting again never repeats the step.
     form.repaint();
     QTest::qWait(20);
-    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records().size(), 2);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -421,6 +412,7 @@ void TestStartup::firstStartThroughTheFolderChooser() {
     dialogs.expectMessage(mrOk);          // path not set
     dialogs.expectFolder(env.mamePath()); // Search Path in the search dialog
     dialogs.expectMessage(mrOk);          // list file missing, at the first paint
+    dialogs.expectMessage(mrOk);          // the first scan finds no games
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
@@ -438,13 +430,14 @@ void TestStartup::firstStartThroughTheFolderChooser() {
     QTRY_COMPARE(commands.size(), 1);
     QCOMPARE(log.boxes, QStringList({kPathNotSet.section(QLatin1Char('\n'), 0, 0),
                                      QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located."),
-                                     kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({false, false, true}));
+                                     kListNotFound.chopped(1), kNoNewGames}));
+    // (the scan's own box comes after the sequence; the scan then has switched controls back on)
+    QCOMPARE(log.afterSequence.mid(0, 3), QList<bool>({false, false, true}));
     QCOMPARE(commands[0][0].value<TCommand>(), TCommand::ScanForGames);
     QVERIFY(!form.ExitRequested());
     form.repaint();
     QTest::qWait(20);
-    QCOMPARE(dialogs.records().size(), 3);
+    QCOMPARE(dialogs.records().size(), 4);
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
 
@@ -461,6 +454,7 @@ void TestStartup::firstStartThroughTheSearchDialog() {
     log.watch(dialogs, watched, env.mamePath());
     dialogs.expectMessage(mrOk); // no emulator in the folder
     dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    dialogs.expectMessage(mrOk); // the first scan finds no games
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
@@ -485,8 +479,8 @@ void TestStartup::firstStartThroughTheSearchDialog() {
              QStringList({QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not "
                                          "found in the path ") +
                               emptyFolder,
-                          kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({false, true}));
+                          kListNotFound.chopped(1), kNoNewGames}));
+    QCOMPARE(log.afterSequence.mid(0, 2), QList<bool>({false, true}));
     QCOMPARE(form.Context().State.MAMEPath, env.mamePath());
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
@@ -502,6 +496,7 @@ void TestStartup::mameIniCreatedByTheEmulator() {
     BoxLog log;
     log.watch(dialogs, watched, env.mamePath());
     dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    dialogs.expectMessage(mrOk); // the first scan finds no games
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
@@ -510,8 +505,8 @@ void TestStartup::mameIniCreatedByTheEmulator() {
     QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     QTRY_COMPARE(commands.size(), 1);
     QVERIFY(QFileInfo::exists(env.mamePath() + QStringLiteral("mame.ini")));
-    QCOMPARE(log.boxes, QStringList({kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({true}));
+    QCOMPARE(log.boxes, QStringList({kListNotFound.chopped(1), kNoNewGames}));
+    QCOMPARE(log.afterSequence.mid(0, 1), QList<bool>({true}));
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
 
