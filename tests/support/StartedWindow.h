@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 struct StartedWindow {
@@ -24,9 +25,13 @@ struct StartedWindow {
     std::unique_ptr<TForm1> form;
 
     // startAnswers: the boxes start-up shows (an empty list is built by a first scan).
+    // prepare: called once the folders are there, before the window starts.
     explicit StartedWindow(const QByteArray& rows, const QStringList& settings = {},
-                           const QList<int>& startAnswers = {}) {
+                           const QList<int>& startAnswers = {},
+                           const std::function<void(StartedWindow&)>& prepare = {}) {
         env.prepareReadyStart(settings, rows);
+        if (prepare)
+            prepare(*this);
         qputenv("FAKE_EMULATOR_RECORD", recordFile().toUtf8());
         dialogs.setNestedLoops(true);
         for (const int answer : startAnswers)
@@ -66,10 +71,12 @@ struct StartedWindow {
 };
 
 // Closes the viewer once it shows, keeping its lines.
-inline void CloseViewerWhenShown(QStringList* lines = nullptr) {
-    WhenModal<TForm2>([lines](TForm2* viewer) {
-        if (lines)
-            *lines = viewer->Lines();
-        viewer->CloseBtn->click();
-    });
+inline void CloseViewerWhenShown(QStringList* lines = nullptr, int boundMs = 5000) {
+    WhenModal<TForm2>(
+        [lines](TForm2* viewer) {
+            if (lines)
+                *lines = viewer->Lines();
+            viewer->CloseBtn->click();
+        },
+        boundMs);
 }

@@ -5,12 +5,14 @@
 #include "base/gui/ActivityLog.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "gamelist/ListSearch.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "locate/FileVersion.h"
 #include "mainwindow/gui/TForm1.h"
 #include "options/MameIni.h"
 #include "options/gui/MameIniStartupCheck.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StartedWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -129,6 +131,7 @@ class TestRealEmulator : public QObject {
     void verifyRomsVerdicts();
     void oddNamesReachTheEmulatorWhole_data();
     void oddNamesReachTheEmulatorWhole();
+    void windowCommands();
     void playPongThroughTheWindow();
 
   private:
@@ -325,6 +328,59 @@ void TestRealEmulator::oddNamesReachTheEmulatorWhole() {
     QVERIFY2(launcher->CreateProcessOutput.contains(reply),
              qPrintable(launcher->CreateProcessOutput.join(QLatin1Char('\n'))));
     QCOMPARE(code, 5);
+}
+
+// How long a command of the window may take on the real emulator on a loaded machine.
+constexpr int RealRunBoundMs = 60000;
+
+// The window's commands on the real thing: a newcomer's first start (scan and Verify All of
+// the two sets that need no files), Verify Game of a damaged set, and the information commands.
+void TestRealEmulator::windowCommands() {
+    QStringList report;
+    CloseViewerWhenShown(&report, RealRunBoundMs);
+    StartedWindow s(QByteArray(), {}, {mrOk, mrYes, mrAll}, [](StartedWindow& w) {
+        QFile::remove(w.env.mamePath() + Exe);
+        QVERIFY(QFile::link(RealEmulator, w.env.mamePath() + Exe));
+        for (const char* game : {"pong", "breakout"})
+            QVERIFY(QDir().mkpath(w.romPath() + QLatin1String(game)));
+    });
+    TGameListModel& list = s.list();
+    QCOMPARE(list.RowCount(), 3);
+    QStringList names{list.Cells(colGameName, 1), list.Cells(colGameName, 2)};
+    names.sort();
+    QCOMPARE(names, (QStringList{QStringLiteral("Breakout [TTL]"), QStringLiteral("Pong (Rev E) [TTL]")}));
+    QVERIFY(s.context().State.nGames > 40000);
+    // "best available" is neither good nor bad.
+    QCOMPARE(list.Cells(colStatus, 1), QStringLiteral("?"));
+    QCOMPARE(list.Cells(colStatus, 2), QStringLiteral("?"));
+    QCOMPARE(report.count(QString(79, u'_')), 2);
+    QVERIFY(report.contains(QStringLiteral("romset pong is best available")));
+
+    // A pacman.zip of the wrong files, found by a second scan and verified alone.
+    s.env.writeFile(s.romPath() + QStringLiteral("pacman.zip"),
+                    StoredZip({{"pacman.6e", QByteArray(4096, 'x')}}));
+    s.dialogs.expectMessage(mrNo);
+    s.context().RunCommand(TCommand::ScanForGames);
+    const int pacman = FindStringInSortGrid(list.Rows(), QStringLiteral("pacman.zip"), colFileDir);
+    QVERIFY(pacman > 0);
+    QCOMPARE(list.Cells(colGameName, pacman), QStringLiteral("Pac-Man (Midway)"));
+    s.context().Window.SelectGridRow(pacman);
+    CloseViewerWhenShown(nullptr, RealRunBoundMs);
+    s.context().RunCommand(TCommand::VerifyGame);
+    QCOMPARE(list.Cells(colStatus, pacman), QStringLiteral("Bad"));
+
+    QStringList shown;
+    s.dialogs.expectMessage(mrYes);
+    CloseViewerWhenShown(&shown, RealRunBoundMs);
+    s.context().RunCommand(TCommand::IdentifyGame);
+    QVERIFY2(shown.contains(QStringLiteral("No roms matched.")), qPrintable(shown.join(u'\n')));
+    CloseViewerWhenShown(&shown, RealRunBoundMs);
+    s.context().RunCommand(TCommand::ListSupportedGames);
+    QVERIFY(shown.size() > 40000);
+    CloseViewerWhenShown(&shown, RealRunBoundMs);
+    s.context().RunCommand(TCommand::MAMEVersion);
+    QCOMPARE(shown.value(0), QStringLiteral("MAME v0.251 (unknown)"));
+    QVERIFY2(s.dialogs.verifyDone(), qPrintable(s.dialogs.failures().join(u'\n')));
 }
 
 void TestRealEmulator::playPongThroughTheWindow() {

@@ -69,6 +69,7 @@ class TestSortGrid : public QObject {
     void everyPressIsReportedEvenInADoubleClick();
     void favouriteCellHitArea();
     void statusColoursAndFavouriteBox();
+    void statusTextReadsOnTheHighlightedRow();
 };
 
 void TestSortGrid::headerClickSortsKeepingTheCurrentGame() {
@@ -196,6 +197,30 @@ void TestSortGrid::statusColoursAndFavouriteBox() {
     const QRect fav = g.CellRect(colFavourite, 1);
     QCOMPARE(g.PixelAt(QPoint(fav.left(), fav.top())), QColor(Qt::white));
     QVERIFY(g.PixelAt(QPoint(fav.left() + 1, fav.center().y())) != QColor(Qt::white));
+}
+
+void TestSortGrid::statusTextReadsOnTheHighlightedRow() {
+    Grid g({Game("", "Good", "A"), Game("", "?", "B")});
+    // The darkest and the lightest pixel of a row's Status cell (the text is the odd one out).
+    const auto extremes = [&g](int row) {
+        const QImage image = g.grid.viewport()->grab().toImage();
+        const QRect cell = g.CellRect(colStatus, row).intersected(image.rect());
+        int darkest = 255, lightest = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const int grey = qGray(image.pixel(x, y));
+                darkest = qMin(darkest, grey);
+                lightest = qMax(lightest, grey);
+            }
+        }
+        return std::pair{darkest, lightest};
+    };
+    const QColor highlightedText = g.grid.palette().color(QPalette::HighlightedText);
+    QVERIFY(qGray(highlightedText.rgb()) > 200); // the check below assumes light highlighted text
+    g.grid.SetRow(1);
+    QVERIFY(extremes(1).second > 200); // light text on green, as the grid chose
+    g.grid.SetRow(2);
+    QVERIFY(extremes(2).first < 80); // dark text on yellow: white would not read there
 }
 
 QTEST_MAIN(TestSortGrid)
