@@ -34,6 +34,14 @@ QString VerifyRomsCommand(const QString& mamePath, const QString& mameExe, const
            ShellQuote(VerifyName(fileDir));
 }
 
+QString VerifyRomsBatchCommand(const QString& mamePath, const QString& mameExe,
+                               const QStringList& verifyNames) {
+    QString command = EmulatorCall(mamePath, mameExe) + QStringLiteral(" -verifyroms");
+    for (const QString& name : verifyNames)
+        command += QLatin1Char(' ') + ShellQuote(name);
+    return command;
+}
+
 QString RomIdentCommand(const QString& mamePath, const QString& mameExe, const QString& rompath,
                         const QString& fileDir) {
     return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -romident ") + ShellQuote(rompath + fileDir);

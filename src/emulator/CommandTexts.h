@@ -3,6 +3,7 @@
 // Every path or name is shell-quoted; the user's own switches go in as typed.
 
 #include <QString>
+#include <QStringList>
 
 // The emulator's full path, quoted, followed by the ini search path that makes it read
 // the mame.ini in its own folder (distribution builds look elsewhere by default).
@@ -16,6 +17,9 @@ QString CreateConfigCommand(const QString& mamePath, const QString& mameExe);
 // Writes the supported-games list into UserDataPath + "Pellmora.GAM".
 QString ListFullCommand(const QString& mamePath, const QString& mameExe, const QString& userDataPath);
 QString VerifyRomsCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir);
+// One run for several games, by their verify names; without names, the command's fixed part.
+QString VerifyRomsBatchCommand(const QString& mamePath, const QString& mameExe,
+                               const QStringList& verifyNames);
 QString RomIdentCommand(const QString& mamePath, const QString& mameExe, const QString& rompath,
                         const QString& fileDir);
 QString ShowUsageCommand(const QString& mamePath, const QString& mameExe);

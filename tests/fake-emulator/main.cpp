@@ -15,7 +15,8 @@
 //   FAKE_EMULATOR_BAD       comma-separated set names -verifyroms calls bad
 // A set is present when rompath (from ./mame.ini, else "roms") holds NAME.zip, NAME.7z or
 // the folder NAME; it verifies bad when listed in FAKE_EMULATOR_BAD or when its archive
-// begins with the bytes "BAD".
+// begins with the bytes "BAD" (its folder holds a file BAD), "best available" when its folder
+// holds a file BEST; an archive beginning with "JUNK" is damaged and counts as no files.
 
 #include <algorithm>
 #include <cerrno>
@@ -187,6 +188,34 @@ bool ListedBad(const std::string& name) {
     return false;
 }
 
+// Audits one set: its file lines, then "good", "bad" or "best available"; empty when no
+// files were found. A junk archive (bytes "JUNK...") is reported and counts as no files.
+std::string VerifySet(const std::string& name) {
+    bool bad = false;
+    if (!FindRomSet(name, bad))
+        return std::string();
+    for (const std::string& folder : RomPaths()) {
+        std::string bytes;
+        if (ReadFile(folder + "/" + name + ".zip", bytes) && bytes.rfind("JUNK", 0) == 0) {
+            for (int i = 0; i < 2; ++i)
+                std::cout << "unzip: " << folder << "/" << name << ".zip couldn't find ECD\n";
+            return std::string();
+        }
+        bool isFolder = false;
+        if (Exists(folder + "/" + name + "/BEST", isFolder))
+            return "best available";
+    }
+    if (!bad && !ListedBad(name))
+        return "good";
+    std::string padded = name;
+    padded.resize(std::max<std::size_t>(name.size(), 12), ' ');
+    std::cout << padded << ": " << name << ".1a (4096 bytes) - INCORRECT CHECKSUM:\n"
+              << "EXPECTED: CRC(12345678) SHA1(0123456789abcdef0123456789abcdef01234567)\n"
+              << "   FOUND: CRC(87654321)\n"
+              << padded << ": " << name << ".2b (4096 bytes) - NOT FOUND\n";
+    return "bad";
+}
+
 int CreateConfig() {
     std::string bytes;
     if (!ReadFile(FixturePath("mame.ini"), bytes)) {
@@ -208,35 +237,40 @@ int ListFull() {
     return ExitOk;
 }
 
+// The real emulator's shapes: the sets in its own order (the list's), whatever the order asked;
+// with several names a set without files is left out silently and only the first unknown name
+// is reported, after the others, without the count line.
 int VerifyRoms(const std::vector<std::string>& names) {
-    int found = 0, good = 0;
-    bool anyKnown = false;
+    const bool alone = names.size() == 1;
+    std::string firstUnknown;
     for (const std::string& name : names) {
         std::string description;
-        if (!FindSet(name, description))
+        if (firstUnknown.empty() && !FindSet(name, description))
+            firstUnknown = name.empty() ? " " : name;
+    }
+    int found = 0, good = 0;
+    for (const auto& [setName, description] : SupportedSets()) {
+        if (std::none_of(names.begin(), names.end(),
+                         [&](const std::string& n) { return Lower(n) == setName; }))
             continue;
-        anyKnown = true;
-        bool bad = false;
-        if (!FindRomSet(name, bad)) {
-            std::cout << "romset \"" << name << "\" not found!\n";
+        const std::string verdict = VerifySet(setName);
+        if (verdict.empty()) {
+            if (alone)
+                std::cout << "romset \"" << setName << "\" not found!\n";
             continue;
         }
         ++found;
-        if (bad || ListedBad(name)) {
-            std::cout << name << "        : " << name << ".1a (4096 bytes) - INCORRECT CHECKSUM:\n";
-            std::cout << "romset " << name << " is bad\n";
-        } else {
-            std::cout << "romset " << name << " is good\n";
-            ++good;
-        }
+        good += verdict != "bad";
+        std::cout << "romset " << setName << " is " << verdict << '\n';
     }
-    if (!anyKnown) {
-        std::cout << "No matching systems found for '" << (names.empty() ? "" : names.front()) << "'\n";
+    if (!firstUnknown.empty()) {
+        std::cout << "No matching systems found for '" << (firstUnknown == " " ? "" : firstUnknown) << "'\n";
         return ExitNoSuchSystem;
     }
-    if (found > 0)
-        std::cout << found << " romsets found, " << good << " were OK.\n";
-    return found > 0 && good == found ? ExitOk : ExitMissingFiles;
+    if (alone && found == 0)
+        return ExitMissingFiles;
+    std::cout << found << " romsets found, " << good << " were OK.\n";
+    return good == found ? ExitOk : ExitMissingFiles;
 }
 
 int RomIdent(const std::string& path) {

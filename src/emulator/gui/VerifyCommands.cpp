@@ -1,7 +1,6 @@
 #include "emulator/gui/VerifyCommands.h"
 
 #include "base/AppError.h"
-#include "base/AsciiCase.h"
 #include "base/DateTimeText.h"
 #include "base/DeleteFileAndWait.h"
 #include "base/SettingsKeys.h"
@@ -11,10 +10,11 @@
 #include "emulator/CommandTexts.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/EmulatorCommandScope.h"
-#include "emulator/gui/ExecNewProcess.h"
 #include "emulator/gui/StatusText.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
+#include "emulator/gui/VerifyAllRows.h"
+#include "emulator/gui/VerifyRun.h"
 #include "emulator/gui/WaitCursor.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
@@ -22,7 +22,6 @@
 #include "gamelist/SupportedGames.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
@@ -31,50 +30,7 @@
 
 namespace {
 
-const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
-
-void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
-                    const QString& verifyName, const QString& status) {
-    if (context.State.debug)
-        context.dialogs.plainMessage(QString::fromLatin1(lead) + QStringLiteral("GameName = ") + gameName +
-                                     QStringLiteral("\nGameDir = ") + verifyName +
-                                     QStringLiteral("\nGameStatus = ") + status);
-}
-
-// The verdict of a block, with the debug boxes that trace it.
-QString BlockVerdict(TCommandContext& context, const QStringList& lines, const QString& verifyName,
-                     bool traceLines) {
-    const QString verdict = Verdict(lines);
-    if (!context.State.debug)
-        return verdict;
-    if (traceLines) {
-        const QString wanted =
-            QStringLiteral("romset ") + AsciiLower(verifyName) + QStringLiteral(" is good");
-        for (const QString& line : lines)
-            context.dialogs.plainMessage(QStringLiteral("SEARCHING ") + AsciiLower(line.trimmed()) +
-                                         QStringLiteral(" FOR ") + wanted);
-    }
-    if (verdict == QLatin1String("Good"))
-        context.dialogs.plainMessage(QStringLiteral("Result: GameGood = True"));
-    else if (verdict == QLatin1String("Bad"))
-        context.dialogs.plainMessage(QStringLiteral("Result: GameBad = True"));
-    return verdict;
-}
-
-// The emulator's lines for one game, or none with a log line when its name would reach the
-// emulator as an option or a pattern.
-QStringList VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName) {
-    const QString refusal = VerifyNameRefusal(verifyName);
-    if (!refusal.isEmpty()) {
-        context.WriteLog(QStringLiteral("\"") + verifyName + QStringLiteral("\" is not verified: ") +
-                         refusal);
-        return {};
-    }
-    const AppState& state = context.State;
-    context.Launcher.ExecNewProcess(state.MAMEPath,
-                                    VerifyRomsCommand(state.MAMEPath, state.MAMEEXE, fileDir));
-    return context.Launcher.CreateProcessOutput;
-}
+const QString UnknownGame = UnknownGameName();
 
 void WriteCounters(TCommandContext& context, bool withGameCountAndDate) {
     const AppState& state = context.State;
@@ -173,49 +129,6 @@ void StopVerify(AppState& state) {
     state.StopVerification = true;
 }
 
-namespace {
-
-// One pass over the rows; the report's lines for the rows verified.
-QStringList VerifyRows(TCommandContext& context, const TSupportedGames& supported, bool skipUnknown) {
-    AppState& state = context.State;
-    TGameListModel& list = context.GameList;
-    QStringList report;
-    const int rows = list.RowCount() - 1;
-    for (int row = 1; row <= rows; ++row) {
-        context.Window.SelectGridRow(row);
-        const int pct = VerifyPercent(row, rows);
-        SetStatusText(context, QStringLiteral("Verifying all games... ") + QString::number(pct) +
-                                   QStringLiteral("% Complete"));
-        if (QProgressBar* progress = context.Window.ProgressBar())
-            progress->setValue(pct);
-        QApplication::processEvents();
-        if (state.StopVerification) {
-            context.WriteLog(QStringLiteral("Stopped by user."), clRed);
-            break;
-        }
-        const QString fileDir = list.Cells(colFileDir, row);
-        // The empty list's blank row is no game: no run, no block, no count.
-        if (fileDir.isEmpty())
-            continue;
-        const QString verifyName = VerifyName(fileDir);
-        DebugVerifyBox(context, "VERIFY GAMES: ", list.Cells(colGameName, row), verifyName,
-                       list.Cells(colStatus, row));
-        const auto description = supported.Lookup(verifyName);
-        const QString gameName = description ? *description : UnknownGame;
-        list.SetCell(colGameName, row, gameName);
-        ++(description ? state.nFound : state.nUnknown);
-        if (skipUnknown && !description)
-            continue;
-        QStringList block = VerifyBlockHead(verifyName, gameName);
-        block += VerifyRun(context, fileDir, verifyName);
-        list.SetCell(colStatus, row, BlockVerdict(context, block, verifyName, true));
-        report += block;
-    }
-    return report;
-}
-
-} // namespace
-
 void VerifyAllGames(TCommandContext& context) {
     AppState& state = context.State;
     // While a run goes, its button reads "Stop" and comes here.
@@ -245,7 +158,7 @@ void VerifyAllGames(TCommandContext& context) {
         state.nFound = 0;
         state.nUnknown = 0;
         context.Window.EnableTaggedComponents(false);
-        report = VerifyRows(context, supported, answer == mrYes);
+        report = VerifyAllRows(context, supported, answer == mrYes);
     } catch (...) {
         state.DoingVerification = false;
         SetVerifyButtonRunning(context, false);

@@ -1,0 +1,51 @@
+#include "emulator/gui/VerifyRun.h"
+
+#include "base/AsciiCase.h"
+#include "base/gui/CommandContext.h"
+#include "emulator/CommandTexts.h"
+#include "emulator/VerifyRules.h"
+#include "emulator/gui/ExecNewProcess.h"
+
+QString UnknownGameName() {
+    return QStringLiteral("[UNKNOWN GAME]");
+}
+
+void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
+                    const QString& verifyName, const QString& status) {
+    if (context.State.debug)
+        context.dialogs.plainMessage(QString::fromLatin1(lead) + QStringLiteral("GameName = ") + gameName +
+                                     QStringLiteral("\nGameDir = ") + verifyName +
+                                     QStringLiteral("\nGameStatus = ") + status);
+}
+
+QString BlockVerdict(TCommandContext& context, const QStringList& lines, const QString& verifyName,
+                     bool traceLines) {
+    const QString verdict = Verdict(lines);
+    if (!context.State.debug)
+        return verdict;
+    if (traceLines) {
+        const QString wanted =
+            QStringLiteral("romset ") + AsciiLower(verifyName) + QStringLiteral(" is good");
+        for (const QString& line : lines)
+            context.dialogs.plainMessage(QStringLiteral("SEARCHING ") + AsciiLower(line.trimmed()) +
+                                         QStringLiteral(" FOR ") + wanted);
+    }
+    if (verdict == QLatin1String("Good"))
+        context.dialogs.plainMessage(QStringLiteral("Result: GameGood = True"));
+    else if (verdict == QLatin1String("Bad"))
+        context.dialogs.plainMessage(QStringLiteral("Result: GameBad = True"));
+    return verdict;
+}
+
+QStringList VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName) {
+    const QString refusal = VerifyNameRefusal(verifyName);
+    if (!refusal.isEmpty()) {
+        context.WriteLog(QStringLiteral("\"") + verifyName + QStringLiteral("\" is not verified: ") +
+                         refusal);
+        return {};
+    }
+    const AppState& state = context.State;
+    context.Launcher.ExecNewProcess(state.MAMEPath,
+                                    VerifyRomsCommand(state.MAMEPath, state.MAMEEXE, fileDir));
+    return context.Launcher.CreateProcessOutput;
+}
