@@ -3,6 +3,7 @@
 
 #include "base/gui/CommandContext.h"
 #include "emulator/gui/SupportedGamesFile.h"
+#include "gamefiles/ArchiveFixtures.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/StartedWindow.h"
 
@@ -16,6 +17,7 @@ class TestSupportedGamesCache : public QObject {
     void cleanup();
     void listMadeAgainOnlyWhenItsEmulatorChanged();
     void failedRunLeavesNoStamp();
+    void addingGamesMakesTheListOnce();
 };
 
 namespace {
@@ -97,6 +99,29 @@ void TestSupportedGamesCache::failedRunLeavesNoStamp() {
     QVERIFY(s.form->ExitRequested());
     QVERIFY(QFile::exists(s.listFile()));
     QVERIFY(!QFile::exists(s.stampFile()));
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestSupportedGamesCache::addingGamesMakesTheListOnce() {
+    CacheWindow s;
+    const QString downloads = s.env.userDataPath() + QStringLiteral("../downloads/");
+    QVERIFY(QDir().mkpath(downloads));
+    const auto add = [&](const QStringList& names) {
+        QStringList chosen;
+        for (const QString& name : names) {
+            chosen << downloads + name;
+            QVERIFY(WriteArchive(chosen.last(), ARCHIVE_FORMAT_ZIP, "", {{"rom.bin", QByteArray(300, 'r')}}));
+        }
+        s.dialogs.expectFiles(chosen);
+        CloseViewerWhenShown();
+        s.context().RunCommand(TCommand::AddGame);
+    };
+    const qsizetype start = s.listRuns();
+    add({QStringLiteral("xevious.zip"), QStringLiteral("joust.zip"), QStringLiteral("mappy.zip")});
+    add({QStringLiteral("amidar.zip"), QStringLiteral("bzone.zip")});
+    // Each added game is verified, and the list is made at most once for all of them.
+    QCOMPARE(s.verifyRuns().size(), 5);
+    QVERIFY(s.listRuns() <= start + 1);
     QVERIFY(s.dialogs.verifyDone());
 }
 
