@@ -11,6 +11,7 @@
 
 #include "BenchSupport.h"
 
+#include "base/WholeFile.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/VerifyAllRows.h"
@@ -30,12 +31,6 @@ namespace {
 
 constexpr double BudgetSeconds = 60;
 constexpr double MinimumRatio = 30;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
 
 // One row per archive or folder of the game folder.
 QByteArray ListRows(const QString& romFolder) {
@@ -104,12 +99,12 @@ int main(int argc, char** argv) {
     QFile::link(qEnvironmentVariable("PELLMORA_MAME", QStringLiteral("/usr/games/mame")),
                 emu + QStringLiteral("mame"));
     QFile::link(collection + QStringLiteral("/roms"), emu + QStringLiteral("roms"));
-    WriteFile(emu + QStringLiteral("mame.ini"), "readconfig 1\nrompath roms\nsnapshot_directory snap\n"
+    WriteWholeFile(emu + QStringLiteral("mame.ini"), "readconfig 1\nrompath roms\nsnapshot_directory snap\n"
                                                 "cfg_directory cfg\nnvram_directory nvram\nsnapname %g\n");
-    WriteFile(data + QStringLiteral("Pellmora.INI"),
+    WriteWholeFile(data + QStringLiteral("Pellmora.INI"),
               "[Pellmora]\r\nMAMEPath=" + emu.toUtf8() + "\r\nSortColumn=3\r\n");
     const QByteArray rows = ListRows(collection + QStringLiteral("/roms"));
-    WriteFile(data + QStringLiteral("Pellmora.DAT"), rows);
+    WriteWholeFile(data + QStringLiteral("Pellmora.DAT"), rows);
     const QString listFull = bench::MakeRealListFull(root.path());
     if (listFull.isEmpty())
         return 2;
