@@ -9,6 +9,7 @@
 #include "options/MameIni.h"
 #include "options/gui/MameIniStartupCheck.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowRules.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -174,8 +175,8 @@ void TestRealEmulator::cleanupTestCase() {
 }
 
 void TestRealEmulator::cleanup() {
-    QVERIFY2(dialogs->verifyDone(), qPrintable(dialogs->failures().join(QLatin1Char('\n'))));
     dialogs->clear();
+    VerifyNoWindowLeftOpen();
 }
 
 void TestRealEmulator::createConfigAndStartupCheck() {
@@ -191,7 +192,8 @@ void TestRealEmulator::createConfigAndStartupCheck() {
     const bool warns =
         ReadINISetting(ini, QStringLiteral("readconfig"), QStringLiteral("0")) == QLatin1String("0");
     if (warns)
-        dialogs->expectMessage(mrOk);
+        dialogs->expectMessage(
+            "The MAME.INI configuration file has the attribute \"readconfig\" set to \"0\".", mrOk);
     const bool passed = RunMameIniStartupCheck(
         *state, *dialogs, nullptr,
         [](const QString&, const QString&) {

@@ -6,6 +6,7 @@
 #include "options/gui/OptionsPages.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,8 +42,7 @@ struct ReadyWindow {
         env.prepareReadyStart({}, ",Good,\"Galaga\",galaga.zip\r\n");
         form = std::make_unique<TForm1>(dialogs);
         form->show();
-        QTest::qWait(50);
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(form->Context().State.PostInitialiseDone);
     }
 };
 
@@ -109,6 +109,7 @@ QStringList Names(const QList<QWidget*>& widgets) {
 class TestMainWindow : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
     void everyControlOfACommandRunsTheSameHandler();
     void buttonsCarryTheirBundledIcons();
     void toolButtonsAreTwentyFiveSquare();
@@ -171,7 +172,6 @@ void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
     }
     // Menus, tool bar, pop-up and push buttons together.
     QVERIFY(controls > int(form.Ui().bindings.size()));
-    QVERIFY(dialogs.verifyDone());
 }
 
 void TestMainWindow::buttonsCarryTheirBundledIcons() {
@@ -315,7 +315,6 @@ void TestMainWindow::saveSettingsWaitsForAnOptionChange() {
 
     QTest::mouseClick(form.Ui().SaveSettingsBitBtn, Qt::LeftButton);
     QVERIFY(!form.Ui().SaveSettingsBitBtn->isEnabled());
-    QVERIFY(window.dialogs.verifyDone());
 }
 
 void TestMainWindow::hoveredControlPutsItsHintInTheFirstPanel_data() {
@@ -353,7 +352,6 @@ void TestMainWindow::hoveredControlPutsItsHintInTheFirstPanel() {
     // The tool-tip is the short text, never the status hint.
     QVERIFY(control->toolTip() != hint || !onToolBar);
     QCOMPARE(form.Ui().StatusHintPanel->width(), 600);
-    QVERIFY(window.dialogs.verifyDone());
 }
 
 void TestMainWindow::popupItemHintReachesTheStatusBar() {
@@ -383,7 +381,6 @@ void TestMainWindow::rightClickOnTheGridOpensThePopupMenu() {
     QTRY_VERIFY(form.Ui().PopupMenu1->isVisible());
     QCOMPARE(form.Ui().PopupMenu1->pos(), viewport->mapToGlobal(at));
     form.Ui().PopupMenu1->close();
-    QVERIFY(window.dialogs.verifyDone());
 }
 
 enum class Place { Widget, MenuItem, ToolButton, PopupItem };
@@ -463,7 +460,6 @@ void TestMainWindow::aKeyPressReachesTheWindowOnce() {
     // The next press of the same key is a press of its own.
     QTest::keyClick(widget, Qt::Key(key));
     QCOMPARE(previewed.size(), 2);
-    QVERIFY(window.dialogs.verifyDone());
 }
 
 void TestMainWindow::everyDescriptorGetsExactlyItsControls() {
@@ -510,7 +506,6 @@ void TestMainWindow::commandWithoutHandlerSaysSoInTheLog() {
     QVERIFY2(form.Ui().CreateProcessLog->toPlainText().contains(
                  QStringLiteral("\"Identify Game\" is not available in this version of the program.")),
              qPrintable(form.Ui().CreateProcessLog->toPlainText()));
-    QVERIFY(dialogs.verifyDone());
 }
 
 void TestMainWindow::handlerRunsAnotherCommandThroughTheContext() {
@@ -536,7 +531,6 @@ void TestMainWindow::handlerRunsAnotherCommandThroughTheContext() {
     QCOMPARE(runs.size(), 2);
     QCOMPARE(runs[1][0].value<TCommand>(), TCommand::VerifyAllGames);
     QVERIFY(!form.Ui().ScanForGamesBitBtn->isEnabled());
-    QVERIFY(dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,5 +1,6 @@
 #include "base/AppState.h"
 #include "options/gui/OptionsPages.h"
+#include "support/WindowRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,6 +68,7 @@ void TestOptionsPages::init() {
 void TestOptionsPages::cleanup() {
     window.reset();
     dir.reset();
+    VerifyNoWindowLeftOpen();
 }
 
 QString TestOptionsPages::writeIni(const QByteArray& bytes) {
