@@ -37,7 +37,7 @@ class NoDialogs : public Dialogs {
     bool inputBox(QWidget*, const QString& caption, const QString&, QString&) override { fail(caption); }
     QString chooseFolder(QWidget*, const FolderRequest& request) override { fail(request.caption); }
     QStringList chooseFiles(QWidget*, const FilesRequest& request) override { fail(request.caption); }
-    void openUrl(const QUrl& url) override { fail(url.toString()); }
+    bool openUrl(const QUrl& url) override { fail(url.toString()); }
 
   private:
     [[noreturn]] static void fail(const QString& text) {

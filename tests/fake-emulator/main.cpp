@@ -7,6 +7,7 @@
 //   listfull=FILE      a different supported-games file (lines: name, blanks, "description")
 //   exit=CODE          end with this code instead of the command's own
 //   output=FILE        write these bytes unchanged instead of the command's output
+//   sleep_ms=MS        take this long before answering, as a slow emulator does
 //   flood=COUNT        write this many lines as fast as the pipe takes them, then end
 //   wait_term=1        print a line, wait for SIGTERM, print a line, end with 143
 //   bad=NAME,NAME      sets -verifyroms calls bad
@@ -330,6 +331,9 @@ int WaitForTerm() {
 }
 
 int Answer(const std::vector<std::string>& args) {
+    const std::string sleep = Setting("sleep_ms");
+    if (!sleep.empty())
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(sleep.c_str())));
     if (Setting("wait_term") == "1")
         return WaitForTerm();
     const std::string flood = Setting("flood");

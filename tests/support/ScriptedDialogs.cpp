@@ -67,8 +67,8 @@ void ScriptedDialogs::expectFolder(const Text& caption, const QString& answer, W
 void ScriptedDialogs::expectFiles(const Text& caption, const QStringList& answer, Where where) {
     expect({Kind::Files, caption, where, 0, false, {}, answer});
 }
-void ScriptedDialogs::expectOpenUrl(const Text& address, Where where) {
-    expect({Kind::OpenUrl, address, where});
+void ScriptedDialogs::expectOpenUrl(const Text& address, bool opened, Where where) {
+    expect({Kind::OpenUrl, address, where, 0, opened});
 }
 
 void ScriptedDialogs::checkAnswered() {
@@ -139,6 +139,8 @@ QStringList ScriptedDialogs::chooseFiles(QWidget*, const FilesRequest& request) 
     return expected ? expected->list : QStringList();
 }
 
-void ScriptedDialogs::openUrl(const QUrl& url) {
-    take({Kind::OpenUrl, url.toString(), mtCustom, QString(), 0, {}, {}});
+bool ScriptedDialogs::openUrl(const QUrl& url) {
+    const std::optional<Expected> expected =
+        take({Kind::OpenUrl, url.toString(), mtCustom, QString(), 0, {}, {}});
+    return expected && expected->accepted;
 }

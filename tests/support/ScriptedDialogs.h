@@ -60,7 +60,8 @@ class ScriptedDialogs : public Dialogs {
     // An empty answer is a cancelled chooser.
     void expectFolder(const Text& caption, const QString& answer, Where where = Where::current());
     void expectFiles(const Text& caption, const QStringList& answer, Where where = Where::current());
-    void expectOpenUrl(const Text& address, Where where = Where::current());
+    // opened: whether the desktop had a program for it.
+    void expectOpenUrl(const Text& address, bool opened = true, Where where = Where::current());
 
     // Real modal boxes run a nested event loop while they show, so anything queued (a paint,
     // a timer) runs inside them. With nested loops on, every call spins one before it answers.
@@ -81,7 +82,7 @@ class ScriptedDialogs : public Dialogs {
     bool inputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& value) override;
     QString chooseFolder(QWidget* owner, const FolderRequest& request) override;
     QStringList chooseFiles(QWidget* owner, const FilesRequest& request) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 
   private:
     struct Expected {

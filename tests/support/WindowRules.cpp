@@ -32,6 +32,10 @@ void Close(QWidget* window) {
 
 } // namespace
 
+void FailModalOfAnotherKind(QWidget* modal) {
+    Fail(QStringLiteral("another modal window came: ") + Describe(modal));
+}
+
 void VerifyNoWindowLeftOpen() {
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+void FailModalOfAnotherKind(QWidget* modal);
+
 // For a test's cleanup(): fails the running test for every top-level window still shown (a
 // leaked box, a form nobody closed), naming it, and hides it so the next test starts clean.
 void VerifyNoWindowLeftOpen();
@@ -15,3 +17,15 @@ void VerifyNoWindowLeftOpen();
 // button that does nothing) the test fails too and the window is closed, so a missing
 // answer costs seconds, not the suite's time limit.
 void WhenModal(const std::function<void(QWidget*)>& act, int timeoutMs = 5000);
+
+// The same for a modal window of type T; another kind of window fails the test.
+template <typename T> void WhenModal(const std::function<void(T*)>& act, int timeoutMs = 5000) {
+    WhenModal(
+        [act](QWidget* modal) {
+            if (T* window = qobject_cast<T*>(modal))
+                act(window);
+            else
+                FailModalOfAnotherKind(modal);
+        },
+        timeoutMs);
+}

@@ -6,8 +6,10 @@
 #include "base/gui/DesignScale.h"
 #include "base/gui/Dialogs.h"
 #include "diag/gui/ExceptionHandler.h"
+#include "emulator/gui/EmulatorCommands.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/gui/ScanCommand.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "locate/gui/LocateCommands.h"
 #include "mainwindow/gui/GameDataPage.h"
@@ -95,8 +97,10 @@ TForm1::~TForm1() {
 // Each subsystem gives its commands their handlers; the order is the order in which the
 // secondary windows are created.
 void TForm1::RegisterCommands() {
+    RegisterEmulatorCommands(*context);
     RegisterLocateCommands(*context);
     RegisterOptionsCommands(*context);
+    RegisterGameListCommands(*context);
     context->Register(TCommand::ExitProgram, [this] { ExitProgram(); });
 }
 

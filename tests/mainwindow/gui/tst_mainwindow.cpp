@@ -499,12 +499,13 @@ void TestMainWindow::commandWithoutHandlerSaysSoInTheLog() {
     TestEnvironment env;
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
-    QVERIFY(!form.Context().Commands.HasHandler(TCommand::IdentifyGame));
+    QVERIFY(!form.Context().Commands.HasHandler(TCommand::Donate));
     QSignalSpy runs(&form, &TForm1::commandRun);
-    form.RunCommand(TCommand::IdentifyGame);
+    form.RunCommand(TCommand::Donate);
     QCOMPARE(runs.size(), 1);
     QVERIFY2(form.Ui().CreateProcessLog->toPlainText().contains(
-                 QStringLiteral("\"Identify Game\" is not available in this version of the program.")),
+                 QStringLiteral("\"") + CommandName(TCommand::Donate) +
+                 QStringLiteral("\" is not available in this version of the program.")),
              qPrintable(form.Ui().CreateProcessLog->toPlainText()));
 }
 

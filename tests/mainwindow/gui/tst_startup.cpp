@@ -41,6 +41,7 @@ const QString kPathNotSet =
     QStringLiteral("The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
                    "Click on OK to initiate a search.");
 const QString kListNotFound = QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n");
+const QString kNoNewGames = QStringLiteral("No new games found.");
 
 // Records, for each box, its first line (a chooser: its caption) and whether the start-up sequence had
 // finished (its last step shows the emulator folder and disables Save Settings) when it showed.
@@ -137,6 +138,7 @@ void TestStartup::folderChosenInTheSearchRestartsTheSequence() {
     ScriptedDialogs dialogs;
     dialogs.expectMessage(kPathNotSet, mrOk);
     dialogs.expectMessage(kListNotFound, mrOk); // at the first paint
+    dialogs.expectMessage(kNoNewGames, mrOk);   // the first scan
     TForm1 form(dialogs);
     form.Context().Register(TCommand::MAMEDirSearch, [&] {
         env.installEmulator();
@@ -150,7 +152,7 @@ void TestStartup::folderChosenInTheSearchRestartsTheSequence() {
     QCOMPARE(form.Context().State.rompath, env.mamePath() + QStringLiteral("roms/"));
     QCOMPARE(form.Ui().MAMEDirEdit->text(), env.mamePath());
     QVERIFY(form.Context().State.PostInitialiseDone);
-    QCOMPARE(dialogs.records().size(), 2);
+    QCOMPARE(dialogs.records().size(), 3);
 }
 
 void TestStartup::bothExecutablesPickMame64() {
@@ -222,11 +224,12 @@ void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
     env.prepareReadyStart({QStringLiteral("nGames=7"), QStringLiteral("nFound=3")}, QByteArray());
     ScriptedDialogs dialogs;
     dialogs.expectMessage(kListNotFound, mrOk);
+    dialogs.expectMessage(kNoNewGames, mrOk); // the first scan
     TForm1 form(dialogs);
     QSignalSpy commands(&form, &TForm1::commandRun);
     ShowAndSettle(form);
 
-    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records().size(), 2);
     QCOMPARE(dialogs.records()[0].type, mtConfirmation);
     QCOMPARE(dialogs.records()[0].title, QStringLiteral("Confirm"));
     QCOMPARE(dialogs.records()[0].buttons, int(mbOK));
@@ -241,7 +244,7 @@ void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
     // Painting again never repeats the step.
     form.repaint();
     RunQueuedWork();
-    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records().size(), 2);
 }
 
 void TestStartup::closeWritesLastSelectedGameAndWindowSettings() {
@@ -390,6 +393,7 @@ void TestStartup::firstStartThroughTheFolderChooser() {
     dialogs.expectFolder("Select folder where MAME.EXE or MAME64.EXE is located.",
                          env.mamePath());       // Search Path in the search dialog
     dialogs.expectMessage(kListNotFound, mrOk); // at the first paint
+    dialogs.expectMessage(kNoNewGames, mrOk);   // the first scan
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
@@ -407,13 +411,14 @@ void TestStartup::firstStartThroughTheFolderChooser() {
     QTRY_COMPARE(commands.size(), 1);
     QCOMPARE(log.boxes, QStringList({kPathNotSet.section(QLatin1Char('\n'), 0, 0),
                                      QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located."),
-                                     kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({false, false, true}));
+                                     kListNotFound.chopped(1), kNoNewGames}));
+    // (the scan's own box comes after the sequence; the scan then has switched controls back on)
+    QCOMPARE(log.afterSequence.mid(0, 3), QList<bool>({false, false, true}));
     QCOMPARE(commands[0][0].value<TCommand>(), TCommand::ScanForGames);
     QVERIFY(!form.ExitRequested());
     form.repaint();
     RunQueuedWork();
-    QCOMPARE(dialogs.records().size(), 3);
+    QCOMPARE(dialogs.records().size(), 4);
 }
 
 void TestStartup::firstStartThroughTheSearchDialog() {
@@ -430,6 +435,7 @@ void TestStartup::firstStartThroughTheSearchDialog() {
     dialogs.expectMessage("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not found in the path ",
                           mrOk);
     dialogs.expectMessage(kListNotFound, mrOk); // at the first paint
+    dialogs.expectMessage(kNoNewGames, mrOk);   // the first scan
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
@@ -454,8 +460,8 @@ void TestStartup::firstStartThroughTheSearchDialog() {
              QStringList({QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not "
                                          "found in the path ") +
                               emptyFolder,
-                          kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({false, true}));
+                          kListNotFound.chopped(1), kNoNewGames}));
+    QCOMPARE(log.afterSequence.mid(0, 2), QList<bool>({false, true}));
     QCOMPARE(form.Context().State.MAMEPath, env.mamePath());
 }
 
@@ -470,6 +476,7 @@ void TestStartup::mameIniCreatedByTheEmulator() {
     BoxLog log;
     log.watch(dialogs, watched, env.mamePath());
     dialogs.expectMessage(kListNotFound, mrOk); // at the first paint
+    dialogs.expectMessage(kNoNewGames, mrOk);   // the first scan
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
@@ -478,8 +485,8 @@ void TestStartup::mameIniCreatedByTheEmulator() {
     QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     QTRY_COMPARE(commands.size(), 1);
     QVERIFY(QFileInfo::exists(env.mamePath() + QStringLiteral("mame.ini")));
-    QCOMPARE(log.boxes, QStringList({kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({true}));
+    QCOMPARE(log.boxes, QStringList({kListNotFound.chopped(1), kNoNewGames}));
+    QCOMPARE(log.afterSequence.mid(0, 1), QList<bool>({true}));
 }
 
 void TestStartup::failingStepEndsWithoutTheFirstPaintStep() {

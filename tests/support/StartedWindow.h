@@ -1,0 +1,70 @@
+#pragma once
+// A main window started over a prepared emulator folder (the fake emulator) with the given
+// list rows, its boxes scripted with nested loops.
+
+#include "base/gui/ActivityLog.h"
+#include "base/gui/CommandContext.h"
+#include "emulator/gui/TForm2.h"
+#include "gamelist/GameListModel.h"
+#include "mainwindow/gui/TForm1.h"
+#include "support/FakeEmulator.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestEnvironment.h"
+#include "support/WindowRules.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+struct StartedWindow {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+
+    // startBoxes: the starts of the boxes start-up shows, each answered OK (an empty list is
+    // built by a first scan).
+    explicit StartedWindow(const QByteArray& rows, const QStringList& settings = {},
+                           const QStringList& startBoxes = {}) {
+        env.prepareReadyStart(settings, rows);
+        dialogs.setNestedLoops(true);
+        for (const QString& box : startBoxes)
+            dialogs.expectMessage(box, mrOk);
+        form = std::make_unique<TForm1>(dialogs);
+        form->show();
+        QTRY_VERIFY(form->Context().State.PostInitialiseDone);
+    }
+    TCommandContext& context() { return form->Context(); }
+    TGameListModel& list() { return context().GameList; }
+    QString romPath() const { return env.mamePath() + QStringLiteral("roms/"); }
+    // The fake emulator's scenario for the runs to come ("key=value" lines).
+    void setScenario(const QStringList& lines) { QVERIFY(FakeEmulator::SetScenario(env.mamePath(), lines)); }
+    void putGame(const QString& name, const QByteArray& bytes = "PK") {
+        env.writeFile(romPath() + name, bytes);
+    }
+    // The runs with the given switch, in order: the arguments after it.
+    QStringList runsOf(const QString& option) const {
+        QStringList runs;
+        for (const QStringList& args : FakeEmulator::Runs(env.mamePath())) {
+            const int at = static_cast<int>(args.indexOf(option));
+            if (at >= 0)
+                runs << args.mid(at + 1).join(u' ');
+        }
+        return runs;
+    }
+    QStringList verifyRuns() const { return runsOf(QStringLiteral("-verifyroms")); }
+    QString status(int row) { return list().Cells(colStatus, row); }
+    QString name(int row) { return list().Cells(colGameName, row); }
+    QString logText() { return form->Ui().CreateProcessLog->toPlainText(); }
+};
+
+// Closes the viewer once it shows, keeping its lines.
+inline void CloseViewerWhenShown(QStringList* lines = nullptr) {
+    WhenModal<TForm2>([lines](TForm2* viewer) {
+        if (lines)
+            *lines = viewer->Lines();
+        viewer->CloseBtn->click();
+    });
+}
