@@ -1,4 +1,5 @@
 #include "support/ScriptedDialogs.h"
+#include "base/ProgramTexts.h"
 
 #include <QEventLoop>
 #include <QTest>
@@ -115,7 +116,7 @@ int ScriptedDialogs::messageBox(QWidget*, const MessageRequest& request) {
 }
 
 void ScriptedDialogs::plainMessage(const QString& message) {
-    take({Kind::Plain, message, mtCustom, QStringLiteral("Pellmora"), mbOK, {}, {}});
+    take({Kind::Plain, message, mtCustom, ProgramName, mbOK, {}, {}});
 }
 
 bool ScriptedDialogs::inputBox(QWidget*, const QString& caption, const QString& prompt, QString& value) {

@@ -191,7 +191,7 @@ void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
     QVERIFY(s.logText().contains(QStringLiteral("Stopped by user.")));
     QCOMPARE(s.context().State.nUnknown, 3);
     QCOMPARE(button->text(), QStringLiteral("Verify All Games"));
-    QCOMPARE(button->property("tag").toInt(), 10);
+    QVERIFY(IsTagged(button));
 }
 
 void TestVerifyCommands::secondCommandRefusedWhileOneRuns() {

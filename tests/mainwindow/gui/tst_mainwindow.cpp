@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -129,6 +131,8 @@ class TestMainWindow : public QObject {
     void everyDescriptorGetsExactlyItsControls();
     void commandWithoutHandlerSaysSoInTheLog();
     void handlerRunsAnotherCommandThroughTheContext();
+    // Runs the application's own event loop to its end: keep it last.
+    void closingWhileACommandRunsQuitsOnceItEnds();
 };
 
 void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
@@ -212,7 +216,7 @@ void TestMainWindow::taggedControlsAreExactlyTheListedOnes() {
     QList<QWidget*> taggedWidgets;
     const auto widgets = form.findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
-        if (widget->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(widget))
             taggedWidgets.append(widget);
     }
     QCOMPARE(Names(taggedWidgets), Names(TaggedWidgets(form)));
@@ -220,7 +224,7 @@ void TestMainWindow::taggedControlsAreExactlyTheListedOnes() {
     QSet<QAction*> taggedActions;
     const auto actions = form.findChildren<QAction*>();
     for (QAction* action : actions) {
-        if (action->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(action))
             taggedActions.insert(action);
     }
     const QList<QAction*> expected = TaggedActions(form);
@@ -532,6 +536,44 @@ void TestMainWindow::handlerRunsAnotherCommandThroughTheContext() {
     QCOMPARE(runs.size(), 2);
     QCOMPARE(runs[1][0].value<TCommand>(), TCommand::VerifyAllGames);
     QVERIFY(!form.Ui().ScanForGamesBitBtn->isEnabled());
+}
+
+// The user closes the window while a command waits in its own loop (as a run of the emulator
+// does): the program quits only once the command has finished, so its run is not cut short.
+void TestMainWindow::closingWhileACommandRunsQuitsOnceItEnds() {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    QStringList steps;
+    form.Context().Register(TCommand::ScanForGames, [&] {
+        QEventLoop run;
+        bool finished = false;
+        QTimer::singleShot(0, &form, [&] {
+            form.close();
+            steps << QStringLiteral("closed");
+            // The run's end arrives after the close.
+            QTimer::singleShot(0, &run, [&] {
+                finished = true;
+                run.quit();
+            });
+        });
+        run.exec();
+        steps << (finished ? QStringLiteral("finished") : QStringLiteral("cut short"));
+    });
+    bool timedOut = false;
+    QTimer::singleShot(0, &form, [&] { form.RunCommand(TCommand::ScanForGames); });
+    QTimer bound;
+    bound.setSingleShot(true);
+    connect(&bound, &QTimer::timeout, [&] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    bound.start(5000);
+    const int code = QCoreApplication::exec();
+    QVERIFY2(!timedOut, "the program never quit");
+    QCOMPARE(code, 0);
+    QCOMPARE(steps, (QStringList{QStringLiteral("closed"), QStringLiteral("finished")}));
+    QVERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)

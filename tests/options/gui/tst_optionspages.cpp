@@ -1,4 +1,5 @@
 #include "base/AppState.h"
+#include "base/gui/CommandControls.h"
 #include "options/gui/OptionsPages.h"
 #include "support/WindowRules.h"
 
@@ -201,7 +202,7 @@ void TestOptionsPages::editsTakeEightTypedCharacters() {
 void TestOptionsPages::controlsAreTaggedForLongOperations() {
     int options = 0;
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (control->property("tag").toInt() != 10)
+        if (!IsTagged(control))
             continue;
         ++options;
         QCOMPARE(control->property("helpContext").toInt(), 70);
