@@ -17,21 +17,26 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 struct StartedWindow {
     TestEnvironment env;
     ScriptedDialogs dialogs;
     std::unique_ptr<TForm1> form;
 
-    // startBoxes: the starts of the boxes start-up shows, each answered OK (an empty list is
-    // built by a first scan).
+    // startBoxes: the start of the text of each box start-up shows, and its answer (an empty
+    // list is built by a first scan). prepare: called once the folders are there, before the window starts.
     explicit StartedWindow(const QByteArray& rows, const QStringList& settings = {},
-                           const QStringList& startBoxes = {}) {
+                           const QList<std::pair<QString, int>>& startBoxes = {},
+                           const std::function<void(StartedWindow&)>& prepare = {}) {
         env.prepareReadyStart(settings, rows);
+        if (prepare)
+            prepare(*this);
         dialogs.setNestedLoops(true);
-        for (const QString& box : startBoxes)
-            dialogs.expectMessage(box, mrOk);
+        for (const auto& [text, answer] : startBoxes)
+            dialogs.expectMessage(text, answer);
         form = std::make_unique<TForm1>(dialogs);
         form->show();
         QTRY_VERIFY(form->Context().State.PostInitialiseDone);
@@ -61,10 +66,12 @@ struct StartedWindow {
 };
 
 // Closes the viewer once it shows, keeping its lines.
-inline void CloseViewerWhenShown(QStringList* lines = nullptr) {
-    WhenModal<TForm2>([lines](TForm2* viewer) {
-        if (lines)
-            *lines = viewer->Lines();
-        viewer->CloseBtn->click();
-    });
+inline void CloseViewerWhenShown(QStringList* lines = nullptr, int boundMs = 5000) {
+    WhenModal<TForm2>(
+        [lines](TForm2* viewer) {
+            if (lines)
+                *lines = viewer->Lines();
+            viewer->CloseBtn->click();
+        },
+        boundMs);
 }

@@ -17,12 +17,14 @@ class ActivityLog;
 class OptionsPages;
 class QAbstractButton;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QWidget;
 class TAboutBox;
 class TForm2;
 class TForm4;
 class TForm5;
+class TGameImagePage;
 class TGameListModel;
 class TProcessLauncher;
 class TSettingsForm;
@@ -101,6 +103,11 @@ struct TCommandContext {
     // Windows that live as long as the main window. The subsystem that owns one creates it in
     // its Register...Commands function (parented to Owner()) and puts it here for the others.
     OptionsPages* Options = nullptr;
+    // The search box beside the grid, the switches box of the Controls tab and the Game Image
+    // tab, built with the window.
+    QLineEdit* SearchEdit = nullptr;
+    QLineEdit* CommandLineSwitchesEdit = nullptr;
+    TGameImagePage* GameImage = nullptr;
     TForm2* Form2 = nullptr;
     TForm4* Form4 = nullptr;
     TForm5* Form5 = nullptr;

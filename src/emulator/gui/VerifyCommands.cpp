@@ -13,6 +13,7 @@
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/StatusText.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
 #include "emulator/gui/WaitCursor.h"
@@ -32,11 +33,6 @@
 namespace {
 
 const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
-
-void SetStatusText(TCommandContext& context, const QString& text) {
-    if (QLabel* panel = context.Window.StatusPanel(TStatusPanel::Hint))
-        panel->setText(text);
-}
 
 void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
                     const QString& verifyName, const QString& status) {
@@ -118,8 +114,11 @@ QString VerifyReportFileName(const QString& userDataPath) {
 
 void VerifyGame(TCommandContext& context) {
     TEmulatorCommandScope scope(context, TCommand::VerifyGame);
-    if (scope.Refused())
-        return;
+    if (!scope.Refused())
+        VerifySelectedGame(context);
+}
+
+void VerifySelectedGame(TCommandContext& context) {
     AppState& state = context.State;
     TGameListModel& list = context.GameList;
     const int selected = context.Window.GridRow();

@@ -9,6 +9,9 @@ struct TCommandContext;
 
 // The selected row; shows the emulator's answer in the viewer unless DisplayVerifyGame is off.
 void VerifyGame(TCommandContext& context);
+// The same for a command that runs the emulator itself (Add Game) and so holds the one
+// TEmulatorCommandScope already.
+void VerifySelectedGame(TCommandContext& context);
 // Every row (or every known one), with a report in Pellmora.VER; while it runs, its button
 // stops it at the next row.
 void VerifyAllGames(TCommandContext& context);

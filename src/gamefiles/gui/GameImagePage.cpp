@@ -1,10 +1,12 @@
 #include "gamefiles/gui/GameImagePage.h"
 
 #include "base/gui/CommandControls.h"
+#include "gamefiles/Snapshot.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,12 +15,16 @@ TGameImagePage::TGameImagePage(int imageSide, QWidget* parent) : QWidget(parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->hide();
-    Image2 = new QLabel(this);
+    // The picture's place: the snapshot at its top-left corner, or "No Image" in its middle.
+    auto* picturePlace = new QWidget(this);
+    picturePlace->setFixedSize(imageSide, imageSide);
+    Image2 = new QLabel(picturePlace);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setFixedSize(imageSide, imageSide);
-    Image2->setAlignment(Qt::AlignCenter);
-    NoImageLabel = new QLabel(QStringLiteral("No Image"), this);
+    Image2->setGeometry(0, 0, imageSide, imageSide);
+    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    NoImageLabel = new QLabel(QStringLiteral("No Image"), picturePlace);
     NoImageLabel->setObjectName(QStringLiteral("NoImageLabel"));
+    NoImageLabel->setGeometry(0, 0, imageSide, imageSide);
     QFont bold = NoImageLabel->font();
     bold.setBold(true);
     NoImageLabel->setFont(bold);
@@ -28,13 +34,30 @@ TGameImagePage::TGameImagePage(int imageSide, QWidget* parent) : QWidget(parent)
     ImageHelpBitBtn = MakeCommandButton(this, TCommand::ImageHelp);
 
     auto* layout = new QHBoxLayout(this);
-    auto* imageStack = new QGridLayout;
-    imageStack->addWidget(Image2, 0, 0, Qt::AlignCenter);
-    imageStack->addWidget(NoImageLabel, 0, 0, Qt::AlignCenter);
-    layout->addLayout(imageStack, 1);
+    layout->addWidget(picturePlace, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addStretch(1);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {DeleteImageBitBtn, RefreshImageBitBtn, ImageHelpBitBtn})
         buttons->addWidget(button);
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    ShowNoImage();
+}
+
+void TGameImagePage::ShowPicture(const QImage& picture) {
+    const QSize shown = FitInside(picture.size(), Image2->size());
+    const QImage fitted = shown == picture.size()
+                              ? picture
+                              : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    Image2->setPixmap(QPixmap::fromImage(fitted));
+    Image2->show();
+    NoImageLabel->hide();
+    DeleteImageBitBtn->setEnabled(true);
+}
+
+void TGameImagePage::ShowNoImage() {
+    Image2->clear();
+    Image2->hide();
+    NoImageLabel->show();
+    DeleteImageBitBtn->setEnabled(false);
 }

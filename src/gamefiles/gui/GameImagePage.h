@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QImage;
 class QLabel;
 class QPushButton;
 
@@ -11,6 +12,12 @@ class TGameImagePage : public QWidget {
   public:
     // The snapshot is shown in a square of the given side.
     TGameImagePage(int imageSide, QWidget* parent = nullptr);
+
+    // The picture in Image2's top-left corner, scaled down to fit with its aspect kept;
+    // "Delete Image" enabled.
+    void ShowPicture(const QImage& picture);
+    // "No Image" in the middle of the picture's place; "Delete Image" disabled.
+    void ShowNoImage();
 
     QLabel* Image1;
     QLabel* Image2;

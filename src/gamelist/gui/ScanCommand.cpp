@@ -7,31 +7,25 @@
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/gui/EmulatorCommandScope.h"
+#include "emulator/gui/StatusText.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/WaitCursor.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
-#include "gamelist/GridSort.h"
 #include "gamelist/ScanRules.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/gui/TSortGrid.h"
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QLocale>
 #include <QSet>
 
 namespace {
 
 const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
 
-void SetStatusText(TCommandContext& context, const QString& text) {
-    if (QLabel* panel = context.Window.StatusPanel(TStatusPanel::Hint))
-        panel->setText(text);
-}
-
-// Until SortByColumn (the grid's, keeping the current game) is there, the pure sort.
 void SortList(TCommandContext& context, int col) {
-    SortGameRows(context.GameList, col, context.State.GSortOptions, QLocale::system());
+    context.Grid.SortByColumn(col, context.State.GSortOptions);
 }
 
 TDateTime Now() {
@@ -190,8 +184,4 @@ void ScanForGames(TCommandContext& context) {
         mtConfirmation, mbYes | mbNo);
     if (answer == mrYes)
         context.RunCommand(TCommand::VerifyAllGames);
-}
-
-void RegisterGameListCommands(TCommandContext& context) {
-    context.Register(TCommand::ScanForGames, [&context] { ScanForGames(context); });
 }

@@ -6,4 +6,3 @@
 struct TCommandContext;
 
 void ScanForGames(TCommandContext& context);
-void RegisterGameListCommands(TCommandContext& context);

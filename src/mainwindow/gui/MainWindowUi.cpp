@@ -161,6 +161,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
 
     auto* imagePage = new TGameImagePage(px(kImageSide));
     GameImageTab = imagePage;
+    GameImage = imagePage;
     Image1 = imagePage->Image1;
     Image2 = imagePage->Image2;
     NoImageLabel = imagePage->NoImageLabel;

@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QStatusBar;
 class QProgressBar;
 class QTimer;
+class TGameImagePage;
 class TSortGrid;
 class OptionsPages;
 class TGameDataPage;
@@ -41,6 +42,7 @@ struct TForm1Ui {
 
     QTabWidget* PageControl1 = nullptr;
     QWidget* GameImageTab = nullptr;
+    TGameImagePage* GameImage = nullptr;
     QWidget* LogTab = nullptr;
     QWidget* GameDataTab = nullptr;
     QWidget* ControlsTab = nullptr;

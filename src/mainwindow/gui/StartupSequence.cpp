@@ -11,6 +11,7 @@
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListFileProbe.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "locate/VersionCheck.h"
 #include "locate/gui/LocateCommands.h"
@@ -77,7 +78,7 @@ TStartupSequence::PassResult TStartupSequence::StartupPass() {
     // The Log tab is never the first one shown.
     context.Window.ShowPage(state.ActivePage == int(TPage::Log) ? TPage::GameImage : TPage(state.ActivePage));
     LoadGameList();
-    // Sorting by SortColumn comes with the list view; the list keeps its file order until then.
+    ResortGameList(context);
     SelectLastGame();
     FillWindow();
     return PassResult::Done;

@@ -8,8 +8,11 @@
 #include "diag/gui/ExceptionHandler.h"
 #include "emulator/gui/EmulatorCommands.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/PlayCommands.h"
+#include "gamefiles/gui/SnapshotCommands.h"
+#include "gamefiles/gui/StatusCommands.h"
 #include "gamelist/GameListModel.h"
-#include "gamelist/gui/ScanCommand.h"
+#include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "locate/gui/LocateCommands.h"
 #include "mainwindow/gui/GameDataPage.h"
@@ -78,7 +81,10 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs
                                       .Window = *this,
                                       .Events = *Events,
                                       .Commands = *Commands,
-                                      .Options = ui.Options});
+                                      .Options = ui.Options,
+                                      .SearchEdit = ui.SearchEdit,
+                                      .CommandLineSwitchesEdit = ui.CommandLineSwitchesEdit,
+                                      .GameImage = ui.GameImage});
     Startup = std::make_unique<TStartupSequence>(*context);
     RegisterCommands();
     BindControls();
@@ -98,6 +104,9 @@ TForm1::~TForm1() {
 // secondary windows are created.
 void TForm1::RegisterCommands() {
     RegisterEmulatorCommands(*context);
+    RegisterPlayCommands(*context);
+    RegisterStatusCommands(*context);
+    RegisterSnapshotCommands(*context);
     RegisterLocateCommands(*context);
     RegisterOptionsCommands(*context);
     RegisterGameListCommands(*context);
@@ -121,8 +130,9 @@ void TForm1::BindControls() {
         RunGuarded(Dialogs_, this, [&] { PageControl1Change(index); });
         emit Events->pageChanged(TPage(index));
     });
-    connect(ui.SortGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { emit Events->gridRowChanged(GridRow()); });
+    // The grid raises this for every change of the current row and again after each sort,
+    // when the current game has moved.
+    ui.SortGrid1->OnSelectCell = [this](int row) { emit Events->gridRowChanged(row); };
     connect(ui.SortGrid1, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit Events->gridDoubleClicked(index.row() + 1); });
 }

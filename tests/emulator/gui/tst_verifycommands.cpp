@@ -48,8 +48,10 @@ void TestVerifyCommands::cleanup() {
 }
 
 void TestVerifyCommands::verifyGameRefreshesTheRowAndShowsTheRun() {
-    StartedWindow s(",?,\"[UNKNOWN GAME]\",galaga.zip\r\n,?,\"Old name\",PACMAN.ZIP\r\n",
-                    {QStringLiteral("nFound=1"), QStringLiteral("nUnknown=1")});
+    // Sorted by File/Dir at start-up, so the rows keep the file's order.
+    StartedWindow s(
+        ",?,\"[UNKNOWN GAME]\",galaga.zip\r\n,?,\"Old name\",PACMAN.ZIP\r\n",
+        {QStringLiteral("nFound=1"), QStringLiteral("nUnknown=1"), QStringLiteral("SortColumn=3")});
     s.putGame(QStringLiteral("galaga.zip"));
     s.putGame(QStringLiteral("pacman.zip"), "BAD");
 
@@ -151,7 +153,8 @@ void TestVerifyCommands::verifyAllYesSkipsUnknownRowsButCountsThem() {
 void TestVerifyCommands::verifyAllOnTheEmptyList() {
     // The first-start scan finds nothing.
     StartedWindow s(QByteArray(), {},
-                    {QStringLiteral("The Pellmora game list file"), QStringLiteral("No new games found.")});
+                    {{QStringLiteral("The Pellmora game list file"), mrOk},
+                     {QStringLiteral("No new games found."), mrOk}});
     QCOMPARE(s.dialogs.records().size(), 2);
     QCOMPARE(s.dialogs.records()[1].text, QStringLiteral("No new games found."));
     s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);

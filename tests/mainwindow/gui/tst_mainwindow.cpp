@@ -145,7 +145,9 @@ void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
         const TCommand command = binding.command;
         form.Context().Register(command, [&handled, command] { handled.append(command); });
     }
+    // Both wait for something to act on: an option change, a picture shown.
     form.Ui().SaveSettingsBitBtn->setEnabled(true);
+    form.Ui().DeleteImageBitBtn->setEnabled(true);
     QSignalSpy runs(&form, &TForm1::commandRun);
 
     int controls = 0;

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -196,7 +197,9 @@ void TestStartup::activePageShownExceptTheLog() {
 
 void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
     TestEnvironment env;
-    env.prepareReadyStart({QStringLiteral("LastSelectedGame=galaga (NAMCO)")},
+    // The list is sorted first (File/Dir descending here), then the last match in that order wins.
+    env.prepareReadyStart({QStringLiteral("LastSelectedGame=galaga (NAMCO)"), QStringLiteral("SortColumn=3"),
+                           QStringLiteral("SortDirection=1")},
                           ",?,\"Galaga (Namco)\",galaga.zip\r\n"
                           ",?,\"Pac-Man\",pacman.zip\r\n"
                           ",?,\"GALAGA (namco)\",galagao.zip\r\n"
@@ -205,7 +208,12 @@ void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.Ui().SortGrid1->Row(), 3);
+    const TGameListModel& list = form.Context().GameList;
+    QCOMPARE(list.Cells(colFileDir, 1), QStringLiteral("xevious.zip"));
+    QCOMPARE(list.Cells(colFileDir, 3), QStringLiteral("galagao.zip"));
+    QCOMPARE(form.Ui().SortGrid1->Row(), 4);
+    QCOMPARE(list.Cells(colFileDir, 4), QStringLiteral("galaga.zip"));
+    QCOMPARE(form.Ui().SortGrid1->horizontalHeader()->sortIndicatorSection(), colFileDir);
 }
 
 void TestStartup::lastSelectedGameMissingKeepsRowOne() {
