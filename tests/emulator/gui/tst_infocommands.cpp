@@ -26,6 +26,7 @@ class TestInfoCommands : public QObject {
     void supportedGamesListThatCannotBeMadeEndsTheProgram();
     void editMameIni();
     void identifyGameUsesTheNameOnDisk();
+    void escapeStopsIdentifyGame();
 };
 
 void TestInfoCommands::cleanup() {
@@ -172,6 +173,32 @@ void TestInfoCommands::identifyGameUsesTheNameOnDisk() {
                             "Do you wish to continue?"));
     QVERIFY(!s.context().State.AllowEscape);
     QVERIFY(s.form->Ui().SortGrid1->isEnabled());
+}
+
+void TestInfoCommands::escapeStopsIdentifyGame() {
+    StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
+    s.setScenario({QStringLiteral("wait_term=1")});
+    s.context().Window.SelectGridRow(1);
+    s.dialogs.expectMessage("Identifying games (via the ROMIDENT switch) can be quite slow.", mrYes);
+    // Escape once the emulator is waiting, as the user would press it.
+    QTimer press;
+    press.setInterval(10);
+    connect(&press, &QTimer::timeout, [&] {
+        if (s.logText().contains(QStringLiteral("Waiting for SIGTERM"))) {
+            QCOMPARE(s.form->Ui().StatusHintPanel->text(),
+                     QStringLiteral("Processing. Press ESCAPE key to stop."));
+            press.stop();
+            QTest::keyClick(s.form.get(), Qt::Key_Escape);
+        }
+    });
+    press.start();
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    s.context().RunCommand(TCommand::IdentifyGame);
+    QCOMPARE(shown,
+             (QStringList{QStringLiteral("Waiting for SIGTERM"), QStringLiteral("Stopped by SIGTERM")}));
+    QCOMPARE(s.form->Ui().StatusHintPanel->text(), QString());
+    QVERIFY(!s.context().State.AllowEscape);
 }
 
 QTEST_MAIN(TestInfoCommands)
