@@ -9,6 +9,7 @@
 #include "emulator/gui/EmulatorCommands.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "emulator/gui/PlayCommands.h"
+#include "gamefiles/gui/GameFileCommands.h"
 #include "gamefiles/gui/SnapshotCommands.h"
 #include "gamefiles/gui/StatusCommands.h"
 #include "gamelist/GameListModel.h"
@@ -107,6 +108,7 @@ void TForm1::RegisterCommands() {
     RegisterPlayCommands(*context);
     RegisterStatusCommands(*context);
     RegisterSnapshotCommands(*context);
+    RegisterGameFileCommands(*context);
     RegisterLocateCommands(*context);
     RegisterOptionsCommands(*context);
     RegisterGameListCommands(*context);
