@@ -1,6 +1,7 @@
 // Change Status, Favourite Game and Play a Random Game in the main window.
 
 #include "base/AppState.h"
+#include "base/ProgramTexts.h"
 #include "gamefiles/gui/TForm4.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/TSortGrid.h"
@@ -9,6 +10,7 @@
 #include "support/WindowRules.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
@@ -23,18 +25,12 @@ const QByteArray Games = ",Good,\"Xevious\",xevious.zip\r\n"
                          ",Bad,\"Pac-Man\",pacman.zip\r\n"
                          ",?,\"Dig Dug\",digdug.zip\r\n";
 
-// Acts on the Change Status dialog once it is up and active.
+// Acts on the Change Status dialog once it is up and active (its focus is set by then).
 void WhenStatusDialogShows(const std::function<void(TForm4*)>& act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isActiveWindow())
-            return;
-        timer->stop();
-        timer->deleteLater();
+    WhenModal<TForm4>([act](TForm4* dialog) {
+        QTRY_VERIFY(dialog->isActiveWindow());
         act(dialog);
     });
-    timer->start(5);
 }
 
 } // namespace
@@ -63,15 +59,21 @@ void TestStatusCommands::changeStatusWritesWithoutMoving() {
     QCOMPARE(w.List().Cells(colStatus, row), QStringLiteral("?"));
     QVERIFY(w.ListFile().contains(",?,Xevious,xevious.zip"));
 
-    // Escape changes nothing and writes nothing.
-    const QDateTime written = QFileInfo(w.env.userDataPath() + QStringLiteral("Pellmora.DAT")).lastModified();
+    // Escape changes nothing and writes nothing: the list file stays an hour old.
+    const QString listFile = w.env.userDataPath() + ListFileName;
+    {
+        QFile file(listFile);
+        QVERIFY(
+            file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    const QDateTime written = QFileInfo(listFile).lastModified();
     const QByteArray before = w.ListFile();
-    QTest::qWait(20);
     WhenStatusDialogShows([](TForm4* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     w.form->Context().RunCommand(TCommand::ChangeStatus);
     QCOMPARE(w.List().Cells(colStatus, row), QStringLiteral("?"));
     QCOMPARE(w.ListFile(), before);
-    QCOMPARE(QFileInfo(w.env.userDataPath() + QStringLiteral("Pellmora.DAT")).lastModified(), written);
+    QCOMPARE(QFileInfo(listFile).lastModified(), written);
 
     WhenStatusDialogShows([](TForm4* dialog) { QTest::mouseClick(dialog->BadButton, Qt::LeftButton); });
     w.form->Context().RunCommand(TCommand::ChangeStatus);

@@ -153,8 +153,8 @@ void TestSortGrid::keysReachTheOwnerThenTheGrid() {
 void TestSortGrid::everyPressIsReportedEvenInADoubleClick() {
     Grid g(ThreeGames);
     QList<int> rowsAtPress;
-    g.grid.OnMouseDown = [&](Qt::MouseButton button, QPoint) {
-        if (button == Qt::LeftButton)
+    g.grid.OnMouseDown = [&](const QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton)
             rowsAtPress.append(g.grid.Row());
     };
     const QPoint cell = g.CellRect(colGameName, 3).center();
