@@ -4,6 +4,7 @@
 #include "base/AsciiCase.h"
 #include "base/DateTimeText.h"
 #include "base/DeleteFileAndWait.h"
+#include "base/ProgramTexts.h"
 #include "base/SettingsKeys.h"
 #include "base/WholeFile.h"
 #include "base/gui/CommandContext.h"
@@ -97,11 +98,11 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
         button->setProperty(normalIcon, button->icon());
         button->setText(QStringLiteral("Stop"));
         button->setIcon(button->style()->standardIcon(QStyle::SP_BrowserStop));
-        button->setProperty("tag", 0);
+        Untag(button);
     } else {
         button->setText(QStringLiteral("Verify All Games"));
         button->setIcon(button->property(normalIcon).value<QIcon>());
-        button->setProperty("tag", kTaggedControl);
+        Tag(button);
     }
 }
 
@@ -282,7 +283,7 @@ void ViewVerifyReport(TCommandContext& context) {
     const QString reportFile = VerifyReportFileName(context.State.UserDataPath);
     if (!QFileInfo(reportFile).isFile()) {
         context.MessageApp(QStringLiteral("No report exists.\nUse Verify All Game to product a report."),
-                           mtInformation, mbOK, QStringLiteral("Pellmora"));
+                           mtInformation, mbOK, ProgramName);
         return;
     }
     TForm2& viewer = *context.Form2;

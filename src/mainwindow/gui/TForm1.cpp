@@ -267,12 +267,12 @@ void TForm1::Timer1Timer() {
 void TForm1::EnableTaggedComponents(bool enabled) {
     const auto widgets = findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
-        if (widget->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(widget))
             widget->setEnabled(enabled);
     }
     const auto actions = findChildren<QAction*>();
     for (QAction* action : actions) {
-        if (action->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(action))
             action->setEnabled(enabled);
     }
 }
