@@ -14,9 +14,9 @@
 #include "base/WholeFile.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/VerifyRules.h"
-#include "emulator/gui/VerifyAllRows.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/gui/VerifyAllRows.h"
 #include "mainwindow/gui/TForm1.h"
 
 #include <QApplication>
@@ -99,10 +99,11 @@ int main(int argc, char** argv) {
     QFile::link(qEnvironmentVariable("PELLMORA_MAME", QStringLiteral("/usr/games/mame")),
                 emu + QStringLiteral("mame"));
     QFile::link(collection + QStringLiteral("/roms"), emu + QStringLiteral("roms"));
-    WriteWholeFile(emu + QStringLiteral("mame.ini"), "readconfig 1\nrompath roms\nsnapshot_directory snap\n"
-                                                "cfg_directory cfg\nnvram_directory nvram\nsnapname %g\n");
+    WriteWholeFile(emu + QStringLiteral("mame.ini"),
+                   "readconfig 1\nrompath roms\nsnapshot_directory snap\n"
+                   "cfg_directory cfg\nnvram_directory nvram\nsnapname %g\n");
     WriteWholeFile(data + QStringLiteral("Pellmora.INI"),
-              "[Pellmora]\r\nMAMEPath=" + emu.toUtf8() + "\r\nSortColumn=3\r\n");
+                   "[Pellmora]\r\nMAMEPath=" + emu.toUtf8() + "\r\nSortColumn=3\r\n");
     const QByteArray rows = ListRows(collection + QStringLiteral("/roms"));
     WriteWholeFile(data + QStringLiteral("Pellmora.DAT"), rows);
     const QString listFull = bench::MakeRealListFull(root.path());

@@ -1,5 +1,6 @@
 // Launch: single instance, splash, windows, message loop.
 
+#include "base/ProgramTexts.h"
 #include "base/gui/QtDialogs.h"
 #include "diag/gui/Splash.h"
 #include "diag/gui/TApplication.h"
@@ -11,8 +12,8 @@
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pellmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pellmora"));
+    QApplication::setApplicationName(ProgramName);
+    QApplication::setApplicationDisplayName(ProgramName);
 
     SingleInstance instance(QCoreApplication::applicationFilePath());
     if (!instance.Register())

@@ -1,5 +1,6 @@
 #include "diag/gui/Splash.h"
 
+#include "base/ProgramTexts.h"
 #include "diag/VersionString.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ QWidget* CreateSplash() {
     splash->setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(splash);
     layout->setContentsMargins(40, 30, 40, 30);
-    auto* name = new QLabel(QStringLiteral("Pellmora"), splash);
+    auto* name = new QLabel(ProgramName, splash);
     QFont font = name->font();
     font.setPointSize(font.pointSize() * 2);
     font.setBold(true);

@@ -8,12 +8,12 @@
 #include "diag/gui/ExceptionHandler.h"
 #include "emulator/gui/EmulatorCommands.h"
 #include "emulator/gui/ExecNewProcess.h"
-#include "emulator/gui/PlayCommands.h"
 #include "gamefiles/gui/GameFileCommands.h"
 #include "gamefiles/gui/SnapshotCommands.h"
 #include "gamefiles/gui/StatusCommands.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/GameListCommands.h"
+#include "gamelist/gui/PlayCommands.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "locate/gui/LocateCommands.h"
 #include "mainwindow/gui/GameDataPage.h"
@@ -267,12 +267,12 @@ void TForm1::Timer1Timer() {
 void TForm1::EnableTaggedComponents(bool enabled) {
     const auto widgets = findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
-        if (widget->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(widget))
             widget->setEnabled(enabled);
     }
     const auto actions = findChildren<QAction*>();
     for (QAction* action : actions) {
-        if (action->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(action))
             action->setEnabled(enabled);
     }
 }

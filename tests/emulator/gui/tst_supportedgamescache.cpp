@@ -41,7 +41,7 @@ struct CacheWindow : StartedWindow {
 } // namespace
 
 void TestSupportedGamesCache::cleanup() {
-    qunsetenv("FAKE_EMULATOR_EXIT");
+    VerifyNoWindowLeftOpen();
 }
 
 void TestSupportedGamesCache::listMadeAgainOnlyWhenItsEmulatorChanged() {
@@ -82,7 +82,6 @@ void TestSupportedGamesCache::listMadeAgainOnlyWhenItsEmulatorChanged() {
         s.context().RunCommand(TCommand::ListSupportedGames);
         QCOMPARE(s.listRuns(), start + 4 + i);
     }
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestSupportedGamesCache::failedRunLeavesNoStamp() {
@@ -93,13 +92,12 @@ void TestSupportedGamesCache::failedRunLeavesNoStamp() {
 
     // The emulator writes its whole list, then ends with an error: the list looks whole, but
     // nothing says so.
-    qputenv("FAKE_EMULATOR_EXIT", "2");
-    s.dialogs.expectMessage(mrOk);
+    s.setScenario({QStringLiteral("exit=2")});
+    s.dialogs.expectMessage("A problem was experienced when generating the data file ", mrOk);
     s.context().RunCommand(TCommand::ListSupportedGames);
     QVERIFY(s.form->ExitRequested());
     QVERIFY(QFile::exists(s.listFile()));
     QVERIFY(!QFile::exists(s.stampFile()));
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestSupportedGamesCache::addingGamesMakesTheListOnce() {
@@ -112,7 +110,7 @@ void TestSupportedGamesCache::addingGamesMakesTheListOnce() {
             chosen << downloads + name;
             QVERIFY(WriteArchive(chosen.last(), ARCHIVE_FORMAT_ZIP, "", {{"rom.bin", QByteArray(300, 'r')}}));
         }
-        s.dialogs.expectFiles(chosen);
+        s.dialogs.expectFiles("Select Zip file(s)", chosen);
         CloseViewerWhenShown();
         s.context().RunCommand(TCommand::AddGame);
     };
@@ -122,7 +120,6 @@ void TestSupportedGamesCache::addingGamesMakesTheListOnce() {
     // Each added game is verified, and the list is made at most once for all of them.
     QCOMPARE(s.verifyRuns().size(), 5);
     QVERIFY(s.listRuns() <= start + 1);
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestSupportedGamesCache)

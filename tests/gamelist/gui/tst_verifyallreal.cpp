@@ -5,8 +5,8 @@
 // the emulator is not installed.
 
 #include "emulator/VerifyRules.h"
-#include "emulator/gui/VerifyAllRows.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/gui/VerifyAllRows.h"
 #include "support/StartedWindow.h"
 #include "support/StoredZip.h"
 
@@ -68,7 +68,7 @@ Pass VerifyAll(StartedWindow& s, const TSupportedGames& supported, const TVerify
 class TestVerifyAllReal : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { QTRY_VERIFY(!QApplication::activeModalWidget()); }
+    void cleanup() { VerifyNoWindowLeftOpen(); }
     void batchesGiveWhatOneRunEachGives();
 };
 

@@ -1,25 +1,27 @@
-#include "emulator/gui/VerifyCommands.h"
+#include "gamelist/gui/VerifyCommands.h"
 
 #include "base/AppError.h"
 #include "base/DateTimeText.h"
 #include "base/DeleteFileAndWait.h"
+#include "base/ProgramTexts.h"
 #include "base/SettingsKeys.h"
 #include "base/WholeFile.h"
 #include "base/gui/CommandContext.h"
 #include "base/gui/CommandControls.h"
+#include "base/gui/StatusText.h"
+#include "base/gui/WaitCursor.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/EmulatorCommandScope.h"
-#include "emulator/gui/StatusText.h"
+#include "emulator/gui/ExecNewProcess.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
-#include "emulator/gui/VerifyAllRows.h"
-#include "emulator/gui/VerifyRun.h"
-#include "emulator/gui/WaitCursor.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListSearch.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/gui/VerifyAllRows.h"
+#include "gamelist/gui/VerifyRun.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -53,11 +55,11 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
         button->setProperty(normalIcon, button->icon());
         button->setText(QStringLiteral("Stop"));
         button->setIcon(button->style()->standardIcon(QStyle::SP_BrowserStop));
-        button->setProperty("tag", 0);
+        Untag(button);
     } else {
         button->setText(QStringLiteral("Verify All Games"));
         button->setIcon(button->property(normalIcon).value<QIcon>());
-        button->setProperty("tag", kTaggedControl);
+        Tag(button);
     }
 }
 
@@ -195,7 +197,7 @@ void ViewVerifyReport(TCommandContext& context) {
     const QString reportFile = VerifyReportFileName(context.State.UserDataPath);
     if (!QFileInfo(reportFile).isFile()) {
         context.MessageApp(QStringLiteral("No report exists.\nUse Verify All Game to product a report."),
-                           mtInformation, mbOK, QStringLiteral("Pellmora"));
+                           mtInformation, mbOK, ProgramName);
         return;
     }
     TForm2& viewer = *context.Form2;

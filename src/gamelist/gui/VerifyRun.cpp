@@ -1,4 +1,4 @@
-#include "emulator/gui/VerifyRun.h"
+#include "gamelist/gui/VerifyRun.h"
 
 #include "base/AsciiCase.h"
 #include "base/gui/CommandContext.h"

@@ -1,14 +1,14 @@
-#include "emulator/gui/VerifyAllRows.h"
+#include "gamelist/gui/VerifyAllRows.h"
 
 #include "base/AsciiCase.h"
 #include "base/gui/CommandContext.h"
+#include "base/gui/StatusText.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/ExecNewProcess.h"
-#include "emulator/gui/StatusText.h"
-#include "emulator/gui/VerifyRun.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/gui/VerifyRun.h"
 
 #include <QApplication>
 #include <QProgressBar>
