@@ -118,3 +118,20 @@ QString WriteExceptionLog(const QString& folder, const QStringList& lines, const
     }
     return QString();
 }
+
+QString WriteExceptionLogFor(const TExceptionLogContext& context, const TExceptionReport& report) {
+    try {
+        const QStringList lines = ExceptionLogLines(context, report, ReadSystemFacts());
+        return WriteExceptionLog(context.UserDataPath, lines, QDateTime::currentDateTime());
+    } catch (...) {
+        // The handler must not fail in turn: no log then, and the box says so.
+        return QString();
+    }
+}
+
+QString ExceptionBoxText(const QString& message, const QString& logFileName, const QString& folder) {
+    const QString head = QStringLiteral("GENERAL EXCEPTION ERROR: ") + message + QStringLiteral("\n\n");
+    if (logFileName.isEmpty())
+        return head + QStringLiteral("The exception log file could not be written to \n") + folder;
+    return head + QStringLiteral("Exception log file written to \n") + logFileName;
+}

@@ -41,3 +41,12 @@ QString ExceptionLogFileName(const QDateTime& when, int counter = 1);
 // (ending in "/") named after when that does not exist yet, so an earlier log of the same
 // second is kept. Returns the full file name, or an empty text when it cannot be written.
 QString WriteExceptionLog(const QString& folder, const QStringList& lines, const QDateTime& when);
+
+// Gathers the system facts, takes the time again for the file name and writes the log of
+// the failure into context.UserDataPath. The full file name, or empty when it cannot be
+// written. Never throws.
+QString WriteExceptionLogFor(const TExceptionLogContext& context, const TExceptionReport& report);
+
+// The text of the box that tells the user: the failure, and the log file's full name, or,
+// when it could not be written, the folder it could not be written to.
+QString ExceptionBoxText(const QString& message, const QString& logFileName, const QString& folder);

@@ -174,6 +174,22 @@ class TestExceptionLog : public QObject {
         QCOMPARE(secondFile.readAll(), QByteArray("second\r\nEOF\r\n"));
     }
 
+    void writtenForAFailure() {
+        QTemporaryDir dir;
+        TExceptionLogContext context = SampleContext();
+        context.UserDataPath = dir.path() + QLatin1Char('/');
+        const QString name = WriteExceptionLogFor(context, SampleReport());
+        QVERIFY(name.startsWith(context.UserDataPath + QLatin1String("Pellmora Exception ")));
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("Application: Pellmora\r\nVersion 1.0 Release 0 Build 7\r\n"));
+        QVERIFY(text.endsWith("\r\n\r\nEOF\r\n"));
+        QVERIFY(text.contains("\r\nSTACK DUMP:\r\n[0x0000000000401000] Save() (save.cpp:10)\r\n"));
+        QCOMPARE(ExceptionBoxText(QStringLiteral("disk full"), name, context.UserDataPath),
+                 QStringLiteral("GENERAL EXCEPTION ERROR: disk full\n\nException log file written to \n") + name);
+    }
+
     // A folder the log cannot go into (here a file stands where the folder should be, which
     // stops even the superuser): no file name comes back and nothing is left behind.
     void unwritableFolderGivesNoFileName() {
@@ -185,6 +201,9 @@ class TestExceptionLog : public QObject {
                                                QDateTime::currentDateTime());
         QVERIFY(name.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("data")});
+        QCOMPARE(ExceptionBoxText(QStringLiteral("disk full"), name, QStringLiteral("/data/")),
+                 QStringLiteral("GENERAL EXCEPTION ERROR: disk full\n\n"
+                                "The exception log file could not be written to \n/data/"));
     }
 };
 
