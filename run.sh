@@ -4,7 +4,8 @@ set -eu
 cd "$(dirname "$0")"
 . scripts/deps.sh
 pellmora_install_missing
-pellmora_build dev
+# The program alone: the test programs are test.sh's business.
+pellmora_build dev pellmora
 # A first start gets an emulator folder with two playable games; an existing setup (or a
 # portable one beside the executable) is left as it is.
 if [ ! -f build/Pellmora.INI ]; then

@@ -4,9 +4,9 @@
 //
 // Usage: bench_launcher [fake-emulator path]   (default: the one built beside this program)
 
-#include "app/AppState.h"
-#include "app/gui/ActivityLog.h"
-#include "app/gui/Dialogs.h"
+#include "base/AppState.h"
+#include "base/gui/ActivityLog.h"
+#include "base/gui/Dialogs.h"
 #include "emulator/gui/ExecNewProcess.h"
 
 #include <QApplication>
@@ -122,7 +122,8 @@ int main(int argc, char** argv) {
 
     // The same bytes through plain pipes, for scale.
     const QString bytesFile = folder.filePath(QStringLiteral("flood.txt"));
-    TimeShell(QStringLiteral("cd ") + folder.path() + QStringLiteral(" && ./mame > ") + bytesFile); // also warms the file cache
+    TimeShell(QStringLiteral("cd ") + folder.path() + QStringLiteral(" && ./mame > ") +
+              bytesFile); // also warms the file cache
     qunsetenv("FAKE_EMULATOR_FLOOD");
     const qint64 catMs = TimeShell(QStringLiteral("cat ") + bytesFile + QStringLiteral(" | cat > /dev/null"));
     qputenv("FAKE_EMULATOR_FLOOD", QByteArray::number(LineCount));

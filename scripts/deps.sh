@@ -19,11 +19,12 @@ pellmora_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" || return 1
 }
 
-pellmora_build() {  # pellmora_build PRESET
-    local dir=build
+pellmora_build() {  # pellmora_build PRESET [TARGET...]
+    local dir=build targets=()
     [ "$1" = asan ] && dir=build-asan
+    [ $# -gt 1 ] && targets=(--target "${@:2}")
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake --preset "$1" >/dev/null || return 1
     fi
-    cmake --build "$dir" -j "$(nproc)"
+    cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }

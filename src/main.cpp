@@ -1,10 +1,10 @@
 // Launch: single instance, splash, windows, message loop.
 
-#include "app/gui/QtDialogs.h"
-#include "app/gui/TForm1.h"
+#include "base/gui/QtDialogs.h"
 #include "diag/gui/Splash.h"
 #include "diag/gui/TApplication.h"
-#include "platform/SingleInstance.h"
+#include "mainwindow/gui/TForm1.h"
+#include "platform/gui/SingleInstance.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,24 +1,32 @@
 #include "diag/CurrentException.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "diag/StackDump.h"
 
-#include <cxxabi.h>
+#include <boost/core/demangle.hpp>
 
-#include <cstdlib>
 #include <exception>
-#include <memory>
 #include <typeinfo>
+
+#if defined(__GLIBCXX__)
+#include <cxxabi.h>
+#endif
 
 namespace {
 
 QString ReadableTypeName(const std::type_info* type) {
     if (!type)
         return QStringLiteral("unknown");
-    int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> name(
-        abi::__cxa_demangle(type->name(), nullptr, nullptr, &status), &std::free);
-    return QString::fromLatin1(status == 0 && name ? name.get() : type->name());
+    return QString::fromStdString(boost::core::demangle(type->name()));
+}
+
+// The type of a failure that is no standard exception, where the runtime can tell it.
+const std::type_info* CurrentExceptionType() {
+#if defined(__GLIBCXX__)
+    return abi::__cxa_current_exception_type();
+#else
+    return nullptr;
+#endif
 }
 
 } // namespace
@@ -39,7 +47,7 @@ TExceptionReport DescribeCurrentException() {
         object = dynamic_cast<const void*>(&error);
     } catch (...) {
         report.Message = QStringLiteral("Unknown exception");
-        report.ClassName = ReadableTypeName(abi::__cxa_current_exception_type());
+        report.ClassName = ReadableTypeName(CurrentExceptionType());
     }
     report.Stack = StackDumpLines(RecordedStack(object));
     return report;

@@ -1,6 +1,6 @@
 #include "diag/ExceptionLog.h"
 
-#include "app/DateTimeText.h"
+#include "base/DateTimeText.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,25 +1,10 @@
 #include "diag/StackDump.h"
 
-#include <boost/core/demangle.hpp>
+#include "platform/SymbolName.h"
+
 #include <boost/stacktrace/frame.hpp>
 
-#if defined(__unix__)
-#include <dlfcn.h>
-#endif
-
 namespace {
-
-// A library without debug information still names its exported functions.
-QString ExportedName(const void* address) {
-#if defined(__unix__)
-    Dl_info info{};
-    if (dladdr(address, &info) != 0 && info.dli_sname)
-        return QString::fromStdString(boost::core::demangle(info.dli_sname));
-#else
-    Q_UNUSED(address)
-#endif
-    return QString();
-}
 
 QString FrameLine(std::uintptr_t address) {
     QString line = QStringLiteral("[0x%1]").arg(address, 16, 16, QLatin1Char('0'));
@@ -28,7 +13,7 @@ QString FrameLine(std::uintptr_t address) {
     const boost::stacktrace::frame frame(reinterpret_cast<const void*>(address - 1));
     QString function = QString::fromStdString(frame.name());
     if (function.isEmpty())
-        function = ExportedName(frame.address());
+        function = ExportedFunctionName(frame.address()); // a library without debug information
     if (!function.isEmpty())
         line += QLatin1Char(' ') + function;
     const QString file = QString::fromStdString(frame.source_file());

@@ -1,5 +1,7 @@
 #include "diag/StackTracking.h"
 
+#include "platform/ThrowHook.h"
+
 #include <boost/stacktrace/safe_dump_to.hpp>
 
 #include <atomic>
@@ -33,12 +35,12 @@ TStackFrames ToFrames(const TNativeFrame* frames, std::size_t count) {
     return result;
 }
 
-// Runs inside the throw: no allocation, so that a failure to allocate is recorded too.
-// Always inlined, so that skip counts the same frames in every build: the throw entry's own.
-[[gnu::always_inline]] inline void RecordRaise(const void* object, std::size_t skip) noexcept {
+// Runs inside the throw: no allocation, so that a failure to allocate is recorded too. The
+// two innermost frames are this observer's and the throw entry's.
+void RecordRaise(const void* object) noexcept {
     TRaisedStack& slot = raised[raisedTotal % RememberedFailures];
     slot.object = object;
-    slot.count = boost::stacktrace::safe_dump_to(skip, slot.frames, sizeof slot.frames);
+    slot.count = boost::stacktrace::safe_dump_to(2, slot.frames, sizeof slot.frames);
     ++raisedTotal;
 }
 
@@ -46,9 +48,11 @@ TStackFrames ToFrames(const TNativeFrame* frames, std::size_t count) {
 
 void StartStackTracking() {
     tracking = true;
+    SetThrowObserver(&RecordRaise);
 }
 
 void StopStackTracking() {
+    SetThrowObserver(nullptr);
     tracking = false;
 }
 
@@ -72,23 +76,3 @@ TStackFrames RecordedStack(const void* exceptionObject) {
     const TRaisedStack& last = raised[(raisedTotal - 1) % RememberedFailures];
     return ToFrames(last.frames, last.count);
 }
-
-// The C++ runtime's throw entry point, wrapped: this executable's definition comes first in
-// symbol lookup, records the stack, and hands over to the runtime's own.
-#if defined(__GLIBCXX__)
-#include <cxxabi.h>
-#include <dlfcn.h>
-
-namespace __cxxabiv1 {
-extern "C" void __cxa_throw(void* object, std::type_info* type, void (*destroy)(void*)) {
-    using TThrow = void (*)(void*, std::type_info*, void (*)(void*));
-    static const auto runtimeThrow = reinterpret_cast<TThrow>(dlsym(RTLD_NEXT, "__cxa_throw"));
-    if (tracking.load(std::memory_order_relaxed))
-        RecordRaise(object, 1);
-    if (!runtimeThrow)
-        std::abort();
-    runtimeThrow(object, type, destroy);
-    __builtin_unreachable();
-}
-} // namespace __cxxabiv1
-#endif

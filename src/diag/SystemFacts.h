@@ -2,6 +2,7 @@
 // Facts about the program and the computer for the exception log, each already as the
 // log's text: "unknown" where the system has no such fact.
 
+#include <QLocale>
 #include <QString>
 
 struct TSystemFacts {
@@ -20,3 +21,7 @@ TSystemFacts ReadSystemFacts();
 
 // The text for a fact the system has none of.
 QString UnknownFact();
+
+// How long the computer has been running: whole days, a blank, and the rest as a time of
+// day in the locale's long time format.
+QString TimeRunningText(qint64 seconds, const QLocale& locale = QLocale::system());

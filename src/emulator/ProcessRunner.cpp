@@ -1,11 +1,8 @@
 #include "emulator/ProcessRunner.h"
 
-#include <QTimer>
+#include "platform/ProcessGroup.h"
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <unistd.h>
-#endif
+#include <QTimer>
 
 namespace {
 
@@ -15,27 +12,13 @@ constexpr qint64 ReadPieceSize = 64 * 1024;
 
 constexpr int SignalExitBase = 128;
 
-QString ShellLine(const QString& command) {
-#ifdef Q_OS_UNIX
-    // A stop request reaches the whole process group. With a trap the shell does not die
-    // at once but waits for the command, so whatever the command writes on its way out
-    // is still collected and its exit code comes back through the shell.
-    return QStringLiteral("trap : TERM; ") + command;
-#else
-    return command;
-#endif
-}
-
 } // namespace
 
 ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {
     process.setProcessChannelMode(QProcess::MergedChannels);
     // Nothing is ever written to the child: a read of its input ends at once.
     process.setStandardInputFile(QProcess::nullDevice());
-#ifdef Q_OS_UNIX
-    // Its own process group, so a stop request reaches the shell and whatever it started.
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
-#endif
+    StartInOwnProcessGroup(process);
     connect(&process, &QProcess::readyReadStandardOutput, this, &ProcessRunner::readOutput);
     connect(&process, &QProcess::finished, this, &ProcessRunner::processEnded);
     connect(&process, &QProcess::errorOccurred, this, &ProcessRunner::processError);
@@ -59,18 +42,12 @@ bool ProcessRunner::start(const QString& workingDir, const QString& command) {
     QString discarded;
     builder.finish(discarded);
     process.setWorkingDirectory(workingDir);
-    process.start(shell, {QStringLiteral("-c"), ShellLine(command)}, QIODevice::ReadOnly);
+    process.start(shell, {QStringLiteral("-c"), ShellLineSurvivingStop(command)}, QIODevice::ReadOnly);
     return true;
 }
 
 void ProcessRunner::requestStop() {
-#ifdef Q_OS_UNIX
-    const qint64 pid = process.processId();
-    if (pid > 0)
-        ::kill(-static_cast<pid_t>(pid), SIGTERM);
-#else
-    process.terminate();
-#endif
+    StopProcessGroup(process);
 }
 
 void ProcessRunner::scheduleRead() {

@@ -1,9 +1,9 @@
 #include "gamelist/ConvertGameListFile.h"
 
-#include "app/WholeFile.h"
+#include "base/WholeFile.h"
 
-#include "app/AppError.h"
-#include "app/FileLookup.h"
+#include "base/AppError.h"
+#include "base/FileLookup.h"
 
 #include <QByteArrayList>
 #include <QFile>

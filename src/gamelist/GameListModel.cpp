@@ -1,8 +1,8 @@
 #include "gamelist/GameListModel.h"
 
-#include "app/WholeFile.h"
+#include "base/WholeFile.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "gamelist/ListFileCodec.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "locate/FindFiles.h"
 
-#include "app/FileLookup.h"
+#include "base/FileLookup.h"
 #include "locate/FileVersion.h"
 #include "locate/VersionCheck.h"
 

@@ -1,6 +1,6 @@
 #include "platform/UserDataPath.h"
 
-#include "app/FileLookup.h"
+#include "base/FileLookup.h"
 
 #include <QFileInfo>
 

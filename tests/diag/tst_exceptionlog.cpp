@@ -146,6 +146,31 @@ class TestExceptionLog : public QObject {
         QVERIFY(lines.contains(QStringLiteral("OS.VersionCSDString: unknown")));
     }
 
+    void timeRunning() {
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(TimeRunningText(8606, english), QStringLiteral("0 2:23:26 AM"));
+        QCOMPARE(TimeRunningText(3 * 86400 + 13 * 3600 + 5, english), QStringLiteral("3 1:00:05 PM"));
+        QCOMPARE(TimeRunningText(86400, QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("1 00:00:00"));
+    }
+
+    // This machine: every fact of the log has a value, a real one or "unknown".
+    void factsOfThisMachine() {
+        const TSystemFacts facts = ReadSystemFacts();
+        const QString* all[] = {
+            &facts.ExeName, &facts.WorkingPath, &facts.DomainName, &facts.LocalComputerName, &facts.IPAddress,
+            &facts.LocalUserName, &facts.TimeRunning, &facts.AppData, &facts.ProgramFiles, &facts.Profile,
+            &facts.CPUName, &facts.CPUType, &facts.NormFreq, &facts.ProcessorCount, &facts.PhysicalCore,
+            &facts.LogicalCore, &facts.TotalPhysicalMemory, &facts.FreePhysicalMemory, &facts.TotalPageFileMemory,
+            &facts.FreePageFileMemory, &facts.TotalVirtualMemory, &facts.FreeVirtualMemory, &facts.ProductName,
+            &facts.OSVersion, &facts.ProductType, &facts.VersionBuild, &facts.VersionMajor, &facts.VersionMinor,
+            &facts.ServicePackVersion, &facts.VersionCSDString};
+        for (const QString* fact : all)
+            QVERIFY(!fact->isEmpty());
+        QCOMPARE(facts.ExeName, QCoreApplication::applicationFilePath());
+        QVERIFY(facts.TotalPhysicalMemory.endsWith(QLatin1String(" KiB")));
+        QCOMPARE(facts.ServicePackVersion, UnknownFact());
+    }
+
     void fileName_data() {
         QTest::addColumn<int>("counter");
         QTest::addColumn<QString>("name");

@@ -1,7 +1,7 @@
 // A failure's stack is the one where it was raised, named from the debug information, and
 // not the stack of another failure handled meanwhile.
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "diag/CurrentException.h"
 #include "diag/StackTracking.h"
 

@@ -1,7 +1,7 @@
 // The list file: line syntax, encodings, loading and saving through the model, and the
 // conversion of the old layout.
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "gamelist/ConvertGameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"

@@ -1,5 +1,8 @@
 #include "support/ScriptedDialogs.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 namespace {
 
 QString KindName(ScriptedDialogs::Kind kind) {
@@ -54,8 +57,19 @@ QStringList ScriptedDialogs::failures() const {
     return all;
 }
 
+void ScriptedDialogs::show(const Record& record) {
+    if (onShow)
+        onShow(record);
+    if (!nestedLoops)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(1, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 bool ScriptedDialogs::take(Kind kind, const Record& record, Expected& expected) {
     calls.append(record);
+    show(record);
     if (queue.isEmpty()) {
         unexpected.append(QStringLiteral("unexpected %1: %2").arg(KindName(kind), record.text));
         return false;

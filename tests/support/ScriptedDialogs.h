@@ -3,12 +3,14 @@
 // and records a failure for any box nobody expected. Check failures() (or call
 // verifyDone()) at the end of a test.
 
-#include "app/gui/Dialogs.h"
+#include "base/gui/Dialogs.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+
+#include <functional>
 
 class ScriptedDialogs : public Dialogs {
   public:
@@ -29,6 +31,12 @@ class ScriptedDialogs : public Dialogs {
     void expectFolder(const QString& answer);
     void expectFiles(const QStringList& answer);
     void expectOpenUrl();
+
+    // Real modal boxes run a nested event loop while they show, so anything queued (a paint,
+    // a timer) runs inside them. With nested loops on, every call spins one before it answers.
+    void setNestedLoops(bool on) { nestedLoops = on; }
+    // Called while each box shows, before it answers.
+    void setOnShow(std::function<void(const Record&)> callback) { onShow = std::move(callback); }
 
     const QList<Record>& records() const { return calls; }
     // Unexpected calls, calls of the wrong kind, and expectations never met.
@@ -55,7 +63,11 @@ class ScriptedDialogs : public Dialogs {
     };
     bool take(Kind kind, const Record& record, Expected& expected);
 
+    void show(const Record& record);
+
     QList<Expected> queue;
+    bool nestedLoops = false;
+    std::function<void(const Record&)> onShow;
     QList<Record> calls;
     QStringList unexpected;
 };

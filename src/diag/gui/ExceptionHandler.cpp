@@ -1,7 +1,7 @@
 #include "diag/gui/ExceptionHandler.h"
 
-#include "app/AppError.h"
-#include "app/gui/MessageApp.h"
+#include "base/AppError.h"
+#include "base/gui/MessageApp.h"
 
 void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const QString& message) {
     MessageApp(dialogs, owner, QStringLiteral("GENERAL EXCEPTION ERROR: ") + message, mtError, mbOK,

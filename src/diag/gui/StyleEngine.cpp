@@ -1,6 +1,6 @@
 #include "diag/gui/StyleEngine.h"
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "diag/gui/Skins.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "diag/gui/TAboutBox.h"
 
-#include "app/gui/Dialogs.h"
+#include "base/gui/Dialogs.h"
 #include "diag/MakerPages.h"
 #include "diag/VersionString.h"
 #include "diag/gui/ProgramIcon.h"

@@ -1,6 +1,6 @@
 #include "diag/gui/TSettingsForm.h"
 
-#include "app/AppState.h"
+#include "base/AppState.h"
 #include "diag/gui/Skins.h"
 #include "diag/gui/StyleEngine.h"
 #include "diag/gui/StylePreview.h"

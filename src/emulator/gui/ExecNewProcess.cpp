@@ -1,8 +1,8 @@
 #include "emulator/gui/ExecNewProcess.h"
 
-#include "app/AppState.h"
-#include "app/gui/ActivityLog.h"
-#include "app/gui/Dialogs.h"
+#include "base/AppState.h"
+#include "base/gui/ActivityLog.h"
+#include "base/gui/Dialogs.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,5 +1,6 @@
 #include "gamelist/gui/TSortGrid.h"
 
+#include "base/gui/DesignScale.h"
 #include "gamelist/gui/FavouriteMarkDelegate.h"
 
 #include <QHeaderView>
@@ -12,7 +13,7 @@ TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(18);
+    verticalHeader()->setDefaultSectionSize(TDesignScale(this)(18));
     horizontalHeader()->setHighlightSections(false);
     setWordWrap(false);
     setItemDelegateForColumn(0, new FavouriteMarkDelegate(this));
@@ -33,7 +34,8 @@ void TSortGrid::SetRow(int gridRow) {
 
 void TSortGrid::SetColumnWidths() {
     static const int widths[] = {15, 39, 230, 70};
+    const TDesignScale px(this);
     for (int col = 0; col < 4; ++col)
-        setColumnWidth(col, widths[col]);
+        setColumnWidth(col, px(widths[col]));
     horizontalHeader()->setStretchLastSection(true);
 }

@@ -1,9 +1,9 @@
 #include "locate/gui/TForm5.h"
 
-#include "app/AppState.h"
-#include "app/FileLookup.h"
-#include "app/gui/Dialogs.h"
-#include "app/gui/MessageApp.h"
+#include "base/AppState.h"
+#include "base/FileLookup.h"
+#include "base/gui/Dialogs.h"
+#include "base/gui/MessageApp.h"
 #include "locate/FileVersion.h"
 #include "locate/FindFiles.h"
 #include "locate/VersionCheck.h"

@@ -1,7 +1,7 @@
 // A failure that escapes an event handler reaches the one handler: the user is told, the
 // operation is abandoned, and the program goes on.
 
-#include "app/AppError.h"
+#include "base/AppError.h"
 #include "diag/gui/TApplication.h"
 #include "support/ScriptedDialogs.h"
 

@@ -2,8 +2,8 @@
 // status colours included), a preview that leaves the program's look alone, and the
 // chooser that applies and remembers a style.
 
-#include "app/AppError.h"
-#include "app/AppState.h"
+#include "base/AppError.h"
+#include "base/AppState.h"
 #include "diag/gui/ReadableColour.h"
 #include "diag/gui/Skins.h"
 #include "diag/gui/StyleEngine.h"

@@ -1,5 +1,5 @@
-#include "app/AppState.h"
-#include "app/gui/ActivityLog.h"
+#include "base/AppState.h"
+#include "base/gui/ActivityLog.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "support/ScriptedDialogs.h"

@@ -1,13 +1,13 @@
 // Runs Debian's real emulator through the launcher, the command texts, the mame.ini rules and the
 // version reader, in a throw-away emulator folder. Skipped where the emulator is not installed.
 
-#include "app/AppState.h"
-#include "app/MameIni.h"
-#include "app/gui/ActivityLog.h"
-#include "app/gui/MameIniStartupCheck.h"
+#include "base/AppState.h"
+#include "base/gui/ActivityLog.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "locate/FileVersion.h"
+#include "options/MameIni.h"
+#include "options/gui/MameIniStartupCheck.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "app/AppState.h"
-#include "app/gui/Dialogs.h"
+#include "base/AppState.h"
+#include "base/gui/Dialogs.h"
 #include "locate/VersionCheck.h"
 #include "locate/gui/LocateCommands.h"
 #include "locate/gui/TForm5.h"

@@ -1,0 +1,54 @@
+// The main window's own entries in the settings file: position, style, tab and switches.
+
+#include "base/IniFile.h"
+#include "base/SettingsKeys.h"
+#include "mainwindow/gui/TForm1.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+void TForm1::ReadFormSettings() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(0, 0);
+    const QSize windowSize = DesignedFrameSize();
+    const TWindowSettings settings =
+        ReadWindowSettings(SettingsIni(), CentredEdge(screenSize.width(), windowSize.width()),
+                           CentredEdge(screenSize.height(), windowSize.height()));
+    move(settings.Left, settings.Top);
+    // Centred on the size without the frame for now; once shown, with the frame.
+    centreHorizontally = !settings.LeftStored;
+    centreVertically = !settings.TopStored;
+    // Styles are applied by the style chooser; until then the name is kept and written back.
+    State.StyleName = settings.StyleName;
+    State.FormSettingsRead = true;
+}
+
+void TForm1::CentreFramedWindow() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !(centreHorizontally || centreVertically))
+        return;
+    const QSize screenSize = screen->size();
+    const QSize frame = frameGeometry().size();
+    QPoint position = pos();
+    if (centreHorizontally)
+        position.setX(CentredEdge(screenSize.width(), frame.width()));
+    if (centreVertically)
+        position.setY(CentredEdge(screenSize.height(), frame.height()));
+    move(position);
+    centreHorizontally = centreVertically = false;
+}
+
+void TForm1::WriteFormSettings() {
+    TIniFile ini = SettingsIni();
+    const QPoint position = frameGeometry().topLeft();
+    WriteWindowSettings(ini, TWindowSettings{position.x(), position.y(), State.StyleName});
+}
+
+void TForm1::PageControl1Change(int index) {
+    State.ActivePage = index;
+    SettingsIni().WriteInteger(Settings::Section, Settings::Key::ActivePage, index);
+}
+
+void TForm1::CommandLineSwitchesEditChange(const QString& text) {
+    SettingsIni().WriteString(Settings::Section, Settings::Key::CommandLineSwitches, text);
+}

@@ -1,0 +1,47 @@
+#include "options/gui/MameIniStartupCheck.h"
+
+#include "base/gui/Dialogs.h"
+#include "base/gui/MessageApp.h"
+#include "emulator/CommandTexts.h"
+#include "options/MameIni.h"
+#include "options/MameIniCheck.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString BoxTitle = QStringLiteral("Pellmora");
+
+bool MameIniExists(const QString& mamePath) {
+    return QFileInfo(MameIniPath(mamePath)).isFile();
+}
+
+} // namespace
+
+bool RunMameIniStartupCheck(
+    AppState& state, Dialogs& dialogs, QWidget* owner,
+    const std::function<int(const QString& dir, const QString& command)>& execNewProcess,
+    const std::function<QString(const QString& mamePath, const QString& mameExe)>& createConfigCommand) {
+    const auto failWith = [&](const QString& message) {
+        MessageApp(dialogs, owner, message, mtError, mbOK, BoxTitle);
+        return false;
+    };
+
+    if (!MameIniExists(state.MAMEPath)) {
+        const int code = execNewProcess(state.MAMEPath, createConfigCommand(state.MAMEPath, state.MAMEEXE));
+        if (code != 0)
+            return failWith(CreateConfigFailedMessage(state.MAMEEXE, code, SystemErrorText(code)));
+        if (!MameIniExists(state.MAMEPath))
+            return failWith(MameIniNotFoundMessage(state.MAMEPath, state.MAMEEXE));
+    }
+
+    const MameIniCheckResult result = CheckAndReadMameIni(
+        state, [&] { MessageApp(dialogs, owner, ReadconfigWarningMessage(), mtWarning, mbOK, BoxTitle); },
+        [&](const QString& value) {
+            if (state.debug)
+                dialogs.plainMessage(QStringLiteral("Found: ") + value);
+        });
+    if (result.outcome == MameIniCheckResult::Fail)
+        return failWith(result.errorMessage);
+    return true;
+}

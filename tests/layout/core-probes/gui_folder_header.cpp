@@ -1,0 +1,1 @@
+#include "base/gui/Dialogs.h"

@@ -1,0 +1,191 @@
+#include "base/AppState.h"
+#include "base/gui/Dialogs.h"
+#include "options/gui/MameIniStartupCheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Records every box and answers OK; only what this check shows.
+class RecordingDialogs : public Dialogs {
+  public:
+    QList<MessageRequest> boxes;
+    QStringList plainMessages;
+
+    int messageBox(QWidget*, const MessageRequest& request) override {
+        boxes << request;
+        return mrOk;
+    }
+    void plainMessage(const QString& message) override { plainMessages << message; }
+    bool inputBox(QWidget*, const QString&, const QString&, QString&) override {
+        qFatal("unexpected input box");
+        return false;
+    }
+    QString chooseFolder(QWidget*, const FolderRequest&) override {
+        qFatal("unexpected folder chooser");
+        return {};
+    }
+    QStringList chooseFiles(QWidget*, const FilesRequest&) override {
+        qFatal("unexpected file chooser");
+        return {};
+    }
+    void openUrl(const QUrl&) override { qFatal("unexpected openUrl"); }
+};
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the fixture");
+}
+
+} // namespace
+
+class TestMameIniStartup : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void createsMissingFileThroughTheEmulator();
+    void createConfigFailure_data();
+    void createConfigFailure();
+    void folderFailureShowsErrorBox();
+    void readconfigWarningIsABoxAndGoesOn();
+    void debugShowsFoundValue_data();
+    void debugShowsFoundValue();
+
+  private:
+    bool run(const QByteArray* createdIni, int exitCode);
+
+    std::unique_ptr<QTemporaryDir> dir;
+    AppState state;
+    RecordingDialogs dialogs;
+    QStringList commands; // "folder|command" per run
+};
+
+void TestMameIniStartup::init() {
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    state = AppState();
+    state.MAMEPath = dir->path() + QStringLiteral("/emu/");
+    state.MAMEEXE = QStringLiteral("mame64");
+    for (const char* folder : {"roms", "snap", "cfg"})
+        QVERIFY(QDir().mkpath(state.MAMEPath + QLatin1String(folder)));
+    dialogs.boxes.clear();
+    dialogs.plainMessages.clear();
+    commands.clear();
+}
+
+// Runs the check with an emulator stand-in that writes createdIni (when given) and exits with exitCode.
+bool TestMameIniStartup::run(const QByteArray* createdIni, int exitCode) {
+    const QByteArray created = createdIni ? *createdIni : QByteArray();
+    const bool creates = createdIni != nullptr;
+    return RunMameIniStartupCheck(
+        state, dialogs, nullptr,
+        [&](const QString& folder, const QString& command) {
+            commands << folder + QLatin1Char('|') + command;
+            if (creates)
+                WriteFile(folder + QStringLiteral("mame.ini"), created);
+            return exitCode;
+        },
+        [](const QString& mamePath, const QString& mameExe) {
+            return mamePath + mameExe + QStringLiteral(" -createconfig");
+        });
+}
+
+void TestMameIniStartup::createsMissingFileThroughTheEmulator() {
+    const QByteArray created("readconfig 1\r\nsnapname %g\r\n");
+    QVERIFY(run(&created, 0));
+    QCOMPARE(commands, QStringList{state.MAMEPath + QLatin1Char('|') + state.MAMEPath +
+                                   QStringLiteral("mame64 -createconfig")});
+    QVERIFY(dialogs.boxes.isEmpty());
+    QCOMPARE(state.rompath, state.MAMEPath + QStringLiteral("roms/"));
+    QCOMPARE(state.readconfig, QStringLiteral("1"));
+
+    // Present (in capitals) the second time: the emulator is not asked again.
+    QVERIFY(QFile::rename(state.MAMEPath + QStringLiteral("mame.ini"),
+                          state.MAMEPath + QStringLiteral("MAME.INI")));
+    QVERIFY(run(nullptr, 0));
+    QCOMPARE(commands.size(), 1);
+}
+
+void TestMameIniStartup::createConfigFailure_data() {
+    QTest::addColumn<bool>("creates");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // "@" stands for the emulator folder
+    QTest::newRow("exit code 2")
+        << true << 2
+        << "A problem was experienced when trying to generate a default MAME.INI file. "
+           "Please run the DOS command \"mame64 -createconfig\" manually and try this "
+           "program again. The problem code is 2 : No such file or directory";
+    QTest::newRow("no file made")
+        << false << 0
+        << "The M.A.M.E. configuration file @MAME.INI was not found.\n\nPlease run the "
+           "DOS command \"mame64 -createconfig\" manually and try this program again.";
+}
+
+void TestMameIniStartup::createConfigFailure() {
+    QFETCH(bool, creates);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const QByteArray created("readconfig 1\r\n");
+    QVERIFY(!run(creates ? &created : nullptr, exitCode));
+    QCOMPARE(dialogs.boxes.size(), 1);
+    const MessageRequest box = dialogs.boxes.first();
+    QCOMPARE(box.message, message.replace(QLatin1Char('@'), state.MAMEPath));
+    QCOMPARE(box.type, mtError);
+    QCOMPARE(box.buttons, int(mbOK));
+    QCOMPARE(box.title, QStringLiteral("Pellmora"));
+}
+
+void TestMameIniStartup::folderFailureShowsErrorBox() {
+    WriteFile(state.MAMEPath + QStringLiteral("mame.ini"), "rompath a;b\r\nreadconfig 0\r\n");
+    QVERIFY(!run(nullptr, 0));
+    QVERIFY(commands.isEmpty());
+    QCOMPARE(dialogs.boxes.size(), 1);
+    QCOMPARE(dialogs.boxes.first().type, mtError);
+    QCOMPARE(dialogs.boxes.first().title, QStringLiteral("Pellmora"));
+    QVERIFY(dialogs.boxes.first().message.contains(QStringLiteral("multiple paths")));
+}
+
+void TestMameIniStartup::readconfigWarningIsABoxAndGoesOn() {
+    WriteFile(state.MAMEPath + QStringLiteral("mame.ini"), "readconfig 0\r\ngamma 1.5\r\n");
+    QVERIFY(run(nullptr, 0));
+    QCOMPARE(dialogs.boxes.size(), 1);
+    const MessageRequest box = dialogs.boxes.first();
+    QCOMPARE(box.type, mtWarning);
+    QCOMPARE(box.buttons, int(mbOK));
+    QCOMPARE(box.title, QStringLiteral("Pellmora"));
+    QCOMPARE(box.message,
+             QStringLiteral(
+                 "The MAME.INI configuration file has the attribute \"readconfig\" set to \"0\".\nThis "
+                 "means that the MAME emulator will not use the MAME.INI configuration file when playing "
+                 "games.\nWe suggest you change this value to \"1\". This can be done from within this "
+                 "application."));
+    QCOMPARE(state.gamma, QStringLiteral("1.5"));
+}
+
+void TestMameIniStartup::debugShowsFoundValue_data() {
+    QTest::addColumn<bool>("debug");
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QStringList>("plain");
+    QTest::newRow("debug, line found")
+        << true << QByteArray("readconfig 1\r\nsnapname %i\r\n") << QStringList{QStringLiteral("Found: %g")};
+    QTest::newRow("debug, line appended") << true << QByteArray("readconfig 1\r\n") << QStringList();
+    QTest::newRow("not debug") << false << QByteArray("readconfig 1\r\nsnapname %i\r\n") << QStringList();
+}
+
+void TestMameIniStartup::debugShowsFoundValue() {
+    QFETCH(bool, debug);
+    QFETCH(QByteArray, ini);
+    QFETCH(QStringList, plain);
+    state.debug = debug;
+    WriteFile(state.MAMEPath + QStringLiteral("mame.ini"), ini);
+    QVERIFY(run(nullptr, 0));
+    QCOMPARE(dialogs.plainMessages, plain);
+}
+
+QTEST_MAIN(TestMameIniStartup)
+#include "tst_mameinistartup.moc"
