@@ -150,20 +150,43 @@ class TestExceptionLog : public QObject {
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         QCOMPARE(TimeRunningText(8606, english), QStringLiteral("0 2:23:26 AM"));
         QCOMPARE(TimeRunningText(3 * 86400 + 13 * 3600 + 5, english), QStringLiteral("3 1:00:05 PM"));
-        QCOMPARE(TimeRunningText(86400, QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("1 00:00:00"));
+        QCOMPARE(TimeRunningText(86400, QLocale(QLocale::German, QLocale::Germany)),
+                 QStringLiteral("1 00:00:00"));
     }
 
     // This machine: every fact of the log has a value, a real one or "unknown".
     void factsOfThisMachine() {
         const TSystemFacts facts = ReadSystemFacts();
-        const QString* all[] = {
-            &facts.ExeName, &facts.WorkingPath, &facts.DomainName, &facts.LocalComputerName, &facts.IPAddress,
-            &facts.LocalUserName, &facts.TimeRunning, &facts.AppData, &facts.ProgramFiles, &facts.Profile,
-            &facts.CPUName, &facts.CPUType, &facts.NormFreq, &facts.ProcessorCount, &facts.PhysicalCore,
-            &facts.LogicalCore, &facts.TotalPhysicalMemory, &facts.FreePhysicalMemory, &facts.TotalPageFileMemory,
-            &facts.FreePageFileMemory, &facts.TotalVirtualMemory, &facts.FreeVirtualMemory, &facts.ProductName,
-            &facts.OSVersion, &facts.ProductType, &facts.VersionBuild, &facts.VersionMajor, &facts.VersionMinor,
-            &facts.ServicePackVersion, &facts.VersionCSDString};
+        const QString* all[] = {&facts.ExeName,
+                                &facts.WorkingPath,
+                                &facts.DomainName,
+                                &facts.LocalComputerName,
+                                &facts.IPAddress,
+                                &facts.LocalUserName,
+                                &facts.TimeRunning,
+                                &facts.AppData,
+                                &facts.ProgramFiles,
+                                &facts.Profile,
+                                &facts.CPUName,
+                                &facts.CPUType,
+                                &facts.NormFreq,
+                                &facts.ProcessorCount,
+                                &facts.PhysicalCore,
+                                &facts.LogicalCore,
+                                &facts.TotalPhysicalMemory,
+                                &facts.FreePhysicalMemory,
+                                &facts.TotalPageFileMemory,
+                                &facts.FreePageFileMemory,
+                                &facts.TotalVirtualMemory,
+                                &facts.FreeVirtualMemory,
+                                &facts.ProductName,
+                                &facts.OSVersion,
+                                &facts.ProductType,
+                                &facts.VersionBuild,
+                                &facts.VersionMajor,
+                                &facts.VersionMinor,
+                                &facts.ServicePackVersion,
+                                &facts.VersionCSDString};
         for (const QString* fact : all)
             QVERIFY(!fact->isEmpty());
         QCOMPARE(facts.ExeName, QCoreApplication::applicationFilePath());
@@ -212,7 +235,8 @@ class TestExceptionLog : public QObject {
         QVERIFY(text.endsWith("\r\n\r\nEOF\r\n"));
         QVERIFY(text.contains("\r\nSTACK DUMP:\r\n[0x0000000000401000] Save() (save.cpp:10)\r\n"));
         QCOMPARE(ExceptionBoxText(QStringLiteral("disk full"), name, context.UserDataPath),
-                 QStringLiteral("GENERAL EXCEPTION ERROR: disk full\n\nException log file written to \n") + name);
+                 QStringLiteral("GENERAL EXCEPTION ERROR: disk full\n\nException log file written to \n") +
+                     name);
     }
 
     // A folder the log cannot go into (here a file stands where the folder should be, which

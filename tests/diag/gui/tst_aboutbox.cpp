@@ -28,7 +28,8 @@ class TestAboutBox : public QObject {
         QVERIFY(!box.DebugLabel->isVisible());
         // Nothing on the box is cut off by its panel.
         for (const QLabel* label : box.findChildren<QLabel*>())
-            QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(label->objectName()));
+            QVERIFY2(label->parentWidget()->rect().contains(label->geometry()),
+                     qPrintable(label->objectName()));
         QVERIFY2(box.DebugLabel->width() >= box.DebugLabel->sizeHint().width(), "Debug Mode On is clipped");
         QTest::mouseClick(box.OKButton, Qt::LeftButton);
         QVERIFY(!box.isVisible());

@@ -53,7 +53,8 @@ class TestHelp : public QObject {
             const QString text = PageText(QStringLiteral(":/help/") + page);
             QVERIFY2(text.contains(QLatin1String("<title>")), qPrintable(page));
             for (const QRegularExpressionMatch& match : link.globalMatch(text))
-                QVERIFY2(pages.contains(match.captured(1)), qPrintable(page + QLatin1String(": ") + match.captured(1)));
+                QVERIFY2(pages.contains(match.captured(1)),
+                         qPrintable(page + QLatin1String(": ") + match.captured(1)));
         }
     }
 
