@@ -1,4 +1,5 @@
 #include "diag/ProgramVersion.h"
+#include "diag/VersionString.h"
 
 #include <QtTest>
 
@@ -32,6 +33,7 @@ class TestProgramVersion : public QObject {
         QCOMPARE(QString::number(version->Major), project.value(0));
         QCOMPARE(QString::number(version->Minor), project.value(1));
         QCOMPARE(QString::number(version->Release), project.value(2, QStringLiteral("0")));
+        QCOMPARE(GetVersionString(), FormatVersionString(version));
     }
 };
 
