@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 enum TSortStyle : std::uint8_t { ssAutomatic, ssAlphabetic, ssNumeric, ssDateTime, ssTime, ssCustom };
 enum TSortDirection : std::uint8_t { sdAscending, sdDescending };
@@ -13,6 +14,8 @@ struct TSortOptions {
     TSortStyle SortStyle = ssAutomatic;
     TSortDirection SortDirection = sdAscending;
     bool SortCaseSensitive = false;
+    // For ssCustom: negative, zero or positive for two texts; none compares every text equal.
+    std::function<int(const QString&, const QString&)> SortCompare;
 };
 
 // A date-time as the number of days since 30 December 1899, the time of day as the fraction; 0 means none.

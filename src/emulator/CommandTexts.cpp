@@ -49,12 +49,15 @@ QString ValidateCommand(const QString& mamePath, const QString& mameExe) {
 
 QString PlayCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir,
                     const QString& readconfig, const QString& verbose, const QString& userSwitches) {
-    QString command = EmulatorCall(mamePath, mameExe) + QLatin1Char(' ') + ShellQuote(fileDir);
+    QString command = EmulatorCall(mamePath, mameExe);
+    // No game at all (the empty list's blank row) starts the emulator's own menu.
+    if (!fileDir.isEmpty())
+        command += QLatin1Char(' ') + ShellQuote(fileDir);
     if (readconfig == QLatin1String("0"))
         command += QStringLiteral(" -noreadconfig");
     if (verbose == QLatin1String("1"))
         command += QStringLiteral(" -verbose");
-    if (!userSwitches.isEmpty())
+    if (!userSwitches.trimmed().isEmpty())
         command += QLatin1Char(' ') + userSwitches;
     return command;
 }

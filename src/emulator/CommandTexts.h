@@ -20,7 +20,8 @@ QString RomIdentCommand(const QString& mamePath, const QString& mameExe, const Q
 QString ShowUsageCommand(const QString& mamePath, const QString& mameExe);
 QString HelpCommand(const QString& mamePath, const QString& mameExe);
 QString ValidateCommand(const QString& mamePath, const QString& mameExe);
-// readconfig "0" adds -noreadconfig, verbose "1" adds -verbose, then the user's switches.
+// The game's File/Dir (none when empty), then -noreadconfig for readconfig "0", -verbose
+// for verbose "1", then the user's switches as typed unless they are only blanks.
 QString PlayCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir,
                     const QString& readconfig, const QString& verbose, const QString& userSwitches);
 

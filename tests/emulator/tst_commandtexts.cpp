@@ -1,4 +1,6 @@
 #include "emulator/CommandTexts.h"
+#include "emulator/GameNameRules.h"
+#include "emulator/PlayTexts.h"
 #include "emulator/ShellQuote.h"
 
 #include <QProcess>
@@ -18,6 +20,9 @@ class TestCommandTexts : public QObject {
     void verifyName_data();
     void verifyName();
     void systemErrorText();
+    void startsLikeOption_data();
+    void startsLikeOption();
+    void playProblemText();
 };
 
 void TestCommandTexts::shellQuote_data() {
@@ -101,6 +106,20 @@ void TestCommandTexts::commands_data() {
     QTest::newRow("play switches as typed")
         << PlayCommand(odd, exe, s("my game.zip"), s(""), s(""), s("-x 'a b'"))
         << quoted + s(" 'my game.zip' -x 'a b'");
+    QTest::newRow("play blank switches add nothing")
+        << PlayCommand(mamePath, exe, s("pacman.zip"), s("1"), s("0"), s("  \t "))
+        << plain + s(" pacman.zip");
+    QTest::newRow("play switches keep their blanks")
+        << PlayCommand(mamePath, exe, s("pacman.zip"), s("1"), s("0"), s(" -window "))
+        << plain + s(" pacman.zip  -window ");
+    QTest::newRow("play odd file name")
+        << PlayCommand(mamePath, exe, s("Pac Man's $(x);.Zip"), s("1"), s("0"), s(""))
+        << plain + s(" 'Pac Man'\\''s $(x);.Zip'");
+    QTest::newRow("play the empty list's blank row: no game")
+        << PlayCommand(mamePath, exe, s(""), s("0"), s("0"), s("-window"))
+        << plain + s(" -noreadconfig -window");
+    QTest::newRow("play readconfig and verbose exactly")
+        << PlayCommand(mamePath, exe, s("pong"), s(" 0"), s("true"), s("")) << plain + s(" pong");
     QTest::newRow("mame64") << HelpCommand(mamePath, s("mame64"))
                             << s("/opt/mame/mame64") + ini + s(" -help");
 }
@@ -134,6 +153,32 @@ void TestCommandTexts::systemErrorText() {
     QCOMPARE(SystemErrorText(ENOENT), QStringLiteral("No such file or directory"));
     QCOMPARE(SystemErrorText(EACCES), QStringLiteral("Permission denied"));
     QVERIFY(!SystemErrorText(3).isEmpty());
+}
+
+void TestCommandTexts::startsLikeOption_data() {
+    QTest::addColumn<QString>("fileDir");
+    QTest::addColumn<bool>("option");
+    QTest::newRow("option") << "-createconfig" << true;
+    QTest::newRow("dash archive") << "-game.zip" << true;
+    QTest::newRow("dash inside") << "a-b.zip" << false;
+    QTest::newRow("blank first") << " -x" << false;
+    QTest::newRow("plain") << "pacman.zip" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestCommandTexts::startsLikeOption() {
+    QFETCH(QString, fileDir);
+    QFETCH(bool, option);
+    QCOMPARE(StartsLikeOption(fileDir), option);
+}
+
+void TestCommandTexts::playProblemText() {
+    const QStringList output{QStringLiteral("Unknown option: -bogus"), QString(), QStringLiteral("last")};
+    QCOMPARE(PlayProblemText(QStringLiteral("Pong"), 1, output),
+             QStringLiteral("There was a problem running the game Pong. The problem code is 1\n\n"
+                            "Unknown option: -bogus\n\nlast\n"));
+    // The code reads as an unsigned 32-bit number.
+    QVERIFY(PlayProblemText(QStringLiteral("Pong"), -1, {}).endsWith(QStringLiteral("is 4294967295\n\n")));
 }
 
 QTEST_GUILESS_MAIN(TestCommandTexts)

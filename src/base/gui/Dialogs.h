@@ -15,7 +15,7 @@ enum TMsgDlgBtn { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8, mbAll = 16 };
 using TMsgDlgButtons = int;
 
 // Results of the button chosen.
-enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7, mrAll = 8 };
+enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrYes = 6, mrNo = 7, mrAll = 8 };
 
 struct MessageRequest {
     QString message;

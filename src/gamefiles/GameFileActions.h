@@ -1,0 +1,47 @@
+#pragma once
+// What Delete Game, Reset Game and Rename do to the files: the game's archive or folder in rompath
+// and the per-game files the emulator keeps. Names are found on disk ignoring letter case.
+
+#include <QString>
+
+#include <functional>
+
+struct GameFolders {
+    QString rompath; // each ends with "/"
+    QString cfgDirectory;
+    QString nvramDirectory;
+    QString snapshotDirectory;
+};
+
+// Deletes the game's archive (an archive row) or the top-level files of its folder and the
+// folder itself when that empties it (a folder row), clearing the read-only bit first; a
+// symbolic link loses only the link. Returns the warning to show, or an empty text:
+// "The file " / "The directory " + rompath + fileDir + " does not exist.". Does nothing for
+// a fileDir that is not a game entry (the placeholder row). beforeDeletion is told each file
+// of a folder before it goes.
+QString DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
+                        const std::function<void(const QString&)>& beforeDeletion = {});
+
+// Deletes the game's configuration, non-volatile memory and snapshot files, where they
+// exist; failures are passed over. Nothing for the placeholder row.
+void DeletePerGameFiles(const GameFolders& folders, const QString& fileDir);
+
+enum class RenameOutcome {
+    Unchanged, // the same name, or not a game entry
+    Refused,   // a name that would leave rompath or hide the game
+    Failed,    // the move failed: no permission, or the name is taken
+    Renamed,
+};
+
+struct RenameResult {
+    RenameOutcome outcome = RenameOutcome::Unchanged;
+    QString newFileDir;
+    QString reason; // the system's words when the move failed
+};
+
+// The name the rename box offers: fileDir without its extension (from its last "." on).
+QString RenameOldName(const QString& fileDir);
+
+// Moves rompath + fileDir to rompath + the trimmed answer + fileDir's extension, never over
+// an existing entry (one equal ignoring letter case counts, unless it is the game itself).
+RenameResult RenameGameEntry(const QString& rompath, const QString& fileDir, const QString& answer);

@@ -1,0 +1,52 @@
+#include "gamefiles/GameFileNames.h"
+
+namespace {
+
+const QLatin1String ArchiveExtensions(".ZIP;.7Z");
+
+} // namespace
+
+QString FileExtension(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : fileName.mid(dot);
+}
+
+bool IsArchiveName(const QString& fileName) {
+    const QString extension = FileExtension(fileName);
+    // Upper-casing of the ASCII letters only, as every name comparison does.
+    QString upper = extension;
+    for (QChar& c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return !extension.isEmpty() && QString(ArchiveExtensions).contains(upper);
+}
+
+QString ShortName(const QString& fileDir) {
+    if (!IsArchiveName(fileDir))
+        return fileDir;
+    return fileDir.left(fileDir.size() - FileExtension(fileDir).size());
+}
+
+bool IsGameEntryName(const QString& fileDir) {
+#ifdef _WIN32
+    if (fileDir.contains(QLatin1Char('\\')) || fileDir.contains(QLatin1Char(':')))
+        return false;
+#endif
+    return !fileDir.isEmpty() && fileDir != QLatin1String(".") && fileDir != QLatin1String("..") &&
+           !fileDir.contains(QLatin1Char('/')) && !fileDir.contains(QChar(0));
+}
+
+bool IsAcceptableNewName(const QString& newName) {
+    return IsGameEntryName(newName) && !newName.startsWith(QLatin1Char('.')) &&
+           !newName.contains(QLatin1String(".."));
+}
+
+std::vector<PerGameFile> PerGameFiles(const QString& shortName, const QString& cfgDirectory,
+                                      const QString& nvramDirectory, const QString& snapshotDirectory) {
+    if (!IsGameEntryName(shortName))
+        return {};
+    return {{cfgDirectory, shortName + QStringLiteral(".cfg")},
+            {nvramDirectory, shortName + QStringLiteral(".nv")},
+            {snapshotDirectory, shortName + QStringLiteral(".png")}};
+}

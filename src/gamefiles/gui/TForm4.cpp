@@ -1,0 +1,60 @@
+#include "gamefiles/gui/TForm4.h"
+
+#include "base/gui/Dialogs.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* AddButton(QDialog* dialog, QVBoxLayout* layout, const QString& caption, int result) {
+    auto* button = new QPushButton(caption, dialog);
+    // Enter must not choose a status for the user.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
+    layout->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+TForm4::TForm4(QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Change Status"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(new QLabel(QStringLiteral("Select the game status:"), this));
+    GoodButton = AddButton(this, layout, QStringLiteral("Good"), mrYes);
+    BadButton = AddButton(this, layout, QStringLiteral("Bad"), mrNo);
+    UnknownButton = AddButton(this, layout, QStringLiteral("Unknown"), mrCancel);
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(separator);
+    CancelButton = AddButton(this, layout, QStringLiteral("&Cancel"), mrAbort);
+    for (QPushButton* button : {GoodButton, BadButton, UnknownButton, CancelButton})
+        button->setMinimumWidth(160);
+    // The dialog itself holds the focus, so no button looks chosen.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+int TForm4::Execute() {
+    return exec();
+}
+
+void TForm4::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TForm4::reject() {
+    done(mrAbort);
+}
