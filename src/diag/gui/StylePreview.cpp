@@ -1,6 +1,6 @@
 #include "diag/gui/StylePreview.h"
 
-#include "diag/gui/ReadableColour.h"
+#include "base/gui/StatusCell.h"
 #include "diag/gui/StyleEngine.h"
 
 #include <QCheckBox>
@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,16 +21,7 @@
 
 namespace {
 
-QColor StatusFill(const QString& status) {
-    if (status == QLatin1String("Good"))
-        return QColor(0, 134, 67);
-    if (status == QLatin1String("Bad"))
-        return QColor(255, 99, 99);
-    return QColor(205, 205, 68);
-}
-
-// The status column as the game list draws it: the status colour over the cell, the text
-// again in a colour that reads on it.
+// The status column as the game list draws it.
 class TStatusCellDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -39,12 +29,7 @@ class TStatusCellDelegate : public QStyledItemDelegate {
                const QModelIndex& index) const override {
         QStyledItemDelegate::paint(painter, option, index);
         const QString status = index.data().toString();
-        const QColor fill = StatusFill(status);
-        const bool selected = option.state & QStyle::State_Selected;
-        const QColor text = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
-        painter->fillRect(option.rect, fill);
-        painter->setPen(ReadableTextColour(fill, text));
-        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, status);
+        PaintStatusCell(painter, option, StatusFillColour(status), status);
     }
 };
 

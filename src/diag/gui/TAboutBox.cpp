@@ -1,10 +1,10 @@
 #include "diag/gui/TAboutBox.h"
 
 #include "base/gui/Dialogs.h"
+#include "base/gui/ReadableColour.h"
 #include "diag/MakerPages.h"
 #include "diag/VersionString.h"
 #include "diag/gui/ProgramIcon.h"
-#include "diag/gui/ReadableColour.h"
 
 #include <QApplication>
 #include <QFrame>

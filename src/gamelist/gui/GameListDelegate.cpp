@@ -1,5 +1,6 @@
 #include "gamelist/gui/GameListDelegate.h"
 
+#include "base/gui/StatusCell.h"
 #include "gamelist/GameListModel.h"
 
 #include <QApplication>
@@ -15,13 +16,7 @@ QStyle* StyleOf(const QStyleOptionViewItem& option) {
 } // namespace
 
 QColor GameListDelegate::StatusColour(const QString& status) {
-    if (status == QLatin1String("Bad"))
-        return QColor(255, 99, 99);
-    if (status == QLatin1String("Good"))
-        return QColor(0, 134, 67);
-    if (status == QLatin1String("?"))
-        return QColor(205, 205, 68);
-    return QColor();
+    return StatusFillColour(status);
 }
 
 void GameListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -55,14 +50,9 @@ void GameListDelegate::PaintFavourite(QPainter* painter, const QStyleOptionViewI
     style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, option.widget);
 }
 
+// The text keeps the grid's colour where it reads on the fill: the status colours are fixed,
+// the grid's text colour comes with the style.
 void GameListDelegate::PaintStatus(QPainter* painter, const QStyleOptionViewItem& option, const QColor& fill,
                                    const QString& status) const {
-    painter->fillRect(option.rect, fill);
-    const bool selected = option.state & QStyle::State_Selected;
-    painter->save();
-    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setFont(option.font);
-    painter->drawText(option.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                      status);
-    painter->restore();
+    PaintStatusCell(painter, option, fill, status);
 }

@@ -4,7 +4,8 @@
 
 #include "base/AppError.h"
 #include "base/AppState.h"
-#include "diag/gui/ReadableColour.h"
+#include "base/gui/ReadableColour.h"
+#include "base/gui/StatusCell.h"
 #include "diag/gui/Skins.h"
 #include "diag/gui/StyleEngine.h"
 #include "diag/gui/StylePreview.h"
@@ -12,7 +13,9 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPainter>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QtTest>
 
 namespace {
@@ -98,6 +101,44 @@ class TestStyles : public QObject {
         QCOMPARE(ReadableTextColour(QColor(0, 134, 67), Qt::white), QColor(Qt::white));
         QCOMPARE(ReadableTextColour(QColor(205, 205, 68), Qt::white), QColor(Qt::black));
         QCOMPARE(ReadableTextColour(QColor(255, 99, 99), QColor(0xe0, 0xe0, 0xe0)), QColor(Qt::black));
+    }
+
+    // The grid draws a status on its fixed colour: in a dark style, and on the current row of
+    // any, the grid's own light text colour would vanish on yellow and light red.
+    void statusCellTextReadsOnItsColour_data() {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<bool>("darkText");
+        QTest::newRow("? on the current row") << "?" << true << true;
+        QTest::newRow("Bad") << "Bad" << false << true;
+        QTest::newRow("Good keeps the light text") << "Good" << false << false;
+    }
+    void statusCellTextReadsOnItsColour() {
+        QFETCH(QString, status);
+        QFETCH(bool, selected);
+        QFETCH(bool, darkText);
+        QImage cell(40, 18, QImage::Format_RGB32);
+        QStyleOptionViewItem option;
+        option.rect = cell.rect();
+        option.palette = *SkinPalette(QStringLiteral("Obsidian"));
+        option.state = selected ? QStyle::State_Selected : QStyle::State_None;
+        const QColor fill = StatusFillColour(status);
+        QPainter painter(&cell);
+        PaintStatusCell(&painter, option, fill, status);
+        painter.end();
+        // The text's strokes are its darkest and lightest pixels.
+        int darkest = 255, lightest = 0;
+        for (int y = 0; y < cell.height(); ++y)
+            for (int x = 0; x < cell.width(); ++x) {
+                darkest = qMin(darkest, cell.pixelColor(x, y).lightness());
+                lightest = qMax(lightest, cell.pixelColor(x, y).lightness());
+            }
+        if (darkText) {
+            QVERIFY2(darkest < 60, qPrintable(QString::number(darkest)));
+            QVERIFY(lightest <= fill.lightness() + 2);
+        } else {
+            QVERIFY2(lightest > 200, qPrintable(QString::number(lightest)));
+        }
     }
 
     void applyingAStyleChangesTheWholeProgram() {

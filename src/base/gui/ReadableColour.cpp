@@ -1,4 +1,4 @@
-#include "diag/gui/ReadableColour.h"
+#include "base/gui/ReadableColour.h"
 
 #include <cmath>
 
