@@ -3,6 +3,8 @@
 # Sourced by run.sh and test.sh; works as root and through sudo.
 PELLMORA_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     libxcb1-dev libarchive-dev libboost-stacktrace-dev mame)
+# The suite's short fuzz pass: clang with libFuzzer and the sanitizer runtimes.
+PELLMORA_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 pellmora_install_missing() {
     local missing=() pkg
@@ -22,6 +24,7 @@ pellmora_install_missing() {
 pellmora_build() {  # pellmora_build PRESET [TARGET...]
     local dir=build targets=()
     [ "$1" = asan ] && dir=build-asan
+    [ "$1" = fuzz ] && dir=build-fuzz
     [ $# -gt 1 ] && targets=(--target "${@:2}")
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake --preset "$1" >/dev/null || return 1

@@ -10,15 +10,37 @@ bool IsControl(char16_t c) {
 
 } // namespace
 
-LineBuilder::LineBuilder() : decoder(QStringConverter::System) {}
+// Stateless, and fed only bytes that end at a control character (never part of a longer
+// character) or at the end of the output: Qt's decoder, carrying half a character from one
+// piece to the next, drops the byte after it when the character turns out to be broken.
+LineBuilder::LineBuilder()
+    : decoder(QStringConverter::System,
+              QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom) {}
 
 void LineBuilder::feed(QByteArrayView bytes, QStringList& lines) {
-    const QString text = decoder.decode(bytes);
-    consume(text, lines);
+    qsizetype end = bytes.size();
+    while (end > 0 && !IsControl(static_cast<unsigned char>(bytes[end - 1])))
+        --end;
+    if (end > 0)
+        decodeAndConsume(bytes.first(end), lines);
+    pending.append(bytes.sliced(end));
+}
+
+// Decodes the pending bytes and then bytes, which together end at a control character or at
+// the end of the output.
+void LineBuilder::decodeAndConsume(QByteArrayView bytes, QStringList& lines) {
+    if (pending.isEmpty()) {
+        consume(QString(decoder.decode(bytes)), lines);
+        return;
+    }
+    pending.append(bytes);
+    consume(QString(decoder.decode(pending)), lines);
+    pending.resize(0); // keeps its room for the next long line
 }
 
 bool LineBuilder::finish(QString& lastLine) {
-    decoder.resetState();
+    QStringList none;
+    decodeAndConsume({}, none); // no control character left: no line completes here
     const bool any = !line.isEmpty();
     if (any)
         lastLine = line;

@@ -159,8 +159,10 @@ enum class Search { Found, Nothing, Ambiguous };
 
 // Looks for the version text in bytes. A text with its parts beside it wins; a single distinct
 // unconfirmed text is taken (a small program with just its version); several are a guess we refuse.
+// Each text is compared with the first one only: a second distinct one already decides.
 Search findVersionText(std::string_view bytes, Version& version) {
-    std::vector<VersionText> candidates;
+    std::optional<VersionText> first;
+    bool several = false;
     const char* const base = bytes.data();
     size_t from = 0;
     while (from < bytes.size()) {
@@ -173,17 +175,18 @@ Search findVersionText(std::string_view bytes, Version& version) {
                 version = text->version;
                 return Search::Found;
             }
-            if (std::none_of(candidates.begin(), candidates.end(),
-                             [&](const VersionText& seen) { return seen.whole == text->whole; }))
-                candidates.push_back(*text);
+            if (!first)
+                first = text;
+            else if (text->whole != first->whole)
+                several = true;
         }
         from = bracket + 1;
     }
-    if (candidates.empty())
+    if (!first)
         return Search::Nothing;
-    if (candidates.size() > 1)
+    if (several)
         return Search::Ambiguous;
-    version = candidates.front().version;
+    version = first->version;
     return Search::Found;
 }
 
@@ -246,7 +249,12 @@ std::vector<Range> elfDataRanges(QFile& file) {
         else
             ranges.push_back(range);
     }
-    return ranges.empty() ? wholeFile : ranges;
+    // A real executable's sections do not overlap. Sections adding up to more than the file
+    // come from a damaged or crafted table, and would have the file read over and over.
+    qint64 total = 0;
+    for (const Range& range : ranges)
+        total += range.size;
+    return ranges.empty() || total > file.size() ? wholeFile : ranges;
 }
 
 std::optional<Version> elfVersion(QFile& file) {

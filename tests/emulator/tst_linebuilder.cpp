@@ -65,6 +65,16 @@ void TestLineBuilder::lines_data() {
         << QList<QByteArray>{"\xC3", "\xA9\n"} << QStringList{s("\xC3\xA9")};
     QTest::newRow("no final LF, split char")
         << QList<QByteArray>{"x\xF0\x9F", "\x98\x80"} << QStringList{s("x\xF0\x9F\x98\x80")};
+    // Output cut off inside a character: each of its bytes shows as the replacement character.
+    QTest::newRow("ends inside a character")
+        << QList<QByteArray>{"ok\nab\xE2\x82"} << QStringList{s("ok"), s("ab\xEF\xBF\xBD\xEF\xBF\xBD")};
+    QTest::newRow("last line only half a character")
+        << QList<QByteArray>{"ok\n", "\xC3"} << QStringList{s("ok"), s("\xEF\xBF\xBD")};
+    // A broken character cut between two pieces takes nothing of what follows it.
+    QTest::newRow("broken character split before LF")
+        << QList<QByteArray>{"a\xC3", "\nb\n"} << QStringList{s("a\xEF\xBF\xBD"), s("b")};
+    QTest::newRow("broken character split before text")
+        << QList<QByteArray>{"\xE2\x82", "xyz\n"} << QStringList{s("\xEF\xBF\xBD\xEF\xBF\xBDxyz")};
 }
 
 void TestLineBuilder::lines() {

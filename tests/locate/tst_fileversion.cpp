@@ -1,5 +1,6 @@
 #include "locate/FileVersion.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -91,6 +92,42 @@ QByteArray peWithFixedVersion(quint32 ms, quint32 ls, bool resourceDirectory = t
     return file + resources;
 }
 
+// An ELF whose read-only data holds count distinct texts shaped like a version ("0.123 (x)"),
+// none confirmed by its parts: about 12 bytes each.
+QByteArray elfWithLookAlikes(int count) {
+    QByteArray body = nul();
+    for (int i = 0; i < count; ++i)
+        body += QByteArray::number(i / 100000) + '.' + QByteArray::number(i % 100000) + " (x)" + nul();
+    return elfWithoutSections(body);
+}
+
+// An ELF whose section table has count data sections, each over the whole file, and 4 KiB of
+// opening brackets per section.
+QByteArray elfWithOverlappingSections(int count) {
+    const QByteArray names = nul() + ".data" + nul();
+    const int bodyAt = 64;
+    const int namesAt = bodyAt + count * 4096;
+    const int tableAt = namesAt + 8;
+    const int total = tableAt + count * 64;
+    QByteArray file = elfWithoutSections(QByteArray(count * 4096, '(') + names + nul());
+    QByteArray table = nul(count * 64);
+    putLE(table, 4, 3, 4); // section 0: the names
+    putLE(table, 24, quint64(namesAt), 8);
+    putLE(table, 32, quint64(names.size()), 8);
+    for (int i = 1; i < count; ++i) {
+        putLE(table, i * 64, 1, 4);     // ".data"
+        putLE(table, i * 64 + 4, 1, 4); // PROGBITS
+        putLE(table, i * 64 + 8, 2, 8); // alloc
+        putLE(table, i * 64 + 32, quint64(total), 8);
+    }
+    file += table;
+    putLE(file, 0x28, quint64(tableAt), 8);
+    putLE(file, 0x3A, 64, 2);
+    putLE(file, 0x3C, quint64(count), 2);
+    putLE(file, 0x3E, 0, 2);
+    return file;
+}
+
 const QByteArray fakeVersion = nul() + "0.251 (fake)" + nul();
 const QByteArray buildVersion = nul() + "0.251 (unknown)" + nul() + "unknown" + nul() + "0.251" + nul();
 const QByteArray lookAlikes = nul() + "4_2_50" + nul() + "4.2 (50Hz hack)" + nul() + "Game Sec/Real Sec" +
@@ -172,6 +209,45 @@ class TestFileVersion : public QObject {
         putLE(bytes, 0x3A, 64, 2);
         putLE(bytes, 0x3C, 0xFFFF, 2);
         QCOMPARE(GetFileVersion(write(bytes)), QStringLiteral("0.251.0.0"));
+    }
+
+    // Reading time grows with the file, not with its square. Crafted files at two sizes, the
+    // second eight times the first: the time may grow about eight-fold (twice that when the
+    // larger one no longer fits the processor's cache), never sixty-four-fold.
+    void readingTimeIsLinear_data() {
+        QTest::addColumn<QByteArray>("small");
+        QTest::addColumn<QByteArray>("large");
+        QTest::newRow("10,000 and 40,000 version-like texts")
+            << elfWithLookAlikes(10000) << elfWithLookAlikes(40000);
+        QTest::newRow("64 and 256 sections over the whole file")
+            << elfWithOverlappingSections(64) << elfWithOverlappingSections(256);
+    }
+    void readingTimeIsLinear() {
+        QFETCH(QByteArray, small);
+        QFETCH(QByteArray, large);
+        // The best of five reads; each must find no version.
+        const auto bestOfFive = [this](const QByteArray& bytes, qint64& best) {
+            const QString path = write(bytes);
+            best = std::numeric_limits<qint64>::max();
+            bool allNone = true;
+            for (int run = 0; run < 5; ++run) {
+                QElapsedTimer timer;
+                timer.start();
+                allNone = GetFileVersion(path) == NoFileVersion && allNone;
+                best = std::min(best, timer.nsecsElapsed());
+            }
+            return allNone;
+        };
+        qint64 smallTime = 0, largeTime = 0;
+        QVERIFY(bestOfFive(small, smallTime));
+        QVERIFY(bestOfFive(large, largeTime));
+        // A floor of 2 ms keeps a fast small read from inflating the ratio.
+        smallTime = std::max<qint64>(smallTime, 2'000'000);
+        const double ratio = double(largeTime) / double(smallTime);
+        QVERIFY2(ratio < 24, qPrintable(QStringLiteral("%1 ms then %2 ms: %3 times")
+                                            .arg(smallTime / 1e6)
+                                            .arg(largeTime / 1e6)
+                                            .arg(ratio)));
     }
 
     void missingOrNotAFile() {
