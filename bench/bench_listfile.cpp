@@ -1,5 +1,7 @@
 // Loading and saving the list file at realistic sizes, against the time budgets.
 
+#include "BenchSupport.h"
+
 #include "gamelist/GameListModel.h"
 
 #include <QCoreApplication>
@@ -80,15 +82,7 @@ void FillList(TGameListModel& model, int rows) {
 }
 
 template <typename Work> double MedianMs(Work work) {
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::MedianMs(Runs, work);
 }
 
 void Measure(const QString& folder, int rows, double budgetMs) {

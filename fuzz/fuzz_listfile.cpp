@@ -1,10 +1,14 @@
-// The game list file. Whatever it holds, loading it never fails, and saving what was loaded
-// and loading that again gives back the same grid, cell for cell.
+// The game list file. Whatever it holds, the start-up conversion of the old layout and the
+// load never fail, and saving what was loaded and loading that again gives back the same
+// grid, cell for cell.
 
 #include "FuzzSupport.h"
 
+#include "gamelist/ConvertGameListFile.h"
 #include "gamelist/GameListModel.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -39,7 +43,21 @@ void RequireSameGrid(const TGameListModel& loaded, const TGameListModel& reloade
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString file = WriteScratchFile(QStringLiteral("Pellmora.DAT"), InputBytes(data, size));
+    const QByteArray bytes = InputBytes(data, size);
+    const QString file = WriteScratchFile(QStringLiteral("Pellmora.DAT"), bytes);
+    const QString folder = QFileInfo(file).path() + QLatin1Char('/');
+    ConvertGameListFile(folder);
+    QByteArray firstLine = bytes.left(bytes.indexOf('\n'));
+    if (firstLine.endsWith('\r'))
+        firstLine.chop(1);
+    const bool oldLayout = firstLine == "GenerelSettings,0";
+    if (oldLayout != QFile::exists(folder + QStringLiteral("Pellmora.DAT.BAK")) ||
+        (oldLayout && ReadScratchFile(folder + QStringLiteral("Pellmora.DAT.BAK")) != bytes))
+        PropertyFailed("the old layout alone is converted, and kept whole as the backup");
+    QFile::remove(folder + QStringLiteral("Pellmora.DAT.BAK"));
+    if (QFile::exists(folder + QStringLiteral("Pellmora.~DAT")))
+        PropertyFailed("the converted copy never remains");
+
     TGameListModel loaded;
     Load(loaded, file);
     if (loaded.GameCount() < 0 || loaded.ColCount() < TGameListModel::MinColCount)

@@ -5,10 +5,10 @@ built here, and optionally a real Windows executable with a version record.
 
     fuzz/make-seeds.py [WINDOWS_EXE]
 
-The seeds are kept in the repository; run this again only to refresh them."""
+The seeds are kept in the repository; run this again only to refresh them (it rewrites the
+files it makes and leaves the others)."""
 import os
 import random
-import shutil
 import struct
 import subprocess
 import sys
@@ -94,6 +94,20 @@ def mame_ini_seeds():
     put("fuzz_mameini", "latin1-cr-mame.ini", b"\x11" + b" 1,2 \n" + latin1)
 
 
+def supported_games_seeds(header, games):
+    lines = run([MAME, "-listfull"]).split(b"\n")
+    put("fuzz_supportedgames", "Pellmora.GAM", b"\n".join([header] + games) + b"\n")
+    put("fuzz_supportedgames", "head.GAM", b"\n".join(lines[:60]) + b"\n")
+    put("fuzz_supportedgames", "odd.GAM", header + b'\r\nPONG  "Pong"\r\npong "x"\r\n "only" \r\nq"a"b""\n\xc3"\xe9"\n')
+
+
+def verify_seeds():
+    put("fuzz_verdict", "notfound.txt", run([MAME, "-verifyroms", "pacman"]))
+    put("fuzz_verdict", "several.txt", run([MAME, "-verifyroms", "pong", "breakout", "nosuchgame"]))
+    put("fuzz_verdict", "good-and-bad.txt", b"romset pong is good\r\nROMSET puckman [pacman] IS BAD  \n"
+        b"romset x is best available\n\tromset y is good\x07")
+
+
 def output_seeds(header, games):
     put("fuzz_linebuilder", "listfull.txt", b"\n".join([header] + games) + b"\n\x03")
     put("fuzz_linebuilder", "verifyroms.txt", run([MAME, "-verifyroms", "pacman", "pong", "nosuchgame"]) + b"\x01\x00")
@@ -161,14 +175,73 @@ def version_seeds(windows_exe):
         put("fuzz_fileversion", "real-slim.exe", slim_pe(windows_exe))
 
 
+SEVEN_ZIP_WRITER = r"""
+#include <archive.h>
+#include <archive_entry.h>
+#include <string.h>
+/* writer OUTPUT OPTIONS NAME DATA [NAME DATA]...: a 7z archive written by libarchive. */
+int main(int argc, char **argv) {
+    struct archive *a = archive_write_new();
+    if (archive_write_set_format_7zip(a) || (*argv[2] && archive_write_set_options(a, argv[2])) ||
+        archive_write_open_filename(a, argv[1]))
+        return 1;
+    for (int i = 3; i + 1 < argc; i += 2) {
+        struct archive_entry *e = archive_entry_new();
+        size_t size = strlen(argv[i + 1]);
+        archive_entry_set_pathname(e, argv[i]);
+        archive_entry_set_filetype(e, size ? AE_IFREG : AE_IFDIR);
+        archive_entry_set_perm(e, 0644);
+        archive_entry_set_size(e, size);
+        if (archive_write_header(a, e) || (size && archive_write_data(a, argv[i + 1], size) != (ssize_t)size))
+            return 1;
+        archive_entry_free(e);
+    }
+    return archive_write_close(a) || archive_write_free(a);
+}
+"""
+
+
+def archive_seeds():
+    items = [("rom1.bin", "\x7f\x01" * 64 + "pong"), ("rom2.bin", "breakout " * 20), ("sub/", "")]
+    with tempfile.TemporaryDirectory() as work:
+        for name, content in items:
+            path = os.path.join(work, "files", name)
+            if name.endswith("/"):
+                os.makedirs(path, exist_ok=True)
+            else:
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+                open(path, "w").write(content)
+        files = os.path.join(work, "files")
+        for folder, names, leaves in os.walk(files):  # fixed times: the same archive every run
+            for entry in names + leaves:
+                os.utime(os.path.join(folder, entry), (1700000000, 1700000000))
+        for name, flags in (("deflated.zip", ["-9"]), ("stored.zip", ["-0"])):
+            out = os.path.join(work, name)
+            subprocess.run(["zip", "-q", "-X", "-r"] + flags + [out, "."], cwd=files, check=True)
+            put("fuzz_archivetest", name, open(out, "rb").read())
+        writer = os.path.join(work, "writer")
+        with open(writer + ".c", "w") as f:
+            f.write(SEVEN_ZIP_WRITER)
+        subprocess.run(["gcc", "-o", writer, writer + ".c", "-larchive"], check=True)
+        for name, options in (("lzma2.7z", ""), ("stored.7z", "compression=store"), ("bzip2.7z", "compression=bzip2")):
+            out = os.path.join(work, name)
+            args = [writer, out, options]
+            for item, content in items:
+                args += [item.rstrip("/"), content]
+            subprocess.run(args, check=True)
+            put("fuzz_archivetest", name, open(out, "rb").read())
+
+
 def main():
-    shutil.rmtree(SEEDS, ignore_errors=True)
     header, games = listfull_lines()
     list_file_seeds(games)
     settings_seeds()
     mame_ini_seeds()
     output_seeds(header, games)
+    supported_games_seeds(header, games)
+    verify_seeds()
     version_seeds(sys.argv[1] if len(sys.argv) > 1 else None)
+    archive_seeds()
 
 
 if __name__ == "__main__":

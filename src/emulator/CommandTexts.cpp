@@ -1,5 +1,6 @@
 #include "emulator/CommandTexts.h"
 
+#include "base/AsciiCase.h"
 #include "emulator/ShellQuote.h"
 
 #include <cstring>
@@ -9,9 +10,12 @@ QString EmulatorCall(const QString& mamePath, const QString& mameExe) {
 }
 
 QString VerifyName(const QString& fileDir) {
-    for (const QLatin1String extension : {QLatin1String(".zip"), QLatin1String(".7z")}) {
-        if (fileDir.size() > extension.size() && fileDir.endsWith(extension, Qt::CaseInsensitive))
-            return fileDir.left(fileDir.size() - extension.size());
+    // The first ".ZIP" anywhere wins over ".7Z"; the letters keep their case.
+    const QString upper = AsciiUpper(fileDir);
+    for (const QLatin1String extension : {QLatin1String(".ZIP"), QLatin1String(".7Z")}) {
+        const qsizetype at = upper.indexOf(extension);
+        if (at >= 0)
+            return fileDir.left(at);
     }
     return fileDir;
 }

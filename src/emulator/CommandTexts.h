@@ -8,7 +8,8 @@
 // the mame.ini in its own folder (distribution builds look elsewhere by default).
 QString EmulatorCall(const QString& mamePath, const QString& mameExe);
 
-// File/Dir without its ".zip" or ".7z" extension (any case); a folder name stays as it is.
+// The name the emulator knows a game by: File/Dir up to its first ".zip" (any case), else up
+// to its first ".7z", else all of it (a folder).
 QString VerifyName(const QString& fileDir);
 
 QString CreateConfigCommand(const QString& mamePath, const QString& mameExe);

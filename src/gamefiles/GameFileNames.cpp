@@ -1,25 +1,8 @@
 #include "gamefiles/GameFileNames.h"
 
-namespace {
-
-const QLatin1String ArchiveExtensions(".ZIP;.7Z");
-
-} // namespace
-
 QString FileExtension(const QString& fileName) {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : fileName.mid(dot);
-}
-
-bool IsArchiveName(const QString& fileName) {
-    const QString extension = FileExtension(fileName);
-    // Upper-casing of the ASCII letters only, as every name comparison does.
-    QString upper = extension;
-    for (QChar& c : upper) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
-    }
-    return !extension.isEmpty() && QString(ArchiveExtensions).contains(upper);
 }
 
 QString ShortName(const QString& fileDir) {

@@ -2,16 +2,14 @@
 // How a row's File/Dir names the game's archive or folder, its per-game files, and which
 // names the game commands may act on or give.
 
+#include "base/GameFileLookup.h"
+
 #include <QString>
 
 #include <vector>
 
 // The name's extension, from its last "." on with the dot; empty when it has no ".".
 QString FileExtension(const QString& fileName);
-
-// True when the upper-cased extension is not empty and occurs inside ".ZIP;.7Z" (a text
-// search, so ".Z" and ".7" pass as well).
-bool IsArchiveName(const QString& fileName);
 
 // An archive row's File/Dir without its extension; a folder row's File/Dir as it is.
 QString ShortName(const QString& fileDir);

@@ -139,8 +139,13 @@ void TestCommandTexts::verifyName_data() {
     QTest::newRow("Zip mixed") << s("sf2.Zip") << s("sf2");
     QTest::newRow("folder") << s("dkong") << s("dkong");
     QTest::newRow("other extension") << s("pacman.rar") << s("pacman.rar");
-    QTest::newRow("extension only once") << s("a.zip.zip") << s("a.zip");
-    QTest::newRow("dot zip alone") << s(".zip") << s(".zip");
+    QTest::newRow("first .zip anywhere") << s("abc.zip.old") << s("abc");
+    QTest::newRow("zip twice") << s("a.zip.zip") << s("a");
+    QTest::newRow(".zip wins over an earlier .7z") << s("a.7z.zip") << s("a.7z");
+    QTest::newRow(".7z inside a longer extension") << s("b.7zip") << s("b");
+    QTest::newRow("dot zip alone") << s(".zip") << s("");
+    QTest::newRow("inner dot kept") << s("x.y.zip") << s("x.y");
+    QTest::newRow("non-ASCII kept") << s("caf\xC3\xA9.ZIP") << s("caf\xC3\xA9");
 }
 
 void TestCommandTexts::verifyName() {

@@ -1,0 +1,32 @@
+// The verdict of a verification run, from the emulator's output as the launcher splits it into
+// lines. Whatever the output, the verdict is "Good", "Bad" or "?", does not depend on the order
+// of the lines, and a bad romset line always makes it "Bad".
+
+#include "FuzzSupport.h"
+
+#include "emulator/LineBuilder.h"
+#include "emulator/VerifyRules.h"
+
+#include <algorithm>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    LineBuilder builder;
+    QStringList lines;
+    builder.feed(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), lines);
+    QString last;
+    if (builder.finish(last))
+        lines.append(last);
+
+    const QString verdict = Verdict(lines);
+    if (verdict != QLatin1String("Good") && verdict != QLatin1String("Bad") && verdict != QLatin1String("?"))
+        PropertyFailed("the verdict is Good, Bad or ?", QString(), verdict);
+    QStringList reversed = lines;
+    std::reverse(reversed.begin(), reversed.end());
+    RequireEqual("the order of the lines does not matter", verdict, Verdict(reversed));
+    RequireEqual("a bad romset makes the verdict Bad", QStringLiteral("Bad"),
+                 Verdict(lines + QStringList{QStringLiteral("romset pacman [puckman] is bad")}));
+    RequireEqual("a good romset makes the verdict Good unless one is bad",
+                 verdict == QLatin1String("Bad") ? verdict : QStringLiteral("Good"),
+                 Verdict(lines + QStringList{QStringLiteral("romset pong is good")}));
+    return 0;
+}
