@@ -1,5 +1,8 @@
 #pragma once
-// What the benchmarks share: the real emulator's supported-games list and a median timer.
+// What the benchmarks share: the real emulator's supported-games list, a median timer, and
+// boxes that end the run.
+
+#include "base/gui/Dialogs.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -8,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace bench {
@@ -56,5 +60,22 @@ inline bool Report(const char* what, double ms, double budgetMs, double naiveMs)
         std::printf("%-52s %8.2f ms (budget %4.0f ms) %s\n", what, ms, budgetMs, ok ? "ok" : "OVER BUDGET");
     return ok;
 }
+
+// No box may open during a measured run: one ends the program with exit code 2.
+class NoDialogs : public Dialogs {
+  public:
+    int messageBox(QWidget*, const MessageRequest& request) override { fail(request.message); }
+    void plainMessage(const QString& message) override { fail(message); }
+    bool inputBox(QWidget*, const QString& caption, const QString&, QString&) override { fail(caption); }
+    QString chooseFolder(QWidget*, const FolderRequest& request) override { fail(request.caption); }
+    QStringList chooseFiles(QWidget*, const FilesRequest& request) override { fail(request.caption); }
+    bool openUrl(const QUrl& url) override { fail(url.toString()); }
+
+  private:
+    [[noreturn]] static void fail(const QString& text) {
+        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
+        std::exit(2);
+    }
+};
 
 } // namespace bench

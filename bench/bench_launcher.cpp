@@ -4,6 +4,8 @@
 //
 // Usage: bench_launcher [fake-emulator path]   (default: the one built beside this program)
 
+#include "BenchSupport.h"
+
 #include "base/AppState.h"
 #include "base/gui/ActivityLog.h"
 #include "base/gui/Dialogs.h"
@@ -28,23 +30,6 @@ namespace {
 constexpr int LineCount = 100000;
 constexpr qint64 RunBudgetMs = 3000;
 constexpr qint64 GapBudgetMs = 100;
-
-// No box may open during the run.
-class NoDialogs : public Dialogs {
-  public:
-    int messageBox(QWidget*, const MessageRequest& request) override { fail(request.message); }
-    void plainMessage(const QString& message) override { fail(message); }
-    bool inputBox(QWidget*, const QString& caption, const QString&, QString&) override { fail(caption); }
-    QString chooseFolder(QWidget*, const FolderRequest& request) override { fail(request.caption); }
-    QStringList chooseFiles(QWidget*, const FilesRequest& request) override { fail(request.caption); }
-    void openUrl(const QUrl& url) override { fail(url.toString()); }
-
-  private:
-    [[noreturn]] static void fail(const QString& text) {
-        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-        std::exit(2);
-    }
-};
 
 QString ExpectedLine(int number) {
     return QStringLiteral("Flood line %1: the quick brown fox jumps").arg(number, 8, 10, QLatin1Char('0'));
@@ -88,7 +73,7 @@ int main(int argc, char** argv) {
     window.show();
 
     ActivityLog log(createProcessLog, logRichEdit);
-    NoDialogs dialogs;
+    bench::NoDialogs dialogs;
     AppState state;
     TProcessLauncher launcher(log, dialogs, state);
 

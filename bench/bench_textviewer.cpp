@@ -23,7 +23,7 @@ class SilentDialogs : public Dialogs {
     bool inputBox(QWidget*, const QString&, const QString&, QString&) override { return false; }
     QString chooseFolder(QWidget*, const FolderRequest&) override { return {}; }
     QStringList chooseFiles(QWidget*, const FilesRequest&) override { return {}; }
-    void openUrl(const QUrl&) override {}
+    bool openUrl(const QUrl&) override { return false; }
 };
 
 void ShowAndPaint(QWidget& window, QPlainTextEdit& text) {

@@ -1,20 +1,10 @@
 #include "gamefiles/Snapshot.h"
 
-#include "base/AsciiCase.h"
 #include "base/FileLookup.h"
-
-QString SnapshotBaseName(const QString& fileDir) {
-    const QString upper = AsciiUpper(fileDir);
-    for (const QLatin1String extension : {QLatin1String(".ZIP"), QLatin1String(".7Z")}) {
-        const qsizetype at = upper.indexOf(extension);
-        if (at >= 0)
-            return fileDir.left(at);
-    }
-    return fileDir;
-}
+#include "emulator/CommandTexts.h"
 
 QString SnapshotFileName(const QString& snapshotDirectory, const QString& fileDir) {
-    return FindFileIgnoringCase(snapshotDirectory, SnapshotBaseName(fileDir) + QStringLiteral(".png"));
+    return FindFileIgnoringCase(snapshotDirectory, VerifyName(fileDir) + QStringLiteral(".png"));
 }
 
 QSize FitInside(QSize picture, QSize box) {

@@ -4,12 +4,8 @@
 #include <QSize>
 #include <QString>
 
-// File/Dir up to its first ".zip", else its first ".7z" (either in any letter case); a
-// folder name as it is.
-QString SnapshotBaseName(const QString& fileDir);
-
-// The snapshot file of a row: base name + ".png" in snapshotDirectory (ending in "/"),
-// found there ignoring letter case.
+// The snapshot file of a row: its short name (VerifyName) + ".png" in snapshotDirectory
+// (ending in "/"), found there ignoring letter case.
 QString SnapshotFileName(const QString& snapshotDirectory, const QString& fileDir);
 
 // The size a picture is shown at in a box: scaled down to fit with its aspect kept

@@ -11,7 +11,7 @@ class TestLineBuilder : public QObject {
     void lines();
     void everySplitGivesTheSameLines();
     void reusedAfterFinish();
-    void largeOutputIsFast();
+    void largeOutputInPiecesKeepsEveryLine();
 };
 
 namespace {
@@ -111,8 +111,8 @@ void TestLineBuilder::reusedAfterFinish() {
     QCOMPARE(lines, QStringList{QStringLiteral("y")});
 }
 
-void TestLineBuilder::largeOutputIsFast() {
-    // 5 MB in 4 KiB pieces, lines of 50 bytes with a CR inside each.
+void TestLineBuilder::largeOutputInPiecesKeepsEveryLine() {
+    // 5 MB in 4 KiB pieces, lines of 50 bytes with a CR inside each. Its speed is bench_launcher's.
     QByteArray bytes;
     const int lineCount = 100000;
     for (int i = 0; i < lineCount; ++i)
@@ -120,14 +120,10 @@ void TestLineBuilder::largeOutputIsFast() {
                  "\rline with some text in it......\n";
     LineBuilder builder;
     QStringList lines;
-    QElapsedTimer timer;
-    timer.start();
     for (qsizetype at = 0; at < bytes.size(); at += 4096)
         builder.feed(QByteArrayView(bytes).sliced(at, std::min<qsizetype>(4096, bytes.size() - at)), lines);
-    const qint64 elapsed = timer.elapsed();
     QCOMPARE(lines.size(), lineCount);
     QCOMPARE(lines.last(), QStringLiteral("line with some text in it......"));
-    QVERIFY2(elapsed < 1000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
 }
 
 QTEST_GUILESS_MAIN(TestLineBuilder)

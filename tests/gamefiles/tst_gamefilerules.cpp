@@ -28,8 +28,6 @@ QStringList List(const char* words) {
 class TestGameFileRules : public QObject {
     Q_OBJECT
   private slots:
-    void snapshotBaseName_data();
-    void snapshotBaseName();
     void snapshotFoundIgnoringCase();
     void fitInside_data();
     void fitInside();
@@ -37,35 +35,6 @@ class TestGameFileRules : public QObject {
     void eligibleRows();
     void drawReachesEveryEligibleRowOnly();
 };
-
-void TestGameFileRules::snapshotBaseName_data() {
-    QTest::addColumn<QString>("fileDir");
-    QTest::addColumn<QString>("baseName");
-    QTest::newRow("zip") << "pacman.zip"
-                         << "pacman";
-    QTest::newRow("7z") << "pacman.7z"
-                        << "pacman";
-    QTest::newRow("capitals") << "PACMAN.ZIP"
-                              << "PACMAN";
-    QTest::newRow("mixed case") << "Galaga.Zip"
-                                << "Galaga";
-    QTest::newRow("folder") << "galaga"
-                            << "galaga";
-    QTest::newRow("first .zip anywhere") << "a.zip.bak"
-                                         << "a";
-    QTest::newRow(".zip before .7z") << "a.7z.zip"
-                                     << "a.7z";
-    QTest::newRow("other extension") << "game.rar"
-                                     << "game.rar";
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
-void TestGameFileRules::snapshotBaseName() {
-    QFETCH(QString, fileDir);
-    QFETCH(QString, baseName);
-    QCOMPARE(SnapshotBaseName(fileDir), baseName);
-}
 
 void TestGameFileRules::snapshotFoundIgnoringCase() {
     QTemporaryDir snap;

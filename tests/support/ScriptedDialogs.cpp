@@ -40,8 +40,8 @@ void ScriptedDialogs::expectFolder(const QString& answer) {
 void ScriptedDialogs::expectFiles(const QStringList& answer) {
     queue.append({Kind::Files, 0, false, {}, answer});
 }
-void ScriptedDialogs::expectOpenUrl() {
-    queue.append({Kind::OpenUrl, 0, false, {}, {}});
+void ScriptedDialogs::expectOpenUrl(bool opened) {
+    queue.append({Kind::OpenUrl, 0, opened, {}, {}});
 }
 
 void ScriptedDialogs::clear() {
@@ -119,7 +119,8 @@ QStringList ScriptedDialogs::chooseFiles(QWidget*, const FilesRequest& request) 
     return expected.list;
 }
 
-void ScriptedDialogs::openUrl(const QUrl& url) {
+bool ScriptedDialogs::openUrl(const QUrl& url) {
     Expected expected{};
-    take(Kind::OpenUrl, {Kind::OpenUrl, url.toString(), mtCustom, QString(), 0}, expected);
+    return take(Kind::OpenUrl, {Kind::OpenUrl, url.toString(), mtCustom, QString(), 0}, expected) &&
+           expected.accepted;
 }

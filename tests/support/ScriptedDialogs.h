@@ -30,7 +30,7 @@ class ScriptedDialogs : public Dialogs {
     void expectInput(bool accepted, const QString& value);
     void expectFolder(const QString& answer);
     void expectFiles(const QStringList& answer);
-    void expectOpenUrl();
+    void expectOpenUrl(bool opened = true);
 
     // Real modal boxes run a nested event loop while they show, so anything queued (a paint,
     // a timer) runs inside them. With nested loops on, every call spins one before it answers.
@@ -51,7 +51,7 @@ class ScriptedDialogs : public Dialogs {
     bool inputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& value) override;
     QString chooseFolder(QWidget* owner, const FolderRequest& request) override;
     QStringList chooseFiles(QWidget* owner, const FilesRequest& request) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 
   private:
     struct Expected {

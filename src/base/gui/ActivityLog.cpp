@@ -143,6 +143,12 @@ void ActivityLog::WriteLogTab(const QString& text, TColor colour, TFontStyles st
     logRichEditPane->append(QString(), text, CharFormat(colour, style));
 }
 
+void ActivityLog::FocusLogTabEnd() {
+    LogRichEdit->setFocus();
+    LogRichEdit->moveCursor(QTextCursor::End);
+    LogRichEdit->ensureCursorVisible();
+}
+
 void ActivityLog::beginBatch() {
     if (batchDepth++ == 0) {
         createProcessPane->setBatched(true);

@@ -16,6 +16,8 @@ class ActivityLog {
     void WriteLog(const QString& text, TColor colour = clBlack, TFontStyles style = 0);
     // Appends a line to the Log tab's pane alone (the record of a game run).
     void WriteLogTab(const QString& text, TColor colour = clBlack, TFontStyles style = 0);
+    // Gives the Log tab's pane the keyboard focus with its caret at the end, in view.
+    void FocusLogTabEnd();
 
     // Lines written between beginBatch and the matching endBatch reach the panes together
     // at endBatch: one change of each pane instead of one per line. Batches nest.

@@ -50,6 +50,7 @@ class Dialogs {
     virtual QString chooseFolder(QWidget* owner, const FolderRequest& request) = 0;
     // Returns the chosen files, or an empty list when cancelled.
     virtual QStringList chooseFiles(QWidget* owner, const FilesRequest& request) = 0;
-    // Opens a document, a web page or a folder with the desktop's own program.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Opens a document, a web page or a folder with the desktop's own program; false when
+    // the desktop has no program for it or could not start one.
+    virtual bool openUrl(const QUrl& url) = 0;
 };

@@ -133,6 +133,6 @@ QStringList QtDialogs::chooseFiles(QWidget* owner, const FilesRequest& request) 
     return QFileDialog::getOpenFileNames(owner, request.caption, request.startDir, request.filter);
 }
 
-void QtDialogs::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool QtDialogs::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }

@@ -12,7 +12,7 @@ class QtDialogs : public Dialogs {
     bool inputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& value) override;
     QString chooseFolder(QWidget* owner, const FolderRequest& request) override;
     QStringList chooseFiles(QWidget* owner, const FilesRequest& request) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 };
 
 // Builds the box without showing it, so its layout and keys can be checked.

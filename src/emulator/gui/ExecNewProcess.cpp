@@ -3,6 +3,7 @@
 #include "base/AppState.h"
 #include "base/gui/ActivityLog.h"
 #include "base/gui/Dialogs.h"
+#include "emulator/gui/WaitCursor.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -13,27 +14,6 @@ namespace {
 
 // How often the wait loop looks for a pending stop request.
 constexpr int StopCheckIntervalMs = 50;
-
-// The hourglass for the length of a run, unless verification keeps its own cursor.
-class WaitCursor {
-  public:
-    explicit WaitCursor(bool show) : shown(show) {
-        if (shown)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor() { release(); }
-    // Back to the normal cursor now, before a message box.
-    void release() {
-        if (shown)
-            QApplication::restoreOverrideCursor();
-        shown = false;
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-  private:
-    bool shown;
-};
 
 } // namespace
 

@@ -34,6 +34,8 @@ class TProcessLauncher : public QObject {
     QStringList CreateProcessOutput;
     // Exit code of the last child that ended.
     int JvCreateProcessExitCode = 0;
+    // A command that runs the emulator is under way (TEmulatorCommandScope).
+    bool CommandActive = false;
 
   public slots:
     void JvCreateProcess1Read(const QString& line);

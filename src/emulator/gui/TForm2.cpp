@@ -123,6 +123,12 @@ void TForm2::LoadFromFile(const QString& fileName) {
     SetText(DecodeText(ReadWholeFile(fileName)));
 }
 
+void TForm2::AppendFromFile(const QString& fileName) {
+    const QString fileText = WithLineFeeds(DecodeText(ReadWholeFile(fileName)));
+    if (!fileText.isEmpty())
+        Append(fileText.split(u'\n'));
+}
+
 QStringList TForm2::Lines() const {
     return lineCount == 0 ? QStringList() : text.split(u'\n');
 }

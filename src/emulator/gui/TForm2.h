@@ -25,6 +25,8 @@ class TForm2 : public QDialog {
     // Replaces the text by the file's (UTF-8, or UTF-16 with its byte-order mark).
     // Throws AppError when the file cannot be read.
     void LoadFromFile(const QString& fileName);
+    // Appends the file's lines, read the same way.
+    void AppendFromFile(const QString& fileName);
     QStringList Lines() const;
     int LineCount() const { return lineCount; }
 

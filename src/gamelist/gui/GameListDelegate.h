@@ -1,6 +1,7 @@
 #pragma once
 // Draws the game list's cells: the Favourite column as a check box on white, and the three
-// status values on their colours. Every other cell is the grid's own drawing.
+// status values on their colours, in the grid's text colour unless that cannot be read there.
+// Every other cell is the grid's own drawing.
 
 #include <QColor>
 #include <QStyledItemDelegate>

@@ -1,9 +1,14 @@
 #include "gamelist/gui/TSortGrid.h"
 
 #include "base/gui/DesignScale.h"
-#include "gamelist/gui/FavouriteMarkDelegate.h"
+#include "emulator/gui/WaitCursor.h"
+#include "gamelist/GameListModel.h"
+#include "gamelist/GridSort.h"
+#include "gamelist/gui/GameListDelegate.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -14,9 +19,28 @@ TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(TDesignScale(this)(18));
-    horizontalHeader()->setHighlightSections(false);
+    QHeaderView* header = horizontalHeader();
+    header->setHighlightSections(false);
+    // The header's own click handling would move the arrow without a sort; the grid does it.
+    header->setSectionsClickable(false);
+    header->viewport()->installEventFilter(this);
     setWordWrap(false);
-    setItemDelegateForColumn(0, new FavouriteMarkDelegate(this));
+    setItemDelegate(new GameListDelegate(this));
+    connect(this, &QAbstractItemView::clicked, this, [this] {
+        if (OnClick)
+            OnClick(releasePosition);
+    });
+}
+
+void TSortGrid::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    if (selectionModel())
+        connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this] { RaiseSelectCell(); });
+}
+
+TGameListModel* TSortGrid::GameList() const {
+    return qobject_cast<TGameListModel*>(model());
 }
 
 int TSortGrid::Row() const {
@@ -38,4 +62,97 @@ void TSortGrid::SetColumnWidths() {
     for (int col = 0; col < 4; ++col)
         setColumnWidth(col, px(widths[col]));
     horizontalHeader()->setStretchLastSection(true);
+}
+
+void TSortGrid::SortByColumn(int col, const TSortOptions& options) {
+    TGameListModel* list = GameList();
+    if (!list || state() == QAbstractItemView::EditingState)
+        return;
+    // The model moves the current index with its row.
+    if (!SortGameRows(*list, col, options, QLocale::system()))
+        return;
+    sortedColumn = col;
+    sortedDirection = options.SortDirection;
+    horizontalHeader()->setSortIndicator(col, options.SortDirection == sdDescending ? Qt::DescendingOrder
+                                                                                    : Qt::AscendingOrder);
+    horizontalHeader()->setSortIndicatorShown(true);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
+    RaiseSelectCell();
+}
+
+int TSortGrid::FavouriteCellAt(QPoint position) const {
+    const QModelIndex index = indexAt(position);
+    if (!index.isValid() || index.column() != colFavourite)
+        return 0;
+    return visualRect(index).adjusted(-2, -2, 2, 2).contains(position) ? index.row() + 1 : 0;
+}
+
+void TSortGrid::RaiseSelectCell() {
+    const int row = Row();
+    if (row > 0 && OnSelectCell)
+        OnSelectCell(row);
+}
+
+void TSortGrid::keyPressEvent(QKeyEvent* event) {
+    if (OnKeyDown)
+        OnKeyDown(event);
+    QTableView::keyPressEvent(event);
+}
+
+void TSortGrid::keyboardSearch(const QString&) {}
+
+void TSortGrid::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    if (OnMouseDown)
+        OnMouseDown(event->button(), event->position().toPoint());
+}
+
+// The second press of a double click is a press like any other: the owner times clicks itself.
+void TSortGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
+void TSortGrid::mouseReleaseEvent(QMouseEvent* event) {
+    releasePosition = event->position().toPoint();
+    QTableView::mouseReleaseEvent(event);
+}
+
+bool TSortGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == horizontalHeader()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress)
+            HeaderPressed(static_cast<QMouseEvent*>(event));
+        else if (event->type() == QEvent::MouseButtonRelease)
+            HeaderReleased(static_cast<QMouseEvent*>(event));
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+std::vector<int> TSortGrid::SectionSizes() const {
+    std::vector<int> sizes;
+    for (int section = 0; section < horizontalHeader()->count(); ++section)
+        sizes.push_back(horizontalHeader()->sectionSize(section));
+    return sizes;
+}
+
+void TSortGrid::HeaderPressed(const QMouseEvent*) {
+    setFocus(Qt::MouseFocusReason);
+    sizesAtHeaderPress = SectionSizes();
+}
+
+void TSortGrid::HeaderReleased(const QMouseEvent* event) {
+    // A drag that resized a column is no click; nor is a release with a key or another button held.
+    const bool resized = SectionSizes() != sizesAtHeaderPress;
+    const Qt::KeyboardModifiers held = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+    const int col = horizontalHeader()->logicalIndexAt(event->position().toPoint());
+    if (!hasFocus() || !SortOnClick || resized || (event->modifiers() & held) ||
+        event->buttons() != Qt::NoButton || col < 0)
+        return;
+    TSortOptions options;
+    options.SortDirection = event->button() == Qt::RightButton ? sdDescending : sdAscending;
+    options.SortCaseSensitive = CaseSensitive;
+    if (OnClickSort)
+        OnClickSort(col, 0, options);
+    const WaitCursor wait;
+    SortByColumn(col, options);
 }

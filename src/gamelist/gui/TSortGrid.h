@@ -1,16 +1,74 @@
 #pragma once
-// The game list grid: grid row 0 is the header, rows 1.. are the games.
+// The game list grid: grid row 0 is the header, rows 1.. are the games. It sorts itself on
+// a header click and tells its owner about clicks, keys and every change of the current row.
+
+#include "base/AppState.h"
 
 #include <QTableView>
+
+#include <functional>
+
+class TGameListModel;
 
 class TSortGrid : public QTableView {
     Q_OBJECT
   public:
     explicit TSortGrid(QWidget* parent = nullptr);
 
+    void setModel(QAbstractItemModel* model) override;
+    TGameListModel* GameList() const;
+
     // The current grid row (1 for the first game), 0 when there is none.
     int Row() const;
+    // Makes a game row current and scrolls it into view.
     void SetRow(int gridRow);
     // The designed widths of the four columns.
     void SetColumnWidths();
+
+    // Sorts the game rows by column col. Nothing happens with fewer than two game rows.
+    // Otherwise the header arrow shows col and the direction, and the game that was current
+    // stays current at its new place, scrolled into view, with OnSelectCell raised for it.
+    void SortByColumn(int col, const TSortOptions& options);
+    // The column and direction of the last sort performed; -1 before the first one.
+    int SortedColumn() const { return sortedColumn; }
+    TSortDirection SortedDirection() const { return sortedDirection; }
+
+    // The game row whose Favourite cell (widened by 2 pixels on every side) holds the point
+    // of the viewport; 0 for any other place.
+    int FavouriteCellAt(QPoint position) const;
+
+    // A header click sorts the grid; the owner may change the options first.
+    bool SortOnClick = true;
+    bool CaseSensitive = false;
+
+    // Raised by a header click before the sort (row is 0, the header).
+    std::function<void(int col, int row, TSortOptions& options)> OnClickSort;
+    // Raised for every change of the current row, and after each sort, with the current row.
+    std::function<void(int row)> OnSelectCell;
+    // Raised before the grid's own key handling, which follows in any case.
+    std::function<void(QKeyEvent* event)> OnKeyDown;
+    // Raised for a press in the rows' area, after the grid has made the pressed row current.
+    std::function<void(Qt::MouseButton button, QPoint position)> OnMouseDown;
+    // Raised for a click (press and release on the same cell), with the release point.
+    std::function<void(QPoint position)> OnClick;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // The grid's own jump to a typed text would undo the first-letter jump of OnKeyDown.
+    void keyboardSearch(const QString& search) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void HeaderPressed(const QMouseEvent* event);
+    void HeaderReleased(const QMouseEvent* event);
+    void RaiseSelectCell();
+    std::vector<int> SectionSizes() const;
+
+    int sortedColumn = -1;
+    TSortDirection sortedDirection = sdAscending;
+    QPoint releasePosition;
+    std::vector<int> sizesAtHeaderPress;
 };

@@ -2,10 +2,13 @@
 
 #include "base/AppState.h"
 #include "base/FileLookup.h"
+#include "base/SettingsKeys.h"
+#include "base/gui/CommandContext.h"
 #include "base/gui/Dialogs.h"
 #include "base/gui/MessageApp.h"
 #include "locate/FileVersion.h"
 #include "locate/VersionCheck.h"
+#include "locate/gui/TForm5.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -88,4 +91,24 @@ void OpenExplorertoDataPath(const AppState& state, Dialogs& dialogs) {
 
 void OpenExplorertoMAMEPath(const AppState& state, Dialogs& dialogs) {
     OpenFolder(dialogs, state.MAMEPath);
+}
+
+void AcceptMAMEPath(TCommandContext& context, const QString& folder) {
+    context.State.MAMEPath = IncludeTrailingPathDelimiter(folder);
+    context.Window.ShowMAMEPath();
+    context.SettingsIni().WriteString(Settings::Section, Settings::Key::MAMEPath, context.State.MAMEPath);
+}
+
+void RegisterLocateCommands(TCommandContext& context) {
+    const auto accept = [&context](const QString& folder) { AcceptMAMEPath(context, folder); };
+    context.Form5 = new TForm5(context.State, context.dialogs, accept, context.Owner());
+    context.Register(TCommand::MAMEDirSelect, [&context, accept] {
+        // The chooser starts at the folder the Game Data tab shows.
+        MAMEDirSelect(context.State, context.dialogs, context.Owner(), context.State.MAMEPath, accept);
+    });
+    context.Register(TCommand::MAMEDirSearch, [&context] { context.Form5->exec(); });
+    context.Register(TCommand::OpenExplorertoDataPath,
+                     [&context] { OpenExplorertoDataPath(context.State, context.dialogs); });
+    context.Register(TCommand::OpenExplorertoMAMEPath,
+                     [&context] { OpenExplorertoMAMEPath(context.State, context.dialogs); });
 }

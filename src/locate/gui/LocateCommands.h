@@ -6,11 +6,18 @@
 
 #include <functional>
 
-#include <QString>
-
 struct AppState;
 class Dialogs;
 class QWidget;
+struct TCommandContext;
+
+// Gives MAMEDirSelect, MAMEDirSearch and the two Open Explorer commands their handlers and
+// creates the search dialog TForm5.
+void RegisterLocateCommands(TCommandContext& context);
+
+// Takes a folder chosen by the user as the emulator folder: MAMEPath, the Game Data tab and
+// the settings file.
+void AcceptMAMEPath(TCommandContext& context, const QString& folder);
 
 // The caption of both emulator folder choosers.
 inline const QString MAMEFolderChooserCaption =

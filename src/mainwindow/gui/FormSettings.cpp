@@ -1,4 +1,4 @@
-// The main window's own entries in the settings file: position, style, tab and switches.
+// The main window's own entries in the settings file: position, style and tab.
 
 #include "base/IniFile.h"
 #include "base/SettingsKeys.h"
@@ -12,7 +12,7 @@ void TForm1::ReadFormSettings() {
     const QSize screenSize = screen ? screen->size() : QSize(0, 0);
     const QSize windowSize = DesignedFrameSize();
     const TWindowSettings settings =
-        ReadWindowSettings(SettingsIni(), CentredEdge(screenSize.width(), windowSize.width()),
+        ReadWindowSettings(context->SettingsIni(), CentredEdge(screenSize.width(), windowSize.width()),
                            CentredEdge(screenSize.height(), windowSize.height()));
     move(settings.Left, settings.Top);
     // Centred on the size without the frame for now; once shown, with the frame.
@@ -39,16 +39,12 @@ void TForm1::CentreFramedWindow() {
 }
 
 void TForm1::WriteFormSettings() {
-    TIniFile ini = SettingsIni();
+    TIniFile ini = context->SettingsIni();
     const QPoint position = frameGeometry().topLeft();
     WriteWindowSettings(ini, TWindowSettings{position.x(), position.y(), State.StyleName});
 }
 
 void TForm1::PageControl1Change(int index) {
     State.ActivePage = index;
-    SettingsIni().WriteInteger(Settings::Section, Settings::Key::ActivePage, index);
-}
-
-void TForm1::CommandLineSwitchesEditChange(const QString& text) {
-    SettingsIni().WriteString(Settings::Section, Settings::Key::CommandLineSwitches, text);
+    context->SettingsIni().WriteInteger(Settings::Section, Settings::Key::ActivePage, index);
 }

@@ -1,7 +1,10 @@
 #include "mainwindow/gui/MainWindowUi.h"
 
+#include "base/gui/CommandControls.h"
 #include "base/gui/DesignScale.h"
+#include "gamefiles/gui/GameImagePage.h"
 #include "gamelist/gui/TSortGrid.h"
+#include "mainwindow/gui/GameDataPage.h"
 #include "mainwindow/gui/MainWindowCommands.h"
 #include "options/gui/OptionsPages.h"
 
@@ -37,14 +40,7 @@ constexpr QSize kGridSize(377, 259);
 constexpr QSize kPageControlSize(402, 289);
 constexpr QSize kLogSize(785, 150);
 constexpr int kBottomButtonWidth = 100;
-
-void Tag(QObject* object) {
-    object->setProperty("tag", kTaggedControl);
-}
-
-void SetHelpContext(QObject* object, int context) {
-    object->setProperty("helpContext", context);
-}
+constexpr int kImageSide = 238;
 
 // A read-only log pane: fixed-pitch font on silver, its own colours whatever the style.
 QPlainTextEdit* MakeLogPane(QWidget* parent, const QString& name, const TDesignScale& px) {
@@ -64,24 +60,6 @@ QPlainTextEdit* MakeLogPane(QWidget* parent, const QString& name, const TDesignS
     pane->setPalette(palette);
     pane->setAutoFillBackground(true);
     return pane;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& hint,
-                        const char* icon) {
-    auto* button = new QPushButton(ResourceIcon(icon), caption, parent);
-    button->setObjectName(name);
-    button->setIconSize(QSize(16, 16));
-    if (!hint.isEmpty()) {
-        button->setToolTip(hint);
-        button->setStatusTip(hint);
-    }
-    return button;
-}
-
-QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 QLabel* MakeStatusPanel(QStatusBar* bar, const QString& name, int width) {
@@ -143,7 +121,7 @@ class RightEndPlacer : public QObject {
 void TForm1Ui::setupUi(QMainWindow* form) {
     form->setWindowTitle(QStringLiteral("Pellmora"));
     const TDesignScale px(form);
-    SetHelpContext(form, 60);
+    SetHelpContext(form, THelpContext::GameList);
 
     auto* central = new QWidget(form);
     form->setCentralWidget(central);
@@ -152,16 +130,12 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SortGrid1 = new TSortGrid(central);
     SortGrid1->setObjectName(QStringLiteral("SortGrid1"));
     Tag(SortGrid1);
-    SetHelpContext(SortGrid1, 60);
+    SetHelpContext(SortGrid1, THelpContext::GameList);
     SearchEdit = new QLineEdit(central);
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     Tag(SearchEdit);
-    SetHelpContext(SearchEdit, 60);
-    SearchGameBitBtn = MakeButton(
-        central, QStringLiteral("SearchGameBitBtn"), QStringLiteral("Search"),
-        QStringLiteral("Search for a game - Not case sensitive, Partial words allowed."), "search");
-    Tag(SearchGameBitBtn);
-    SetHelpContext(SearchGameBitBtn, 60);
+    SetHelpContext(SearchEdit, THelpContext::GameList);
+    SearchGameBitBtn = MakeCommandButton(central, TCommand::SearchGame);
     SearchEdit->setToolTip(SearchGameBitBtn->toolTip());
     SearchEdit->setStatusTip(SearchGameBitBtn->statusTip());
 
@@ -182,150 +156,41 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     PageControl1->setFixedSize(px(kPageControlSize));
     PageControl1->setElideMode(Qt::ElideNone);
     PageControl1->tabBar()->setExpanding(false);
-    SetHelpContext(PageControl1, 70);
+    SetHelpContext(PageControl1, THelpContext::Tabs);
 
-    GameImageTab = new QWidget;
-    GameImageTab->setObjectName(QStringLiteral("GameImageTab"));
-    SetHelpContext(GameImageTab, 70);
-    Image1 = new QLabel(GameImageTab);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->hide();
-    Image2 = new QLabel(GameImageTab);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setFixedSize(px(QSize(238, 238)));
-    Image2->setAlignment(Qt::AlignCenter);
-    SetHelpContext(Image2, 70);
-    NoImageLabel = new QLabel(QStringLiteral("No Image"), GameImageTab);
-    NoImageLabel->setObjectName(QStringLiteral("NoImageLabel"));
-    QFont bold = NoImageLabel->font();
-    bold.setBold(true);
-    NoImageLabel->setFont(bold);
-    NoImageLabel->setAlignment(Qt::AlignCenter);
-    DeleteImageBitBtn =
-        MakeButton(GameImageTab, QStringLiteral("DeleteImageBitBtn"), QStringLiteral("Delete Image"),
-                   QStringLiteral("Delete the game image file for the currently selected game."), "delete");
-    RefreshImageBitBtn = MakeButton(GameImageTab, QStringLiteral("RefreshImageBitBtn"),
-                                    QStringLiteral("Refresh"), QString(), "refresh");
-    ImageHelpBitBtn = MakeButton(GameImageTab, QStringLiteral("ImageHelpBitBtn"),
-                                 QStringLiteral("Image Help"), QStringLiteral("Game image help."), "help");
-    for (QWidget* w : {static_cast<QWidget*>(DeleteImageBitBtn), static_cast<QWidget*>(RefreshImageBitBtn),
-                       static_cast<QWidget*>(ImageHelpBitBtn)}) {
-        Tag(w);
-        SetHelpContext(w, 70);
-    }
-    {
-        auto* layout = new QHBoxLayout(GameImageTab);
-        auto* imageStack = new QGridLayout;
-        imageStack->addWidget(Image2, 0, 0, Qt::AlignCenter);
-        imageStack->addWidget(NoImageLabel, 0, 0, Qt::AlignCenter);
-        layout->addLayout(imageStack, 1);
-        auto* buttons = new QVBoxLayout;
-        buttons->addWidget(DeleteImageBitBtn);
-        buttons->addWidget(RefreshImageBitBtn);
-        buttons->addWidget(ImageHelpBitBtn);
-        buttons->addStretch(1);
-        layout->addLayout(buttons);
-    }
+    auto* imagePage = new TGameImagePage(px(kImageSide));
+    GameImageTab = imagePage;
+    GameImage = imagePage;
+    Image1 = imagePage->Image1;
+    Image2 = imagePage->Image2;
+    NoImageLabel = imagePage->NoImageLabel;
+    DeleteImageBitBtn = imagePage->DeleteImageBitBtn;
+    RefreshImageBitBtn = imagePage->RefreshImageBitBtn;
+    ImageHelpBitBtn = imagePage->ImageHelpBitBtn;
 
     LogTab = new QWidget;
     LogTab->setObjectName(QStringLiteral("LogTab"));
     LogRichEdit = MakeLogPane(LogTab, QStringLiteral("LogRichEdit"), px);
-    SetHelpContext(LogRichEdit, 70);
+    SetHelpContext(LogRichEdit, THelpContext::Tabs);
     {
         auto* layout = new QVBoxLayout(LogTab);
         layout->setContentsMargins(2, 2, 2, 2);
         layout->addWidget(LogRichEdit);
     }
 
-    GameDataTab = new QWidget;
-    GameDataTab->setObjectName(QStringLiteral("GameDataTab"));
-    SetHelpContext(GameDataTab, 30);
-    MAMEDirEdit = new QLineEdit(GameDataTab);
-    MAMEDirEdit->setObjectName(QStringLiteral("MAMEDirEdit"));
-    MAMEDirEdit->setReadOnly(true);
-    SetHelpContext(MAMEDirEdit, 70);
-    MAMEDirSelectButton = new QToolButton(GameDataTab);
-    MAMEDirSelectButton->setObjectName(QStringLiteral("MAMEDirSelectButton"));
-    MAMEDirSelectButton->setIcon(ResourceIcon("folder"));
-    MAMEDirSelectButton->setIconSize(QSize(16, 16));
-    MAMEDirSelectButton->setToolTip(QStringLiteral("Select Path"));
-    MAMEDirSelectButton->setStatusTip(
-        QStringLiteral("Select the folder where MAME.EXE or MAME64.EXE is located."));
-    Tag(MAMEDirSelectButton);
-    SetHelpContext(MAMEDirSelectButton, 70);
-    MAMEDirSearchBitBtn =
-        MakeButton(GameDataTab, QStringLiteral("MAMEDirSearchBitBtn"), QStringLiteral("Search"),
-                   QStringLiteral("Search for directory where MAME.EXE or MAME64.EXE is located."), "search");
-    Tag(MAMEDirSearchBitBtn);
-    SetHelpContext(MAMEDirSearchBitBtn, 70);
-    ScanForGamesBitBtn =
-        MakeButton(GameDataTab, QStringLiteral("ScanForGamesBitBtn"), QStringLiteral("Scan for Games"),
-                   QStringLiteral("Find all the games located under the ROMS directory."), "scan");
-    Tag(ScanForGamesBitBtn);
-    SetHelpContext(ScanForGamesBitBtn, 120);
-    TotalGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("TotalGamesLabel"), QStringLiteral("0"));
-    KnownGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("KnownGamesLabel"), QStringLiteral("0"));
-    UnknownGamesLabel = MakeValueLabel(GameDataTab, QStringLiteral("UnknownGamesLabel"), QStringLiteral("0"));
-    ImportDateLabel = MakeValueLabel(GameDataTab, QStringLiteral("ImportDateLabel"), QStringLiteral("None"));
-    VerifyAllGamesBitBtn =
-        MakeButton(GameDataTab, QStringLiteral("VerifyAllGamesBitBtn"), QStringLiteral("Verify All Games"),
-                   QStringLiteral("Check all the games to determine if they are OK to play."), "verify");
-    Tag(VerifyAllGamesBitBtn);
-    SetHelpContext(VerifyAllGamesBitBtn, 130);
-    ViewVerifyReportBitBtn = MakeButton(
-        GameDataTab, QStringLiteral("ViewVerifyReportBitBtn"), QStringLiteral("View Verify Report"),
-        QStringLiteral("Display the results of the last time all the games were verified."), "report");
-    Tag(ViewVerifyReportBitBtn);
-    SetHelpContext(ViewVerifyReportBitBtn, 130);
-    VerifyDateLabel = MakeValueLabel(GameDataTab, QStringLiteral("VerifyDateLabel"), QStringLiteral("None"));
-    {
-        // Three framed groups share about 260 pixels of height: keep the frames tight.
-        auto* layout = new QVBoxLayout(GameDataTab);
-        layout->setContentsMargins(6, 6, 6, 4);
-        layout->setSpacing(4);
-        auto* pathBox = new QGroupBox(QStringLiteral("Path to MAME.EXE/MAME64.EXE"), GameDataTab);
-        auto* pathRow = new QHBoxLayout(pathBox);
-        pathRow->setContentsMargins(6, 2, 6, 6);
-        pathRow->setSpacing(4);
-        pathRow->addWidget(MAMEDirEdit, 1);
-        pathRow->addWidget(MAMEDirSelectButton);
-        pathRow->addWidget(MAMEDirSearchBitBtn);
-        layout->addWidget(pathBox);
-
-        auto* scanBox = new QGroupBox(GameDataTab);
-        auto* scanGrid = new QGridLayout(scanBox);
-        scanGrid->setContentsMargins(6, 6, 6, 6);
-        scanGrid->setVerticalSpacing(3);
-        scanGrid->setHorizontalSpacing(8);
-        scanGrid->addWidget(ScanForGamesBitBtn, 0, 0, 1, 2, Qt::AlignLeft);
-        scanGrid->addWidget(new QLabel(QStringLiteral("Total games supported:"), scanBox), 1, 0);
-        scanGrid->addWidget(TotalGamesLabel, 1, 1);
-        scanGrid->addWidget(new QLabel(QStringLiteral("Known games found:"), scanBox), 2, 0);
-        scanGrid->addWidget(KnownGamesLabel, 2, 1);
-        scanGrid->addWidget(new QLabel(QStringLiteral("Unknown games found:"), scanBox), 3, 0);
-        scanGrid->addWidget(UnknownGamesLabel, 3, 1);
-        scanGrid->addWidget(new QLabel(QStringLiteral("Date last scanned:"), scanBox), 4, 0);
-        scanGrid->addWidget(ImportDateLabel, 4, 1);
-        scanGrid->setColumnStretch(1, 1);
-        layout->addWidget(scanBox);
-
-        auto* verifyBox = new QGroupBox(GameDataTab);
-        auto* verifyGrid = new QGridLayout(verifyBox);
-        verifyGrid->setContentsMargins(6, 6, 6, 6);
-        verifyGrid->setVerticalSpacing(3);
-        verifyGrid->setHorizontalSpacing(8);
-        auto* verifyButtons = new QHBoxLayout;
-        verifyButtons->setSpacing(6);
-        verifyButtons->addWidget(VerifyAllGamesBitBtn);
-        verifyButtons->addWidget(ViewVerifyReportBitBtn);
-        verifyButtons->addStretch(1);
-        verifyGrid->addLayout(verifyButtons, 0, 0, 1, 2);
-        verifyGrid->addWidget(new QLabel(QStringLiteral("Date last verified:"), verifyBox), 1, 0);
-        verifyGrid->addWidget(VerifyDateLabel, 1, 1);
-        verifyGrid->setColumnStretch(1, 1);
-        layout->addWidget(verifyBox);
-        layout->addStretch(1);
-    }
+    GameData = new TGameDataPage;
+    GameDataTab = GameData;
+    MAMEDirEdit = GameData->MAMEDirEdit;
+    MAMEDirSelectButton = GameData->MAMEDirSelectButton;
+    MAMEDirSearchBitBtn = GameData->MAMEDirSearchBitBtn;
+    ScanForGamesBitBtn = GameData->ScanForGamesBitBtn;
+    TotalGamesLabel = GameData->TotalGamesLabel;
+    KnownGamesLabel = GameData->KnownGamesLabel;
+    UnknownGamesLabel = GameData->UnknownGamesLabel;
+    ImportDateLabel = GameData->ImportDateLabel;
+    VerifyAllGamesBitBtn = GameData->VerifyAllGamesBitBtn;
+    ViewVerifyReportBitBtn = GameData->ViewVerifyReportBitBtn;
+    VerifyDateLabel = GameData->VerifyDateLabel;
 
     Options = new OptionsPages(PageControl1);
     ControlsTab = Options->Controls;
@@ -333,10 +198,10 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     VideoTab = Options->Video;
     // These tabs and every control on them open the same help topic.
     for (QWidget* page : {GameImageTab, ControlsTab, AudioTab, VideoTab}) {
-        SetHelpContext(page, 70);
+        SetHelpContext(page, THelpContext::Tabs);
         const auto controls = page->findChildren<QWidget*>();
         for (QWidget* control : controls)
-            SetHelpContext(control, 70);
+            SetHelpContext(control, THelpContext::Tabs);
     }
     CommandLineSwitchesEdit = Options->Controls->CommandLineSwitchesEdit;
 
@@ -349,21 +214,11 @@ void TForm1Ui::setupUi(QMainWindow* form) {
 
     CreateProcessLog = MakeLogPane(central, QStringLiteral("CreateProcessLog"), px);
 
-    RandomPlayBtn = MakeButton(central, QStringLiteral("RandomPlayBtn"), QStringLiteral("Random"),
-                               QStringLiteral("Play a game at random."), "random");
-    SetHelpContext(RandomPlayBtn, 60);
-    RunGameBitBtn = MakeButton(central, QStringLiteral("RunGameBitBtn"), QStringLiteral("Play Game"),
-                               QStringLiteral("Play the selected game."), "play");
-    SetHelpContext(RunGameBitBtn, 80);
-    ExiTButton = MakeButton(central, QStringLiteral("ExiTButton"), QStringLiteral("Exit"),
-                            QStringLiteral("Exit the program."), "exit");
-    SaveSettingsBitBtn =
-        MakeButton(central, QStringLiteral("SaveSettingsBitBtn"), QStringLiteral("Save Settings"),
-                   QStringLiteral("Save the settings."), "save");
+    RandomPlayBtn = MakeCommandButton(central, TCommand::PlayRandomGame);
+    RunGameBitBtn = MakeCommandButton(central, TCommand::PlayGame);
+    ExiTButton = MakeCommandButton(central, TCommand::ExitProgram);
+    SaveSettingsBitBtn = MakeCommandButton(central, TCommand::SaveSettings);
     SaveSettingsBitBtn->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(RandomPlayBtn), static_cast<QWidget*>(RunGameBitBtn),
-                       static_cast<QWidget*>(ExiTButton), static_cast<QWidget*>(SaveSettingsBitBtn)})
-        Tag(w);
 
     CreateProcessLog->setFixedSize(px(kLogSize));
 

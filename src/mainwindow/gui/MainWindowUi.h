@@ -1,7 +1,7 @@
 #pragma once
 // The widgets of the main window, built in one place; TForm1 owns the behaviour.
 
-#include "mainwindow/gui/CommandTable.h"
+#include "base/gui/CommandControls.h"
 
 #include <vector>
 
@@ -20,11 +20,10 @@ class QPlainTextEdit;
 class QStatusBar;
 class QProgressBar;
 class QTimer;
+class TGameImagePage;
 class TSortGrid;
 class OptionsPages;
-
-// Tag of every control and menu that long operations switch off and on again.
-constexpr int kTaggedControl = 10;
+class TGameDataPage;
 
 struct TForm1Ui {
     QMenuBar* MainMenu1 = nullptr;
@@ -43,6 +42,7 @@ struct TForm1Ui {
 
     QTabWidget* PageControl1 = nullptr;
     QWidget* GameImageTab = nullptr;
+    TGameImagePage* GameImage = nullptr;
     QWidget* LogTab = nullptr;
     QWidget* GameDataTab = nullptr;
     QWidget* ControlsTab = nullptr;
@@ -61,6 +61,7 @@ struct TForm1Ui {
     QPlainTextEdit* LogRichEdit = nullptr;
 
     // Game Data tab.
+    TGameDataPage* GameData = nullptr;
     QLineEdit* MAMEDirEdit = nullptr;
     QToolButton* MAMEDirSelectButton = nullptr;
     QPushButton* MAMEDirSearchBitBtn = nullptr;

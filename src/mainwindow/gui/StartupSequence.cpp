@@ -1,35 +1,32 @@
-// The start-up sequence run when the main window is shown, and the first-paint step.
+#include "mainwindow/gui/StartupSequence.h"
 
-#include "base/DateTimeText.h"
 #include "base/FileLookup.h"
-#include "base/IniFile.h"
 #include "base/SettingsKeys.h"
-#include "base/gui/MessageApp.h"
+#include "base/gui/CommandContext.h"
 #include "diag/gui/ExceptionHandler.h"
 #include "emulator/CommandTexts.h"
+#include "emulator/gui/ExecNewProcess.h"
 #include "gamelist/ConvertGameListFile.h"
 #include "gamelist/GameListFileProbe.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "locate/VersionCheck.h"
 #include "locate/gui/LocateCommands.h"
 #include "mainwindow/ScreenSizeCheck.h"
-#include "mainwindow/gui/TForm1.h"
 #include "options/gui/MameIniStartupCheck.h"
 #include "options/gui/OptionsPages.h"
 
+#include <QAbstractButton>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QTabWidget>
 
 namespace {
 
-const QString kUnknownGame = QStringLiteral("[UNKNOWN GAME]");
+const QString kBoxTitle = QStringLiteral("Pellmora");
+const QString kListFileName = QStringLiteral("Pellmora.DAT");
 
 bool SameLettersIgnoringCase(const QString& a, const QString& b) {
     // Only the letters A to Z are compared without regard to case.
@@ -48,167 +45,161 @@ bool SameLettersIgnoringCase(const QString& a, const QString& b) {
     return true;
 }
 
-QString DateText(TDateTime value) {
-    return value == 0 ? QStringLiteral("None") : DateTimeToStr(value);
-}
-
 } // namespace
 
-void TForm1::Initialise() {
+bool TStartupSequence::Initialise() {
     PassResult result = PassResult::Restart;
     while (result == PassResult::Restart) {
         result = PassResult::Done;
-        const bool completed = RunGuarded(Dialogs_, this, [&] { result = StartupPass(); });
+        const bool completed = RunGuarded(context.dialogs, context.Owner(), [&] { result = StartupPass(); });
         if (!completed)
             result = PassResult::Done; // the rest of the pass is lost; the window shows what it had
     }
-    if (result == PassResult::Exit)
-        ExitProgram();
+    if (result != PassResult::Exit)
+        return true;
+    context.Window.ExitProgram();
+    return false;
 }
 
-TForm1::PassResult TForm1::StartupPass() {
-    const QString title = QStringLiteral("Pellmora");
-
-    // 2. Run state.
-    State.debug = false;
-    State.WindowsKeyActive = true;
-    State.DisplayVerifyGame = true;
-    State.LastGridRow = 0;
-    State.GSortOptions = TSortOptions();
-
-    // 3. Start-up settings, when the file exists.
-    if (SettingsFileExists(State.UserDataPath)) {
-        QString switches;
-        ReadStartupSettings(SettingsIni(), State, switches);
-        ui.CommandLineSwitchesEdit->setText(switches);
-    }
-
-    // 4. No emulator folder yet.
-    if (State.MAMEPath.isEmpty()) {
-        MessageApp(
-            Dialogs_, this,
-            QStringLiteral("The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
-                           "Click on OK to initiate a search."),
-            mtWarning, mbOK, title);
-        if (MAMEDirSearch)
-            MAMEDirSearch();
-        return State.MAMEPath.isEmpty() ? PassResult::Exit : PassResult::Restart;
-    }
-
-    // 5.
-    State.MAMEPath = IncludeTrailingPathDelimiter(State.MAMEPath);
-
-    // 6. No emulator in it.
-    if (!MameExecutableExists(State.MAMEPath)) {
-        MessageApp(
-            Dialogs_, this,
-            QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not found in the path ") +
-                State.MAMEPath + QStringLiteral("\nClick on OK to initiate a search."),
-            mtWarning, mbOK, title);
-        if (MAMEDirSearch)
-            MAMEDirSearch();
-        return !MameExecutableExists(State.MAMEPath) ? PassResult::Exit : PassResult::Restart;
-    }
-
-    // 7. mame64 wins when both exist.
-    State.MAMEEXE = PreferredMameExecutableName(State.MAMEPath);
-
-    // 8. Screen size.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QString warning = ScreenSizeWarning(screen->size());
-        if (!warning.isEmpty())
-            MessageApp(Dialogs_, this, warning, mtWarning, mbOK, title);
-    }
-
-    // 9. The emulator's configuration file.
+TStartupSequence::PassResult TStartupSequence::StartupPass() {
+    ResetRunState();
+    ReadStartupSettings();
+    if (const PassResult found = FindEmulator(); found != PassResult::Done)
+        return found;
+    WarnAboutSmallScreen();
+    AppState& state = context.State;
     if (!RunMameIniStartupCheck(
-            State, Dialogs_, this,
-            [this](const QString& dir, const QString& command) { return ExecNewProcess(dir, command); },
+            state, context.dialogs, context.Owner(),
+            [this](const QString& dir, const QString& command) {
+                return context.Launcher.ExecNewProcess(dir, command);
+            },
             CreateConfigCommand))
         return PassResult::Exit;
-
-    // 10-12. Whether a new list must be built at the first paint.
-    const QString listFile = FindFileIgnoringCase(State.UserDataPath, QStringLiteral("Pellmora.DAT"));
-    State.GenerateGameList = !SettingsFileExists(State.UserDataPath) || !QFileInfo::exists(listFile);
-    ConvertGameListFile(State.UserDataPath);
-    const QString convertedListFile =
-        FindFileIgnoringCase(State.UserDataPath, QStringLiteral("Pellmora.DAT"));
-    if (QFileInfo::exists(convertedListFile) && !HasMoreThanOneLine(convertedListFile))
-        State.GenerateGameList = true;
-
-    // 13. The Log tab is never the first one shown.
-    SetActivePageQuietly(State.ActivePage == 1 ? 0 : State.ActivePage);
-
-    // 14-16.
+    DecideWhetherToBuildTheList();
+    // The Log tab is never the first one shown.
+    context.Window.ShowPage(state.ActivePage == int(TPage::Log) ? TPage::GameImage : TPage(state.ActivePage));
     LoadGameList();
-    // 15. Sorting by SortColumn comes with the list view; the list keeps its file order until then.
+    ResortGameList(context);
     SelectLastGame();
-
-    // 17-18.
-    ShowGameData();
-    ui.Options->FillOptionControls(State);
-    ui.MAMEDirEdit->setText(State.MAMEPath);
-    ui.SaveSettingsBitBtn->setEnabled(false);
+    FillWindow();
     return PassResult::Done;
 }
 
-void TForm1::SetActivePageQuietly(int index) {
-    settingTabQuietly = true;
-    ui.PageControl1->setCurrentIndex(index);
-    settingTabQuietly = false;
+void TStartupSequence::ResetRunState() {
+    AppState& state = context.State;
+    state.debug = false;
+    state.WindowsKeyActive = true;
+    state.DisplayVerifyGame = true;
+    state.LastGridRow = 0;
+    state.GSortOptions = TSortOptions();
 }
 
-void TForm1::LoadGameList() {
-    TGameListModel& list = GameList();
+void TStartupSequence::ReadStartupSettings() {
+    // Without a settings file everything keeps its value.
+    if (!SettingsFileExists(context.State.UserDataPath))
+        return;
+    QString switches;
+    ::ReadStartupSettings(context.SettingsIni(), context.State, switches);
+    context.Options->Controls->CommandLineSwitchesEdit->setText(switches);
+}
+
+TStartupSequence::PassResult TStartupSequence::FindEmulator() {
+    AppState& state = context.State;
+    if (state.MAMEPath.isEmpty()) {
+        SearchAfterWarning(
+            QStringLiteral("The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
+                           "Click on OK to initiate a search."));
+        return state.MAMEPath.isEmpty() ? PassResult::Exit : PassResult::Restart;
+    }
+    state.MAMEPath = IncludeTrailingPathDelimiter(state.MAMEPath);
+    if (!MameExecutableExists(state.MAMEPath)) {
+        SearchAfterWarning(
+            QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not found in the path ") +
+            state.MAMEPath + QStringLiteral("\nClick on OK to initiate a search."));
+        // The search may have changed MAMEPath.
+        return MameExecutableExists(state.MAMEPath) ? PassResult::Restart : PassResult::Exit;
+    }
+    // mame64 wins when both exist.
+    state.MAMEEXE = PreferredMameExecutableName(state.MAMEPath);
+    return PassResult::Done;
+}
+
+void TStartupSequence::SearchAfterWarning(const QString& warning) {
+    context.MessageApp(warning, mtWarning, mbOK, kBoxTitle);
+    // The search dialog itself, not the command: this is no choice of the user's.
+    context.Commands.Run(TCommand::MAMEDirSearch);
+}
+
+void TStartupSequence::WarnAboutSmallScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QString warning = ScreenSizeWarning(screen->size());
+        if (!warning.isEmpty())
+            context.MessageApp(warning, mtWarning, mbOK, kBoxTitle);
+    }
+}
+
+void TStartupSequence::DecideWhetherToBuildTheList() {
+    AppState& state = context.State;
+    const QString listFile = FindFileIgnoringCase(state.UserDataPath, kListFileName);
+    state.GenerateGameList = !SettingsFileExists(state.UserDataPath) || !QFileInfo::exists(listFile);
+    ConvertGameListFile(state.UserDataPath);
+    const QString convertedListFile = FindFileIgnoringCase(state.UserDataPath, kListFileName);
+    if (QFileInfo::exists(convertedListFile) && !HasMoreThanOneLine(convertedListFile))
+        state.GenerateGameList = true;
+}
+
+void TStartupSequence::LoadGameList() {
+    TGameListModel& list = context.GameList;
     list.Clear();
-    const QString listFile = FindFileIgnoringCase(State.UserDataPath, QStringLiteral("Pellmora.DAT"));
+    const QString listFile = FindFileIgnoringCase(context.State.UserDataPath, kListFileName);
     if (QFileInfo::exists(listFile))
         list.LoadFromFile(listFile, QLatin1Char(','));
-    State.GameCount = list.GameCount();
+    context.State.GameCount = list.GameCount();
     list.SetHeaderTexts();
-    ui.SortGrid1->SetColumnWidths();
+    context.Grid.SetColumnWidths();
 }
 
-void TForm1::SelectLastGame() {
-    TGameListModel& list = GameList();
+void TStartupSequence::SelectLastGame() {
+    const TGameListModel& list = context.GameList;
+    const QString& last = context.State.LastSelectedGame;
     int row = 1;
-    if (!State.LastSelectedGame.isEmpty()) {
+    if (!last.isEmpty()) {
+        // Every row is visited: of several matches, the last one wins.
         for (int r = 1; r < list.RowCount(); ++r) {
-            if (SameLettersIgnoringCase(list.Cells(colGameName, r), State.LastSelectedGame))
+            if (SameLettersIgnoringCase(list.Cells(colGameName, r), last))
                 row = r;
         }
     }
-    ui.SortGrid1->SetRow(row);
+    context.Window.SelectGridRow(row);
 }
 
-void TForm1::ShowGameData() {
-    ui.TotalGamesLabel->setText(QString::number(State.nGames));
-    ui.KnownGamesLabel->setText(QString::number(State.nFound));
-    ui.UnknownGamesLabel->setText(QString::number(State.nUnknown));
-    ui.ImportDateLabel->setText(DateText(State.ImportDate));
-    ui.VerifyDateLabel->setText(DateText(State.VerifyDate));
-    ui.ViewVerifyReportBitBtn->setEnabled(State.VerifyDate != 0);
+void TStartupSequence::FillWindow() {
+    context.Window.ShowGameData();
+    context.Options->FillOptionControls(context.State);
+    context.Window.ShowMAMEPath();
+    if (QAbstractButton* save = context.Window.PushButton(TCommand::SaveSettings))
+        save->setEnabled(false);
 }
 
-void TForm1::Post_Initialise() {
-    if (State.PostInitialiseDone)
+void TStartupSequence::Post_Initialise() {
+    AppState& state = context.State;
+    if (state.PostInitialiseDone)
         return;
-    State.PostInitialiseDone = true;
-    if (!StartupVersionCheck(State, Dialogs_, this)) {
-        ExitProgram();
+    state.PostInitialiseDone = true;
+    if (!StartupVersionCheck(state, context.dialogs, context.Owner())) {
+        context.Window.ExitProgram();
         return;
     }
-    if (State.GenerateGameList) {
-        MessageApp(Dialogs_, this,
-                   QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n"
-                                  "The program will now generate a new one.\n\n"
-                                  "This may take a while to complete.\nClick OK to continue."),
-                   mtConfirmation, mbOK);
-        State.GameCount = 0;
-        State.nGames = 0;
-        State.nUnknown = 0;
-        State.nFound = 0;
-        RunCommand(TCommand::ScanForGames);
-        State.GenerateGameList = false;
-    }
+    if (!state.GenerateGameList)
+        return;
+    context.MessageApp(QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n"
+                                      "The program will now generate a new one.\n\n"
+                                      "This may take a while to complete.\nClick OK to continue."),
+                       mtConfirmation, mbOK);
+    state.GameCount = 0;
+    state.nGames = 0;
+    state.nUnknown = 0;
+    state.nFound = 0;
+    context.RunCommand(TCommand::ScanForGames);
+    state.GenerateGameList = false;
 }

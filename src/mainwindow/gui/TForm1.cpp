@@ -1,35 +1,38 @@
 #include "mainwindow/gui/TForm1.h"
 
 #include "base/FileLookup.h"
-#include "base/IniFile.h"
 #include "base/SettingsKeys.h"
+#include "base/gui/ActivityLog.h"
 #include "base/gui/DesignScale.h"
 #include "base/gui/Dialogs.h"
 #include "diag/gui/ExceptionHandler.h"
+#include "emulator/gui/EmulatorCommands.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/PlayCommands.h"
+#include "gamefiles/gui/SnapshotCommands.h"
+#include "gamefiles/gui/StatusCommands.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "locate/gui/LocateCommands.h"
-#include "locate/gui/TForm5.h"
-#include "options/MameIni.h"
-#include "options/gui/OptionsPages.h"
+#include "mainwindow/gui/GameDataPage.h"
+#include "mainwindow/gui/StartupSequence.h"
+#include "options/gui/OptionsCommands.h"
 #include "platform/UserDataPath.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
 
 // Marks the window busy while a command or start-up step runs. Closing the window in the
 // middle of one (its wait loop keeps serving the close box) ends the program only once
@@ -66,27 +69,30 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs
     const TDesignScale px(this);
     setFixedSize(px(796), px(532) + ui.MainMenu1->sizeHint().height());
 
-    BindCommands();
-    connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!settingTabQuietly)
-            RunGuarded(Dialogs_, this, [&] { PageControl1Change(index); });
-    });
-    connect(ui.CommandLineSwitchesEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
-        RunGuarded(Dialogs_, this, [&] { CommandLineSwitchesEditChange(text); });
-    });
+    Launcher = new TProcessLauncher(*Log, Dialogs_, State, this);
+    Events = new TWindowEvents(this);
+    Commands = std::make_unique<TCommandRegistry>(*Log);
+    context.reset(new TCommandContext{.State = State,
+                                      .dialogs = Dialogs_,
+                                      .Log = *Log,
+                                      .Launcher = *Launcher,
+                                      .GameList = *GameListModel,
+                                      .Grid = *ui.SortGrid1,
+                                      .Window = *this,
+                                      .Events = *Events,
+                                      .Commands = *Commands,
+                                      .Options = ui.Options,
+                                      .SearchEdit = ui.SearchEdit,
+                                      .CommandLineSwitchesEdit = ui.CommandLineSwitchesEdit,
+                                      .GameImage = ui.GameImage});
+    Startup = std::make_unique<TStartupSequence>(*context);
+    RegisterCommands();
+    BindControls();
+
     connect(ui.Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     ui.Timer1->start();
     // The window sees every key before the focused control.
     qApp->installEventFilter(this);
-
-    Launcher_ = new TProcessLauncher(*Log, Dialogs_, State, this);
-    // Secondary windows live as long as the main window.
-    Form5 = new TForm5(
-        State, Dialogs_, [this](const QString& folder) { AcceptMAMEPath(folder); }, this);
-    MAMEDirSearch = [this] { Form5->exec(); };
-    connect(ui.Options, &OptionsPages::optionChanged, this,
-            [this] { ui.SaveSettingsBitBtn->setEnabled(true); });
-    BindHandlers();
     FormCreate();
 }
 
@@ -94,8 +100,41 @@ TForm1::~TForm1() {
     qApp->removeEventFilter(this);
 }
 
-TIniFile TForm1::SettingsIni() const {
-    return SettingsFile(State.UserDataPath);
+// Each subsystem gives its commands their handlers; the order is the order in which the
+// secondary windows are created.
+void TForm1::RegisterCommands() {
+    RegisterEmulatorCommands(*context);
+    RegisterPlayCommands(*context);
+    RegisterStatusCommands(*context);
+    RegisterSnapshotCommands(*context);
+    RegisterLocateCommands(*context);
+    RegisterOptionsCommands(*context);
+    RegisterGameListCommands(*context);
+    context->Register(TCommand::ExitProgram, [this] { ExitProgram(); });
+}
+
+void TForm1::BindControls() {
+    for (const TCommandBinding& binding : ui.bindings) {
+        const TCommand command = binding.command;
+        for (QAction* action : {binding.menuItem, binding.toolButton, binding.popupItem}) {
+            if (action)
+                connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        }
+        if (binding.pushButton)
+            connect(binding.pushButton, &QAbstractButton::clicked, this,
+                    [this, command] { RunCommand(command); });
+    }
+    connect(ui.PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (settingTabQuietly)
+            return;
+        RunGuarded(Dialogs_, this, [&] { PageControl1Change(index); });
+        emit Events->pageChanged(TPage(index));
+    });
+    // The grid raises this for every change of the current row and again after each sort,
+    // when the current game has moved.
+    ui.SortGrid1->OnSelectCell = [this](int row) { emit Events->gridRowChanged(row); };
+    connect(ui.SortGrid1, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit Events->gridDoubleClicked(index.row() + 1); });
 }
 
 void TForm1::FormCreate() {
@@ -111,30 +150,10 @@ QSize TForm1::DesignedFrameSize() const {
     return frameGeometry().size();
 }
 
-void TForm1::BindCommands() {
-    for (const TCommandBinding& binding : ui.bindings) {
-        const TCommand command = binding.command;
-        for (QAction* action : {binding.menuItem, binding.toolButton, binding.popupItem}) {
-            if (action)
-                connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
-        }
-        if (binding.pushButton)
-            connect(binding.pushButton, &QAbstractButton::clicked, this,
-                    [this, command] { RunCommand(command); });
-    }
-}
-
-void TForm1::SetCommandHandler(TCommand command, std::function<void()> handler) {
-    handlers[command] = std::move(handler);
-}
-
 void TForm1::RunCommand(TCommand command) {
     emit commandRun(command);
-    const auto handler = handlers.find(command);
-    if (handler == handlers.end())
-        return; // built by a later release of the program
     TBusyScope busy(*this);
-    RunGuarded(Dialogs_, this, handler->second);
+    RunGuarded(Dialogs_, this, [&] { Commands->Run(command); });
 }
 
 void TForm1::ExitProgram() {
@@ -148,8 +167,7 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     initialiseRan = true;
     TBusyScope busy(*this);
-    Initialise();
-    if (exitRequested)
+    if (!Startup->Initialise())
         return;
     // The first-paint step belongs after the whole sequence. A paint that came while a box of
     // the sequence was open was let by; ask for another.
@@ -169,10 +187,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::CloseForm() {
     const int row = ui.SortGrid1->Row();
     if (row > 1) {
-        const QString gameName = GameList().Cells(colGameName, row);
+        const QString gameName = GameListModel->Cells(colGameName, row);
         if (gameName != QLatin1String("[UNKNOWN GAME]")) {
             State.LastSelectedGame = gameName;
-            SettingsIni().WriteString(Settings::Section, Settings::Key::LastSelectedGame, gameName);
+            context->SettingsIni().WriteString(Settings::Section, Settings::Key::LastSelectedGame, gameName);
         }
     }
     if (State.FormSettingsRead)
@@ -227,45 +245,13 @@ void TForm1::ScheduleFirstPaintStep() {
     // Not inside the paint itself: the step may open boxes and run the emulator.
     QTimer::singleShot(0, this, [this] {
         TBusyScope busy(*this);
-        RunGuarded(Dialogs_, this, [this] { Post_Initialise(); });
+        RunGuarded(Dialogs_, this, [this] { Startup->Post_Initialise(); });
     });
 }
 
 void TForm1::FormKeyDown(int key) {
-    Launcher_->FormKeyDown(key);
-    emit keyPreviewed(key);
-}
-
-int TForm1::ExecNewProcess(const QString& Dir, const QString& Command) {
-    return Launcher_->ExecNewProcess(Dir, Command);
-}
-
-void TForm1::BindHandlers() {
-    SetCommandHandler(TCommand::ExitProgram, [this] { ExitProgram(); });
-    SetCommandHandler(TCommand::SaveSettings, [this] { SaveSettings(); });
-    SetCommandHandler(TCommand::MAMEDirSelect, [this] {
-        ::MAMEDirSelect(State, Dialogs_, this, ui.MAMEDirEdit->text(),
-                        [this](const QString& folder) { AcceptMAMEPath(folder); });
-    });
-    SetCommandHandler(TCommand::MAMEDirSearch, [this] { MAMEDirSearch(); });
-    SetCommandHandler(TCommand::OpenExplorertoDataPath,
-                      [this] { ::OpenExplorertoDataPath(State, Dialogs_); });
-    SetCommandHandler(TCommand::OpenExplorertoMAMEPath,
-                      [this] { ::OpenExplorertoMAMEPath(State, Dialogs_); });
-}
-
-void TForm1::AcceptMAMEPath(const QString& folder) {
-    State.MAMEPath = IncludeTrailingPathDelimiter(folder);
-    ui.MAMEDirEdit->setText(State.MAMEPath);
-    SettingsIni().WriteString(Settings::Section, Settings::Key::MAMEPath, State.MAMEPath);
-}
-
-void TForm1::SaveSettings() {
-    ui.Options->SaveSettings(MameIniPath(State.MAMEPath), [this](const QString& value) {
-        if (State.debug)
-            Dialogs_.plainMessage(QStringLiteral("Found: ") + value);
-    });
-    ui.SaveSettingsBitBtn->setEnabled(false);
+    Launcher->FormKeyDown(key);
+    emit Events->keyPreviewed(key);
 }
 
 void TForm1::Timer1Timer() {
@@ -287,4 +273,42 @@ void TForm1::EnableTaggedComponents(bool enabled) {
         if (action->property("tag").toInt() == kTaggedControl)
             action->setEnabled(enabled);
     }
+}
+
+int TForm1::GridRow() const {
+    return ui.SortGrid1->Row();
+}
+
+void TForm1::SelectGridRow(int row) {
+    ui.SortGrid1->SetRow(row);
+}
+
+void TForm1::ShowPage(TPage page) {
+    settingTabQuietly = true;
+    ui.PageControl1->setCurrentIndex(int(page));
+    settingTabQuietly = false;
+}
+
+void TForm1::ShowGameData() {
+    ui.GameData->ShowGameData(State);
+}
+
+void TForm1::ShowMAMEPath() {
+    ui.GameData->ShowMAMEPath(State);
+}
+
+QProgressBar* TForm1::ProgressBar() {
+    return ui.ProgressBar1;
+}
+
+QLabel* TForm1::StatusPanel(TStatusPanel panel) {
+    return panel == TStatusPanel::Hint ? ui.StatusHintPanel : ui.StatusStatePanel;
+}
+
+QAbstractButton* TForm1::PushButton(TCommand command) {
+    for (const TCommandBinding& binding : ui.bindings) {
+        if (binding.command == command)
+            return binding.pushButton;
+    }
+    return nullptr;
 }

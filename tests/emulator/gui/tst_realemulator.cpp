@@ -5,14 +5,19 @@
 #include "base/gui/ActivityLog.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "gamelist/ListSearch.h"
+#include "gamelist/gui/TSortGrid.h"
 #include "locate/FileVersion.h"
+#include "mainwindow/gui/TForm1.h"
 #include "options/MameIni.h"
 #include "options/gui/MameIniStartupCheck.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StartedWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -126,6 +131,8 @@ class TestRealEmulator : public QObject {
     void verifyRomsVerdicts();
     void oddNamesReachTheEmulatorWhole_data();
     void oddNamesReachTheEmulatorWhole();
+    void windowCommands();
+    void playPongThroughTheWindow();
 
   private:
     QString mamePath() const { return emulatorFolder->path() + QStringLiteral("/"); }
@@ -321,6 +328,108 @@ void TestRealEmulator::oddNamesReachTheEmulatorWhole() {
     QVERIFY2(launcher->CreateProcessOutput.contains(reply),
              qPrintable(launcher->CreateProcessOutput.join(QLatin1Char('\n'))));
     QCOMPARE(code, 5);
+}
+
+// How long a command of the window may take on the real emulator on a loaded machine.
+constexpr int RealRunBoundMs = 60000;
+
+// The window's commands on the real thing: a newcomer's first start (scan and Verify All of
+// the two sets that need no files), Verify Game of a damaged set, and the information commands.
+void TestRealEmulator::windowCommands() {
+    QStringList report;
+    CloseViewerWhenShown(&report, RealRunBoundMs);
+    StartedWindow s(QByteArray(), {}, {mrOk, mrYes, mrAll}, [](StartedWindow& w) {
+        QFile::remove(w.env.mamePath() + Exe);
+        QVERIFY(QFile::link(RealEmulator, w.env.mamePath() + Exe));
+        for (const char* game : {"pong", "breakout"})
+            QVERIFY(QDir().mkpath(w.romPath() + QLatin1String(game)));
+    });
+    TGameListModel& list = s.list();
+    QCOMPARE(list.RowCount(), 3);
+    QStringList names{list.Cells(colGameName, 1), list.Cells(colGameName, 2)};
+    names.sort();
+    QCOMPARE(names, (QStringList{QStringLiteral("Breakout [TTL]"), QStringLiteral("Pong (Rev E) [TTL]")}));
+    QVERIFY(s.context().State.nGames > 40000);
+    // "best available" is neither good nor bad.
+    QCOMPARE(list.Cells(colStatus, 1), QStringLiteral("?"));
+    QCOMPARE(list.Cells(colStatus, 2), QStringLiteral("?"));
+    QCOMPARE(report.count(QString(79, u'_')), 2);
+    QVERIFY(report.contains(QStringLiteral("romset pong is best available")));
+
+    // A pacman.zip of the wrong files, found by a second scan and verified alone.
+    s.env.writeFile(s.romPath() + QStringLiteral("pacman.zip"),
+                    StoredZip({{"pacman.6e", QByteArray(4096, 'x')}}));
+    s.dialogs.expectMessage(mrNo);
+    s.context().RunCommand(TCommand::ScanForGames);
+    const int pacman = FindStringInSortGrid(list.Rows(), QStringLiteral("pacman.zip"), colFileDir);
+    QVERIFY(pacman > 0);
+    QCOMPARE(list.Cells(colGameName, pacman), QStringLiteral("Pac-Man (Midway)"));
+    s.context().Window.SelectGridRow(pacman);
+    CloseViewerWhenShown(nullptr, RealRunBoundMs);
+    s.context().RunCommand(TCommand::VerifyGame);
+    QCOMPARE(list.Cells(colStatus, pacman), QStringLiteral("Bad"));
+
+    QStringList shown;
+    s.dialogs.expectMessage(mrYes);
+    CloseViewerWhenShown(&shown, RealRunBoundMs);
+    s.context().RunCommand(TCommand::IdentifyGame);
+    QVERIFY2(shown.contains(QStringLiteral("No roms matched.")), qPrintable(shown.join(u'\n')));
+    CloseViewerWhenShown(&shown, RealRunBoundMs);
+    s.context().RunCommand(TCommand::ListSupportedGames);
+    QVERIFY(shown.size() > 40000);
+    CloseViewerWhenShown(&shown, RealRunBoundMs);
+    s.context().RunCommand(TCommand::MAMEVersion);
+    QCOMPARE(shown.value(0), QStringLiteral("MAME v0.251 (unknown)"));
+    QVERIFY2(s.dialogs.verifyDone(), qPrintable(s.dialogs.failures().join(u'\n')));
+void TestRealEmulator::playPongThroughTheWindow() {
+    // The window of a user whose list holds pong, a set that needs no ROM files: its folder is enough.
+    QVERIFY(QDir(romFolder()).mkpath(QStringLiteral("pong")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home->path() + QStringLiteral("/data")));
+    const QString data = home->path() + QStringLiteral("/data/Quorvane/Pellmora/");
+    QVERIFY(QDir().mkpath(data));
+    QFile settings(data + QStringLiteral("Pellmora.INI"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[Pellmora]\r\nMAMEPath=" + mamePath().toUtf8() + "\r\n");
+    settings.close();
+    QFile list(data + QStringLiteral("Pellmora.DAT"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(",Status,\"Game Name\",File/Dir\r\n,Good,\"Pong (Rev E) [TTL]\",pong\r\n");
+    list.close();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+
+    dialogs->setNestedLoops(true);
+    {
+        TForm1 form(*dialogs);
+        form.show();
+        QTRY_VERIFY_WITH_TIMEOUT(form.Context().State.PostInitialiseDone, 20000);
+        QVERIFY2(dialogs->verifyDone(), qPrintable(dialogs->failures().join(QLatin1Char('\n'))));
+        form.Context().State.verbose = QStringLiteral("1");
+        QLineEdit* switches = form.Context().CommandLineSwitchesEdit;
+        switches->setText(QStringLiteral("-seconds_to_run 2 -video none -sound none"));
+        form.Ui().SortGrid1->SetRow(1);
+        form.Context().RunCommand(TCommand::PlayGame);
+        QVERIFY(dialogs->records().isEmpty());
+        const QStringList logged = form.Ui().LogRichEdit->toPlainText().split(QLatin1Char('\n'));
+        const qsizetype name = logged.indexOf(QStringLiteral("Pong (Rev E) [TTL]"));
+        QVERIFY2(name >= 0, qPrintable(logged.join(QLatin1Char('\n'))));
+        QVERIFY(logged.value(name + 1).startsWith(QStringLiteral("Started ")));
+        QVERIFY(logged.last().startsWith(QStringLiteral("Finished ")));
+        QVERIFY2(logged.size() > name + 3, "no line of the emulator's own between the time stamps");
+        QVERIFY(QFileInfo::exists(mamePath() + QStringLiteral("cfg/pong.cfg")));
+
+        // A switch the emulator rejects: the box with the code and the emulator's own words.
+        switches->setText(QStringLiteral("-seconds_to_run 2 -video none -sound none -nosuchswitch"));
+        dialogs->expectMessage(mrOk);
+        form.Context().RunCommand(TCommand::PlayGame);
+        QVERIFY(!dialogs->records().isEmpty());
+        const QString box = dialogs->records().last().text;
+        QVERIFY2(box.startsWith(QStringLiteral("There was a problem running the game Pong (Rev E) [TTL]. "
+                                               "The problem code is ")),
+                 qPrintable(box));
+        QVERIFY2(box.contains(QStringLiteral("nosuchswitch")), qPrintable(box));
+    }
+    // The window's own files stay in the data folder, not in the home the emulator must leave alone.
+    QVERIFY(QDir(home->path() + QStringLiteral("/data")).removeRecursively());
 }
 
 QTEST_MAIN(TestRealEmulator)

@@ -59,7 +59,10 @@ class FakeDialogs : public Dialogs {
         ++unexpected;
         return {};
     }
-    void openUrl(const QUrl& url) override { opened.append(url); }
+    bool openUrl(const QUrl& url) override {
+        opened.append(url);
+        return true;
+    }
 };
 
 void putLE(QByteArray& bytes, int at, quint64 value, int width) {

@@ -49,7 +49,7 @@ struct ReadyWindow {
 // The option controls of the Controls, Audio and Video tabs (not the parts inside a combo box).
 QList<QWidget*> OptionControls(const TForm1& form) {
     QList<QWidget*> controls;
-    for (QWidget* page : {form.ui.ControlsTab, form.ui.AudioTab, form.ui.VideoTab}) {
+    for (QWidget* page : {form.Ui().ControlsTab, form.Ui().AudioTab, form.Ui().VideoTab}) {
         const auto children = page->findChildren<QWidget*>();
         for (QWidget* child : children) {
             if (child->parentWidget() == page &&
@@ -63,7 +63,7 @@ QList<QWidget*> OptionControls(const TForm1& form) {
 
 // Every control the long operations switch off.
 QList<QWidget*> TaggedWidgets(const TForm1& form) {
-    const TForm1Ui& ui = form.ui;
+    const TForm1Ui& ui = form.Ui();
     QList<QWidget*> widgets = {ui.RunGameBitBtn,
                                ui.ExiTButton,
                                ui.RandomPlayBtn,
@@ -85,13 +85,13 @@ QList<QWidget*> TaggedWidgets(const TForm1& form) {
 }
 
 QList<QAction*> TaggedActions(const TForm1& form) {
-    const TForm1Ui& ui = form.ui;
+    const TForm1Ui& ui = form.Ui();
     return {ui.GameMenu->menuAction(), ui.AllGamesMenu->menuAction(), ui.OptionsMenu->menuAction(),
             ui.HelpMenu->menuAction(), ui.ExitMenuItem};
 }
 
 QList<QWidget*> UntaggedWidgets(const TForm1& form) {
-    const TForm1Ui& ui = form.ui;
+    const TForm1Ui& ui = form.Ui();
     return {ui.PageControl1, ui.LogRichEdit, ui.CreateProcessLog,
             ui.MAMEDirEdit,  ui.StatusBar1,  ui.ProgressBar1};
 }
@@ -125,6 +125,9 @@ class TestMainWindow : public QObject {
     void controlsCarryTheirHelpContext();
     void aKeyPressReachesTheWindowOnce_data();
     void aKeyPressReachesTheWindowOnce();
+    void everyDescriptorGetsExactlyItsControls();
+    void commandWithoutHandlerSaysSoInTheLog();
+    void handlerRunsAnotherCommandThroughTheContext();
 };
 
 void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
@@ -133,20 +136,23 @@ void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
     TForm1 form(dialogs);
     // Stand-in handlers: the binding is under test, not what the commands do.
     QList<TCommand> handled;
-    for (const TCommandBinding& binding : form.ui.bindings) {
+    for (const TCommandBinding& binding : form.Ui().bindings) {
         const TCommand command = binding.command;
-        form.SetCommandHandler(command, [&handled, command] { handled.append(command); });
+        form.Context().Register(command, [&handled, command] { handled.append(command); });
     }
-    form.ui.SaveSettingsBitBtn->setEnabled(true);
+    // Both wait for something to act on: an option change, a picture shown.
+    form.Ui().SaveSettingsBitBtn->setEnabled(true);
+    form.Ui().DeleteImageBitBtn->setEnabled(true);
     QSignalSpy runs(&form, &TForm1::commandRun);
 
     int controls = 0;
-    for (const TCommandBinding& binding : form.ui.bindings) {
+    for (const TCommandBinding& binding : form.Ui().bindings) {
         QList<std::function<void()>> presses;
         if (binding.menuItem)
             presses.append([&] { binding.menuItem->trigger(); });
         if (binding.toolButton) {
-            auto* button = qobject_cast<QToolButton*>(form.ui.ToolBar1->widgetForAction(binding.toolButton));
+            auto* button =
+                qobject_cast<QToolButton*>(form.Ui().ToolBar1->widgetForAction(binding.toolButton));
             QVERIFY(button);
             presses.append([button] { button->click(); });
         }
@@ -166,7 +172,7 @@ void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
         }
     }
     // Menus, tool bar, pop-up and push buttons together.
-    QVERIFY(controls > int(form.ui.bindings.size()));
+    QVERIFY(controls > int(form.Ui().bindings.size()));
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -174,7 +180,7 @@ void TestMainWindow::buttonsCarryTheirBundledIcons() {
     TestEnvironment env;
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
-    for (const TCommandBinding& binding : form.ui.bindings) {
+    for (const TCommandBinding& binding : form.Ui().bindings) {
         if (binding.toolButton) {
             const QPixmap picture = binding.toolButton->icon().pixmap(QSize(20, 20));
             QVERIFY2(!picture.isNull(), qPrintable(binding.toolButton->text()));
@@ -189,16 +195,16 @@ void TestMainWindow::toolButtonsAreTwentyFiveSquare() {
     TestEnvironment env;
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
-    const auto actions = form.ui.ToolBar1->actions();
+    const auto actions = form.Ui().ToolBar1->actions();
     int buttons = 0;
     for (QAction* action : actions) {
         if (action->isSeparator())
             continue;
-        QCOMPARE(form.ui.ToolBar1->widgetForAction(action)->size(), QSize(25, 25));
+        QCOMPARE(form.Ui().ToolBar1->widgetForAction(action)->size(), QSize(25, 25));
         ++buttons;
     }
     QCOMPARE(buttons, 11);
-    QCOMPARE(form.ui.ToolBar1->height(), 29);
+    QCOMPARE(form.Ui().ToolBar1->height(), 29);
 }
 
 void TestMainWindow::taggedControlsAreExactlyTheListedOnes() {
@@ -227,7 +233,7 @@ void TestMainWindow::disablingTaggedControlsLeavesTheRestAlone() {
     TestEnvironment env;
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
-    QVERIFY(!form.ui.SaveSettingsBitBtn->isEnabled());
+    QVERIFY(!form.Ui().SaveSettingsBitBtn->isEnabled());
 
     form.EnableTaggedComponents(false);
     for (QWidget* widget : TaggedWidgets(form))
@@ -236,9 +242,9 @@ void TestMainWindow::disablingTaggedControlsLeavesTheRestAlone() {
         QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
     for (QWidget* widget : UntaggedWidgets(form))
         QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
-    QVERIFY(form.ui.DonateMenuItem->isEnabled());
-    QVERIFY(form.ui.PopupMenu1->isEnabled());
-    const auto popupItems = form.ui.PopupMenu1->actions();
+    QVERIFY(form.Ui().DonateMenuItem->isEnabled());
+    QVERIFY(form.Ui().PopupMenu1->isEnabled());
+    const auto popupItems = form.Ui().PopupMenu1->actions();
     for (QAction* item : popupItems)
         QVERIFY(item->isEnabled());
 
@@ -248,7 +254,7 @@ void TestMainWindow::disablingTaggedControlsLeavesTheRestAlone() {
     for (QAction* action : TaggedActions(form))
         QVERIFY2(action->isEnabled(), qPrintable(action->text()));
     // Re-enabling ends the wait for an option change.
-    QVERIFY(form.ui.SaveSettingsBitBtn->isEnabled());
+    QVERIFY(form.Ui().SaveSettingsBitBtn->isEnabled());
 }
 
 void TestMainWindow::disabledMenusSilenceTheirShortcuts() {
@@ -256,7 +262,8 @@ void TestMainWindow::disabledMenusSilenceTheirShortcuts() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     QList<QAction*> items;
-    for (QMenu* menu : {form.ui.GameMenu, form.ui.AllGamesMenu, form.ui.OptionsMenu, form.ui.HelpMenu}) {
+    for (QMenu* menu :
+         {form.Ui().GameMenu, form.Ui().AllGamesMenu, form.Ui().OptionsMenu, form.Ui().HelpMenu}) {
         const auto actions = menu->actions();
         for (QAction* action : actions) {
             if (!action->isSeparator())
@@ -268,7 +275,7 @@ void TestMainWindow::disabledMenusSilenceTheirShortcuts() {
     for (QAction* item : items)
         QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
     QSignalSpy runs(&form, &TForm1::commandRun);
-    form.ui.GameMenu->actions().at(0)->trigger();
+    form.Ui().GameMenu->actions().at(0)->trigger();
     QCOMPARE(runs.size(), 0);
 
     form.EnableTaggedComponents(true);
@@ -287,14 +294,14 @@ void TestMainWindow::saveSettingsWaitsForAnOptionChange() {
     QFETCH(QString, control);
     ReadyWindow window;
     TForm1& form = *window.form;
-    QVERIFY(form.State.PostInitialiseDone);
-    QVERIFY(!form.ui.SaveSettingsBitBtn->isEnabled());
+    QVERIFY(form.Context().State.PostInitialiseDone);
+    QVERIFY(!form.Ui().SaveSettingsBitBtn->isEnabled());
 
     // The switches box lives in the program settings: it does not count as an option.
-    form.ui.CommandLineSwitchesEdit->setText(QStringLiteral("-window"));
-    QVERIFY(!form.ui.SaveSettingsBitBtn->isEnabled());
+    form.Ui().CommandLineSwitchesEdit->setText(QStringLiteral("-window"));
+    QVERIFY(!form.Ui().SaveSettingsBitBtn->isEnabled());
 
-    QWidget* widget = form.ui.PageControl1->findChild<QWidget*>(control);
+    QWidget* widget = form.Ui().PageControl1->findChild<QWidget*>(control);
     QVERIFY(widget);
     if (auto* box = qobject_cast<QCheckBox*>(widget)) {
         box->click();
@@ -306,10 +313,10 @@ void TestMainWindow::saveSettingsWaitsForAnOptionChange() {
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("1.2"));
     }
-    QVERIFY(form.ui.SaveSettingsBitBtn->isEnabled());
+    QVERIFY(form.Ui().SaveSettingsBitBtn->isEnabled());
 
-    QTest::mouseClick(form.ui.SaveSettingsBitBtn, Qt::LeftButton);
-    QVERIFY(!form.ui.SaveSettingsBitBtn->isEnabled());
+    QTest::mouseClick(form.Ui().SaveSettingsBitBtn, Qt::LeftButton);
+    QVERIFY(!form.Ui().SaveSettingsBitBtn->isEnabled());
     QVERIFY(window.dialogs.verifyDone());
 }
 
@@ -334,20 +341,20 @@ void TestMainWindow::hoveredControlPutsItsHintInTheFirstPanel() {
     ReadyWindow window;
     TForm1& form = *window.form;
     QWidget* control = nullptr;
-    for (const TCommandBinding& binding : form.ui.bindings) {
+    for (const TCommandBinding& binding : form.Ui().bindings) {
         if (int(binding.command) == command)
-            control = onToolBar ? form.ui.ToolBar1->widgetForAction(binding.toolButton)
+            control = onToolBar ? form.Ui().ToolBar1->widgetForAction(binding.toolButton)
                                 : static_cast<QWidget*>(binding.pushButton);
     }
     QVERIFY(control);
-    form.ui.StatusHintPanel->clear();
+    form.Ui().StatusHintPanel->clear();
 
-    QTest::mouseMove(form.ui.CreateProcessLog);
+    QTest::mouseMove(form.Ui().CreateProcessLog);
     QTest::mouseMove(control);
-    QTRY_COMPARE(form.ui.StatusHintPanel->text(), hint);
+    QTRY_COMPARE(form.Ui().StatusHintPanel->text(), hint);
     // The tool-tip is the short text, never the status hint.
     QVERIFY(control->toolTip() != hint || !onToolBar);
-    QCOMPARE(form.ui.StatusHintPanel->width(), 600);
+    QCOMPARE(form.Ui().StatusHintPanel->width(), 600);
     QVERIFY(window.dialogs.verifyDone());
 }
 
@@ -356,28 +363,28 @@ void TestMainWindow::popupItemHintReachesTheStatusBar() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     QAction* verify = nullptr;
-    for (const TCommandBinding& binding : form.ui.bindings) {
+    for (const TCommandBinding& binding : form.Ui().bindings) {
         if (binding.command == TCommand::VerifyGame)
             verify = binding.popupItem;
     }
     QVERIFY(verify);
-    form.ui.PopupMenu1->popup(QPoint(10, 10));
-    form.ui.PopupMenu1->setActiveAction(verify);
-    QCOMPARE(form.ui.StatusHintPanel->text(),
+    form.Ui().PopupMenu1->popup(QPoint(10, 10));
+    form.Ui().PopupMenu1->setActiveAction(verify);
+    QCOMPARE(form.Ui().StatusHintPanel->text(),
              QStringLiteral("Check the selected game to determine if it is OK to play."));
-    form.ui.PopupMenu1->close();
+    form.Ui().PopupMenu1->close();
 }
 
 void TestMainWindow::rightClickOnTheGridOpensThePopupMenu() {
     ReadyWindow window;
     TForm1& form = *window.form;
-    QWidget* viewport = form.ui.SortGrid1->viewport();
+    QWidget* viewport = form.Ui().SortGrid1->viewport();
     const QPoint at(20, 10);
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
     QCoreApplication::sendEvent(viewport, &click);
-    QTRY_VERIFY(form.ui.PopupMenu1->isVisible());
-    QCOMPARE(form.ui.PopupMenu1->pos(), viewport->mapToGlobal(at));
-    form.ui.PopupMenu1->close();
+    QTRY_VERIFY(form.Ui().PopupMenu1->isVisible());
+    QCOMPARE(form.Ui().PopupMenu1->pos(), viewport->mapToGlobal(at));
+    form.Ui().PopupMenu1->close();
     QVERIFY(window.dialogs.verifyDone());
 }
 
@@ -419,7 +426,7 @@ void TestMainWindow::controlsCarryTheirHelpContext() {
     if (place == Place::Widget) {
         control = widget == form.objectName() ? &form : form.findChild<QWidget*>(widget);
     } else {
-        for (const TCommandBinding& binding : form.ui.bindings) {
+        for (const TCommandBinding& binding : form.Ui().bindings) {
             if (int(binding.command) != command)
                 continue;
             control = place == Place::MenuItem     ? binding.menuItem
@@ -450,7 +457,7 @@ void TestMainWindow::aKeyPressReachesTheWindowOnce() {
     QWidget* widget = form.findChild<QWidget*>(control);
     QVERIFY(widget);
     widget->setFocus();
-    QSignalSpy previewed(&form, &TForm1::keyPreviewed);
+    QSignalSpy previewed(&form.Context().Events, &TWindowEvents::keyPreviewed);
 
     QTest::keyClick(widget, Qt::Key(key));
     QCOMPARE(previewed.size(), 1);
@@ -459,6 +466,80 @@ void TestMainWindow::aKeyPressReachesTheWindowOnce() {
     QTest::keyClick(widget, Qt::Key(key));
     QCOMPARE(previewed.size(), 2);
     QVERIFY(window.dialogs.verifyDone());
+}
+
+void TestMainWindow::everyDescriptorGetsExactlyItsControls() {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    const auto rows = AllCommands();
+    const std::vector<TCommandBinding>& bindings = form.Ui().bindings;
+    QCOMPARE(bindings.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const TCommandDescriptor& row = rows[i];
+        const TCommandBinding& binding = bindings[i];
+        const QString name = CommandName(row.command);
+        QCOMPARE(binding.command, row.command);
+        QCOMPARE(bool(binding.menuItem), row.caption != nullptr);
+        if (binding.menuItem) {
+            QCOMPARE(binding.menuItem->text(), QString::fromUtf8(row.caption));
+            QCOMPARE(binding.menuItem->shortcut(), QKeySequence(QString::fromUtf8(row.shortcut)));
+            QCOMPARE(binding.menuItem->statusTip(), QString::fromUtf8(row.hint));
+            QCOMPARE(binding.menuItem->property("helpContext").toInt(), int(row.help.menu));
+        }
+        QVERIFY2(bool(binding.toolButton) == (row.toolTip != nullptr), qPrintable(name));
+        if (binding.toolButton)
+            QCOMPARE(binding.toolButton->toolTip(), QString::fromUtf8(row.toolTip));
+        QVERIFY2(bool(binding.popupItem) == (row.popupCaption != nullptr), qPrintable(name));
+        QVERIFY2(bool(binding.pushButton) == (row.button.name != nullptr), qPrintable(name));
+        if (binding.pushButton) {
+            QCOMPARE(binding.pushButton->objectName(), QString::fromUtf8(row.button.name));
+            QCOMPARE(binding.pushButton->text(), QString::fromUtf8(row.button.caption));
+            QCOMPARE(binding.pushButton->statusTip(), QString::fromUtf8(row.hint));
+            QCOMPARE(binding.pushButton->property("helpContext").toInt(), int(row.button.help));
+        }
+    }
+}
+
+void TestMainWindow::commandWithoutHandlerSaysSoInTheLog() {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    QVERIFY(!form.Context().Commands.HasHandler(TCommand::Donate));
+    QSignalSpy runs(&form, &TForm1::commandRun);
+    form.RunCommand(TCommand::Donate);
+    QCOMPARE(runs.size(), 1);
+    QVERIFY2(form.Ui().CreateProcessLog->toPlainText().contains(
+                 QStringLiteral("\"") + CommandName(TCommand::Donate) +
+                 QStringLiteral("\" is not available in this version of the program.")),
+             qPrintable(form.Ui().CreateProcessLog->toPlainText()));
+    QVERIFY(dialogs.verifyDone());
+}
+
+void TestMainWindow::handlerRunsAnotherCommandThroughTheContext() {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    TCommandContext& context = form.Context();
+    QStringList steps;
+    // As Scan ends by offering Verify All: the second command runs inside the first.
+    context.Register(TCommand::ScanForGames, [&] {
+        steps << QStringLiteral("scan");
+        context.RunCommand(TCommand::VerifyAllGames);
+        steps << QStringLiteral("scan done");
+    });
+    context.Register(TCommand::VerifyAllGames, [&] {
+        steps << QStringLiteral("verify all");
+        context.Window.EnableTaggedComponents(false);
+    });
+    QSignalSpy runs(&form, &TForm1::commandRun);
+    form.Ui().ScanForGamesBitBtn->click();
+    QCOMPARE(steps, QStringList(
+                        {QStringLiteral("scan"), QStringLiteral("verify all"), QStringLiteral("scan done")}));
+    QCOMPARE(runs.size(), 2);
+    QCOMPARE(runs[1][0].value<TCommand>(), TCommand::VerifyAllGames);
+    QVERIFY(!form.Ui().ScanForGamesBitBtn->isEnabled());
+    QVERIFY(dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestMainWindow)

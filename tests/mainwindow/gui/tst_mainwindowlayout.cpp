@@ -106,7 +106,7 @@ void TestMainWindowLayout::everyCaptionShowsWhole() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    QTabWidget* tabs = form.ui.PageControl1;
+    QTabWidget* tabs = form.Ui().PageControl1;
     QTabBar* bar = tabs->tabBar();
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
@@ -124,7 +124,7 @@ void TestMainWindowLayout::everyCaptionShowsWhole() {
     for (const QToolButton* arrow : arrows)
         QVERIFY(!arrow->isVisible());
 
-    QMenuBar* menus = form.ui.MainMenu1;
+    QMenuBar* menus = form.Ui().MainMenu1;
     const auto menuActions = menus->actions();
     for (QAction* action : menuActions)
         QVERIFY2(menus->actionGeometry(action).right() < menus->width(), qPrintable(action->text()));
@@ -142,9 +142,9 @@ void TestMainWindowLayout::designedFontKeepsTheDesignedSizes() {
     if (form.logicalDpiY() != 96)
         QSKIP("the designed sizes are for a 96 dots-per-inch screen");
     QCOMPARE(form.width(), 796);
-    QCOMPARE(form.ui.SortGrid1->size(), QSize(377, 259));
-    QCOMPARE(form.ui.PageControl1->size(), QSize(402, 289));
-    QCOMPARE(form.ui.CreateProcessLog->size(), QSize(785, 150));
+    QCOMPARE(form.Ui().SortGrid1->size(), QSize(377, 259));
+    QCOMPARE(form.Ui().PageControl1->size(), QSize(402, 289));
+    QCOMPARE(form.Ui().CreateProcessLog->size(), QSize(785, 150));
 }
 
 QTEST_MAIN(TestMainWindowLayout)

@@ -6,10 +6,12 @@
 #include "mainwindow/gui/TForm1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestEnvironment.h"
+#include "support/WhenModal.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,32 +34,11 @@ void ShowAndSettle(TForm1& form) {
     QCoreApplication::processEvents();
 }
 
-// Runs act once on the first modal window of type T as soon as it is up; fails the test when
-// none comes within five seconds.
-template <typename T> void WhenModal(const std::function<void(T*)>& act) {
-    auto* timer = new QTimer;
-    auto* elapsed = new QElapsedTimer;
-    elapsed->start();
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, elapsed, act] {
-        T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!modal && elapsed->elapsed() < 5000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete elapsed;
-        if (modal)
-            act(modal);
-        else
-            QTest::qFail("the modal window never came", __FILE__, __LINE__);
-    });
-    timer->start();
-}
-
 const QString kPathNotSet =
     QStringLiteral("The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
                    "Click on OK to initiate a search.");
 const QString kListNotFound = QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n");
+const QString kNoNewGames = QStringLiteral("No new games found.");
 
 // Records, for each box, its first line (a chooser's caption) and whether the start-up sequence had finished
 // (its last step shows the emulator folder and disables Save Settings) when it showed.
@@ -70,8 +51,8 @@ struct BoxLog {
         dialogs.setOnShow([this, &form, mamePath](const ScriptedDialogs::Record& record) {
             const bool chooser = record.kind == ScriptedDialogs::Kind::Folder;
             boxes << (chooser ? record.title : record.text.section(QLatin1Char('\n'), 0, 0));
-            afterSequence << (form && form->ui.MAMEDirEdit->text() == mamePath &&
-                              !form->ui.SaveSettingsBitBtn->isEnabled());
+            afterSequence << (form && form->Ui().MAMEDirEdit->text() == mamePath &&
+                              !form->Ui().SaveSettingsBitBtn->isEnabled());
         });
     }
 };
@@ -110,7 +91,7 @@ void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
     dialogs.expectMessage(mrOk);
     TForm1 form(dialogs);
     int searches = 0;
-    form.MAMEDirSearch = [&] { ++searches; };
+    form.Context().Register(TCommand::MAMEDirSearch, [&] { ++searches; });
     ShowAndSettle(form);
 
     QCOMPARE(dialogs.records().size(), 1);
@@ -122,7 +103,7 @@ void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
     QCOMPARE(searches, 1);
     QVERIFY(form.ExitRequested());
     QVERIFY(!form.isVisible());
-    QVERIFY(!form.State.PostInitialiseDone);
+    QVERIFY(!form.Context().State.PostInitialiseDone);
     // Only the window settings were written on the way out.
     const QByteArray settings = env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"));
     QVERIFY(settings.contains("Left="));
@@ -138,7 +119,7 @@ void TestStartup::folderWithoutExecutablesEndsAfterTheSearch() {
     ScriptedDialogs dialogs;
     dialogs.expectMessage(mrOk);
     TForm1 form(dialogs);
-    form.MAMEDirSearch = [] {};
+    form.Context().Register(TCommand::MAMEDirSearch, [] {});
     ShowAndSettle(form);
 
     QCOMPARE(dialogs.records().size(), 1);
@@ -155,20 +136,21 @@ void TestStartup::folderChosenInTheSearchRestartsTheSequence() {
     ScriptedDialogs dialogs;
     dialogs.expectMessage(mrOk); // path not set
     dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    dialogs.expectMessage(mrOk); // the first scan finds no games
     TForm1 form(dialogs);
-    form.MAMEDirSearch = [&] {
+    form.Context().Register(TCommand::MAMEDirSearch, [&] {
         env.installEmulator();
-        form.State.MAMEPath = env.mamePath();
+        form.Context().State.MAMEPath = env.mamePath();
         env.writeSettings({QStringLiteral("MAMEPath=") + env.mamePath()});
-    };
+    });
     ShowAndSettle(form);
 
     QVERIFY(!form.ExitRequested());
-    QCOMPARE(form.State.MAMEEXE, QStringLiteral("mame"));
-    QCOMPARE(form.State.rompath, env.mamePath() + QStringLiteral("roms/"));
-    QCOMPARE(form.ui.MAMEDirEdit->text(), env.mamePath());
-    QVERIFY(form.State.PostInitialiseDone);
-    QCOMPARE(dialogs.records().size(), 2);
+    QCOMPARE(form.Context().State.MAMEEXE, QStringLiteral("mame"));
+    QCOMPARE(form.Context().State.rompath, env.mamePath() + QStringLiteral("roms/"));
+    QCOMPARE(form.Ui().MAMEDirEdit->text(), env.mamePath());
+    QVERIFY(form.Context().State.PostInitialiseDone);
+    QCOMPARE(dialogs.records().size(), 3);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -184,8 +166,8 @@ void TestStartup::bothExecutablesPickMame64() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.State.MAMEEXE, QStringLiteral("mame64"));
-    QCOMPARE(form.State.GameCount, 1);
+    QCOMPARE(form.Context().State.MAMEEXE, QStringLiteral("mame64"));
+    QCOMPARE(form.Context().State.GameCount, 1);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -206,7 +188,7 @@ void TestStartup::activePageShownExceptTheLog() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.ui.PageControl1->currentIndex(), shown);
+    QCOMPARE(form.Ui().PageControl1->currentIndex(), shown);
     // The program's own tab change is not the user's: the stored value stays.
     QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                 .contains(QStringLiteral("ActivePage=%1").arg(stored).toUtf8()));
@@ -215,7 +197,9 @@ void TestStartup::activePageShownExceptTheLog() {
 
 void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
     TestEnvironment env;
-    env.prepareReadyStart({QStringLiteral("LastSelectedGame=galaga (NAMCO)")},
+    // The list is sorted first (File/Dir descending here), then the last match in that order wins.
+    env.prepareReadyStart({QStringLiteral("LastSelectedGame=galaga (NAMCO)"), QStringLiteral("SortColumn=3"),
+                           QStringLiteral("SortDirection=1")},
                           ",?,\"Galaga (Namco)\",galaga.zip\r\n"
                           ",?,\"Pac-Man\",pacman.zip\r\n"
                           ",?,\"GALAGA (namco)\",galagao.zip\r\n"
@@ -224,7 +208,12 @@ void TestStartup::lastSelectedGameFoundTwiceSelectsTheLast() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.ui.SortGrid1->Row(), 3);
+    const TGameListModel& list = form.Context().GameList;
+    QCOMPARE(list.Cells(colFileDir, 1), QStringLiteral("xevious.zip"));
+    QCOMPARE(list.Cells(colFileDir, 3), QStringLiteral("galagao.zip"));
+    QCOMPARE(form.Ui().SortGrid1->Row(), 4);
+    QCOMPARE(list.Cells(colFileDir, 4), QStringLiteral("galaga.zip"));
+    QCOMPARE(form.Ui().SortGrid1->horizontalHeader()->sortIndicatorSection(), colFileDir);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -236,7 +225,7 @@ void TestStartup::lastSelectedGameMissingKeepsRowOne() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
 
-    QCOMPARE(form.ui.SortGrid1->Row(), 1);
+    QCOMPARE(form.Ui().SortGrid1->Row(), 1);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -245,26 +234,28 @@ void TestStartup::headerOnlyListIsRebuiltAtFirstPaintOnce() {
     env.prepareReadyStart({QStringLiteral("nGames=7"), QStringLiteral("nFound=3")}, QByteArray());
     ScriptedDialogs dialogs;
     dialogs.expectMessage(mrOk);
+    dialogs.expectMessage(mrOk); // the first scan finds no games
     TForm1 form(dialogs);
     QSignalSpy commands(&form, &TForm1::commandRun);
     ShowAndSettle(form);
 
-    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records().size(), 2);
+    QCOMPARE(dialogs.records()[1].text, QStringLiteral("No new games found."));
     QCOMPARE(dialogs.records()[0].type, mtConfirmation);
     QCOMPARE(dialogs.records()[0].title, QStringLiteral("Confirm"));
     QCOMPARE(dialogs.records()[0].buttons, int(mbOK));
     QVERIFY(dialogs.records()[0].text.startsWith(
         QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n")));
-    QCOMPARE(form.State.nGames, 0);
-    QCOMPARE(form.State.nFound, 0);
-    QVERIFY(!form.State.GenerateGameList);
+    QCOMPARE(form.Context().State.nGames, 0);
+    QCOMPARE(form.Context().State.nFound, 0);
+    QVERIFY(!form.Context().State.GenerateGameList);
     QCOMPARE(commands.size(), 1);
     QCOMPARE(commands[0][0].value<TCommand>(), TCommand::ScanForGames);
 
     // Painting again never repeats the step.
     form.repaint();
     QTest::qWait(20);
-    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records().size(), 2);
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -277,7 +268,7 @@ void TestStartup::closeWritesLastSelectedGameAndWindowSettings() {
     {
         TForm1 form(dialogs);
         ShowAndSettle(form);
-        form.ui.SortGrid1->SetRow(3);
+        form.Ui().SortGrid1->SetRow(3);
         form.close();
         QByteArray settings = env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"));
         QVERIFY2(!settings.contains("LastSelectedGame"), settings.constData()); // unknown game kept out
@@ -286,7 +277,7 @@ void TestStartup::closeWritesLastSelectedGameAndWindowSettings() {
     {
         TForm1 form(dialogs);
         ShowAndSettle(form);
-        form.ui.SortGrid1->SetRow(2);
+        form.Ui().SortGrid1->SetRow(2);
         form.close();
         QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                     .contains("LastSelectedGame=Pac-Man"));
@@ -301,7 +292,7 @@ void TestStartup::closeOnRowOneKeepsLastSelectedGame() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
-    form.ui.SortGrid1->SetRow(1);
+    form.Ui().SortGrid1->SetRow(1);
     form.close();
     QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                 .contains("LastSelectedGame=Xevious"));
@@ -315,13 +306,13 @@ void TestStartup::gameDataTabShowsCountersAndDates() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
-    QCOMPARE(form.ui.TotalGamesLabel->text(), QStringLiteral("-1"));
-    QCOMPARE(form.ui.KnownGamesLabel->text(), QStringLiteral("-1"));
-    QCOMPARE(form.ui.UnknownGamesLabel->text(), QStringLiteral("-1"));
-    QCOMPARE(form.ui.ImportDateLabel->text(), QStringLiteral("None"));
-    QCOMPARE(form.ui.VerifyDateLabel->text(), QStringLiteral("None"));
-    QVERIFY(!form.ui.ViewVerifyReportBitBtn->isEnabled());
-    QCOMPARE(form.State.GameCount, 1); // the list file wins over the stored count
+    QCOMPARE(form.Ui().TotalGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.Ui().KnownGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.Ui().UnknownGamesLabel->text(), QStringLiteral("-1"));
+    QCOMPARE(form.Ui().ImportDateLabel->text(), QStringLiteral("None"));
+    QCOMPARE(form.Ui().VerifyDateLabel->text(), QStringLiteral("None"));
+    QVERIFY(!form.Ui().ViewVerifyReportBitBtn->isEnabled());
+    QCOMPARE(form.Context().State.GameCount, 1); // the list file wins over the stored count
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -335,7 +326,7 @@ void TestStartup::saveSettingsDisabledAfterStartUp() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ShowAndSettle(form);
-    QVERIFY(!form.ui.SaveSettingsBitBtn->isEnabled());
+    QVERIFY(!form.Ui().SaveSettingsBitBtn->isEnabled());
     QVERIFY(dialogs.verifyDone());
 }
 
@@ -368,8 +359,8 @@ void TestStartup::switchesBoxWritesEveryChange() {
     TForm1 form(dialogs);
     ShowAndSettle(form);
     // Read back without its blanks, and written back as read.
-    QCOMPARE(form.ui.CommandLineSwitchesEdit->text(), QStringLiteral("-nothrottle"));
-    QTest::keyClicks(form.ui.CommandLineSwitchesEdit, QStringLiteral(" -x "));
+    QCOMPARE(form.Ui().CommandLineSwitchesEdit->text(), QStringLiteral("-nothrottle"));
+    QTest::keyClicks(form.Ui().CommandLineSwitchesEdit, QStringLiteral(" -x "));
     QVERIFY(env.readFile(env.userDataPath() + QStringLiteral("Pellmora.INI"))
                 .contains("CommandLineSwitches=-nothrottle -x \r\n"));
     QVERIFY(dialogs.verifyDone());
@@ -383,8 +374,8 @@ void TestStartup::windowPositionCentredOrRestored() {
         const QSize screen = QGuiApplication::primaryScreen()->size();
         QCOMPARE(form.pos(), QPoint((screen.width() - form.frameGeometry().width()) / 2,
                                     (screen.height() - form.frameGeometry().height()) / 2));
-        QCOMPARE(form.State.StyleName, QStringLiteral("Obsidian"));
-        QVERIFY(form.State.FormSettingsRead);
+        QCOMPARE(form.Context().State.StyleName, QStringLiteral("Obsidian"));
+        QVERIFY(form.Context().State.FormSettingsRead);
     }
     env.writeSettings({QStringLiteral("Left=17"), QStringLiteral("Top=0x20")});
     TForm1 form(dialogs);
@@ -398,7 +389,7 @@ void TestStartup::shownWindowIsCentredWithItsFrame() {
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     form.show();
-    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     const QRect frame = form.frameGeometry();
     QVERIFY(frame.size() != form.size()); // the test platform draws a frame once shown
     const QSize screen = QGuiApplication::primaryScreen()->size();
@@ -421,6 +412,7 @@ void TestStartup::firstStartThroughTheFolderChooser() {
     dialogs.expectMessage(mrOk);          // path not set
     dialogs.expectFolder(env.mamePath()); // Search Path in the search dialog
     dialogs.expectMessage(mrOk);          // list file missing, at the first paint
+    dialogs.expectMessage(mrOk);          // the first scan finds no games
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
@@ -434,17 +426,18 @@ void TestStartup::firstStartThroughTheFolderChooser() {
     });
     form.show();
 
-    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     QTRY_COMPARE(commands.size(), 1);
     QCOMPARE(log.boxes, QStringList({kPathNotSet.section(QLatin1Char('\n'), 0, 0),
                                      QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located."),
-                                     kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({false, false, true}));
+                                     kListNotFound.chopped(1), kNoNewGames}));
+    // (the scan's own box comes after the sequence; the scan then has switched controls back on)
+    QCOMPARE(log.afterSequence.mid(0, 3), QList<bool>({false, false, true}));
     QCOMPARE(commands[0][0].value<TCommand>(), TCommand::ScanForGames);
     QVERIFY(!form.ExitRequested());
     form.repaint();
     QTest::qWait(20);
-    QCOMPARE(dialogs.records().size(), 3);
+    QCOMPARE(dialogs.records().size(), 4);
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
 
@@ -461,6 +454,7 @@ void TestStartup::firstStartThroughTheSearchDialog() {
     log.watch(dialogs, watched, env.mamePath());
     dialogs.expectMessage(mrOk); // no emulator in the folder
     dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    dialogs.expectMessage(mrOk); // the first scan finds no games
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
@@ -479,15 +473,15 @@ void TestStartup::firstStartThroughTheSearchDialog() {
     });
     form.show();
 
-    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     QTRY_COMPARE(commands.size(), 1);
     QCOMPARE(log.boxes,
              QStringList({QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not "
                                          "found in the path ") +
                               emptyFolder,
-                          kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({false, true}));
-    QCOMPARE(form.State.MAMEPath, env.mamePath());
+                          kListNotFound.chopped(1), kNoNewGames}));
+    QCOMPARE(log.afterSequence.mid(0, 2), QList<bool>({false, true}));
+    QCOMPARE(form.Context().State.MAMEPath, env.mamePath());
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
 
@@ -502,16 +496,17 @@ void TestStartup::mameIniCreatedByTheEmulator() {
     BoxLog log;
     log.watch(dialogs, watched, env.mamePath());
     dialogs.expectMessage(mrOk); // list file missing, at the first paint
+    dialogs.expectMessage(mrOk); // the first scan finds no games
     TForm1 form(dialogs);
     watched = &form;
     QSignalSpy commands(&form, &TForm1::commandRun);
     form.show();
 
-    QTRY_VERIFY(form.State.PostInitialiseDone);
+    QTRY_VERIFY(form.Context().State.PostInitialiseDone);
     QTRY_COMPARE(commands.size(), 1);
     QVERIFY(QFileInfo::exists(env.mamePath() + QStringLiteral("mame.ini")));
-    QCOMPARE(log.boxes, QStringList({kListNotFound.chopped(1)}));
-    QCOMPARE(log.afterSequence, QList<bool>({true}));
+    QCOMPARE(log.boxes, QStringList({kListNotFound.chopped(1), kNoNewGames}));
+    QCOMPARE(log.afterSequence.mid(0, 1), QList<bool>({true}));
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
 
@@ -537,7 +532,7 @@ void TestStartup::failingStepEndsWithoutTheFirstPaintStep() {
     QTest::qWait(20);
     QCOMPARE(log.boxes, QStringList({QStringLiteral("The directory where all your games are supposed to be "
                                                     "located (ie. rompath) could not be found.")}));
-    QVERIFY(!form.State.PostInitialiseDone);
+    QVERIFY(!form.Context().State.PostInitialiseDone);
     QCOMPARE(commands.size(), 0);
     QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }

@@ -32,7 +32,7 @@ class RecordingDialogs : public Dialogs {
         qFatal("unexpected file chooser");
         return {};
     }
-    void openUrl(const QUrl&) override { qFatal("unexpected openUrl"); }
+    bool openUrl(const QUrl&) override { qFatal("unexpected openUrl"); }
 };
 
 void WriteFile(const QString& path, const QByteArray& bytes) {

@@ -1,0 +1,23 @@
+#include "emulator/gui/EmulatorCommandScope.h"
+
+#include "base/gui/CommandContext.h"
+#include "emulator/gui/ExecNewProcess.h"
+
+#include <QApplication>
+
+TEmulatorCommandScope::TEmulatorCommandScope(TCommandContext& context, TCommand command) : context(context) {
+    TProcessLauncher& launcher = context.Launcher;
+    if (launcher.CommandActive || launcher.isRunning()) {
+        QApplication::beep();
+        context.WriteLog(QStringLiteral("\"") + CommandName(command) +
+                         QStringLiteral("\" was not started: another command is still running."));
+        return;
+    }
+    launcher.CommandActive = true;
+    opened = true;
+}
+
+TEmulatorCommandScope::~TEmulatorCommandScope() {
+    if (opened)
+        context.Launcher.CommandActive = false;
+}

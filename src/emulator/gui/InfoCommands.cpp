@@ -1,0 +1,195 @@
+#include "emulator/gui/InfoCommands.h"
+
+#include "base/FileLookup.h"
+#include "base/GameFileLookup.h"
+#include "base/gui/CommandContext.h"
+#include "emulator/CommandTexts.h"
+#include "emulator/VerifyRules.h"
+#include "emulator/gui/EmulatorCommandScope.h"
+#include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/SupportedGamesFile.h"
+#include "emulator/gui/TForm2.h"
+#include "emulator/gui/WaitCursor.h"
+#include "gamelist/GameListModel.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QUrl>
+
+#include <cerrno>
+
+namespace {
+
+QString ProblemText(const QString& lead, int code) {
+    return lead + QStringLiteral(" The problem code is ") + QString::number(code) + QStringLiteral(" : ") +
+           SystemErrorText(code);
+}
+
+// A failed run the program cannot go on from: says so and closes the program.
+void ReportAndExit(TCommandContext& context, int code) {
+    context.MessageApp(ProblemText(QStringLiteral("A problem was experienced."), code), mtError, mbOK);
+    context.Window.ExitProgram();
+}
+
+void AppendBlankSeparator(TForm2& viewer) {
+    viewer.Append(QString());
+    viewer.Append(SeparatorLine());
+    viewer.Append(QString());
+}
+
+void SetStatusText(TCommandContext& context, const QString& text) {
+    if (QLabel* panel = context.Window.StatusPanel(TStatusPanel::Hint))
+        panel->setText(text);
+}
+
+// One of the emulator's documents: its text replaces the viewer's (replace) or follows it;
+// when it is missing the warning is shown and takes its place in the viewer.
+void ShowDocument(TCommandContext& context, const QString& relativeName, bool replace) {
+    const QString& mamePath = context.State.MAMEPath;
+    const QString docs = IncludeTrailingPathDelimiter(FindFileIgnoringCase(mamePath, QStringLiteral("docs")));
+    const QString fileName = FindFileIgnoringCase(docs, QFileInfo(relativeName).fileName());
+    TForm2& viewer = *context.Form2;
+    if (QFileInfo(fileName).isFile()) {
+        if (replace)
+            viewer.LoadFromFile(fileName);
+        else
+            viewer.AppendFromFile(fileName);
+        return;
+    }
+    const QString warning =
+        QStringLiteral("File ") + mamePath + relativeName + QStringLiteral(" could not be found.");
+    context.MessageApp(warning, mtWarning, mbOK);
+    viewer.Append(warning);
+}
+
+} // namespace
+
+void HelpWithMAME(TCommandContext& context) {
+    TEmulatorCommandScope scope(context, TCommand::MAMEHelp);
+    if (scope.Refused())
+        return;
+    const AppState& state = context.State;
+    TForm2& viewer = *context.Form2;
+    viewer.Clear();
+    ShowDocument(context, QStringLiteral("docs/config.txt"), true);
+    AppendBlankSeparator(viewer);
+    ShowDocument(context, QStringLiteral("docs/windows.txt"), false);
+    AppendBlankSeparator(viewer);
+    const int code =
+        context.Launcher.ExecNewProcess(state.MAMEPath, ShowUsageCommand(state.MAMEPath, state.MAMEEXE));
+    if (code != 0)
+        context.MessageApp(ProblemText(QStringLiteral("A problem was experienced getting -showusage."), code),
+                           mtError, mbOK);
+    viewer.Append(context.Launcher.CreateProcessOutput);
+    AppendBlankSeparator(viewer);
+    viewer.ShowModal();
+}
+
+void DisplayMAMEVersion(TCommandContext& context) {
+    TEmulatorCommandScope scope(context, TCommand::MAMEVersion);
+    if (scope.Refused())
+        return;
+    const AppState& state = context.State;
+    const int code =
+        context.Launcher.ExecNewProcess(state.MAMEPath, HelpCommand(state.MAMEPath, state.MAMEEXE));
+    if (code != 0) {
+        ReportAndExit(context, code);
+        return;
+    }
+    TForm2& viewer = *context.Form2;
+    viewer.Clear();
+    viewer.Append(context.Launcher.CreateProcessOutput);
+    viewer.ShowModal();
+}
+
+void ValidateSystem(TCommandContext& context) {
+    TEmulatorCommandScope scope(context, TCommand::ValidateSystem);
+    if (scope.Refused())
+        return;
+    if (context.MessageApp(QStringLiteral("Validating the system may take a while to complete.\n"
+                                          "Do you want to continue to validate?"),
+                           mtConfirmation, mbYes | mbNo) != mrYes)
+        return;
+    const AppState& state = context.State;
+    SetStatusText(context, QStringLiteral("Please wait.."));
+    context.Window.EnableTaggedComponents(false);
+    const int code =
+        context.Launcher.ExecNewProcess(state.MAMEPath, ValidateCommand(state.MAMEPath, state.MAMEEXE));
+    context.Window.EnableTaggedComponents(true);
+    if (code != 0) {
+        ReportAndExit(context, code);
+        return;
+    }
+    TForm2& viewer = *context.Form2;
+    viewer.Clear();
+    if (context.Launcher.CreateProcessOutput.isEmpty())
+        viewer.Append(QStringLiteral("MAME VALIDATION: No issues found."));
+    else
+        viewer.Append(context.Launcher.CreateProcessOutput);
+    viewer.ShowModal();
+}
+
+void ListSupportedGames(TCommandContext& context) {
+    TEmulatorCommandScope scope(context, TCommand::ListSupportedGames);
+    if (scope.Refused())
+        return;
+    if (!GenerateSupportedGamesFile(context))
+        return;
+    TForm2& viewer = *context.Form2;
+    viewer.LoadFromFile(SupportedGamesFileName(context.State.UserDataPath));
+    viewer.ShowModal();
+}
+
+void EditMAMEConfig(TCommandContext& context) {
+    const QString fileName = FindFileIgnoringCase(context.State.MAMEPath, QStringLiteral("mame.ini"));
+    QWidget* active = QApplication::activeWindow();
+    // The desktop reports no reason of its own: a missing file is said as such, anything
+    // else as no program to open it with.
+    int code = 0;
+    if (!QFileInfo(fileName).isFile())
+        code = ENOENT;
+    else if (!context.dialogs.openUrl(QUrl::fromLocalFile(fileName)))
+        code = ENOEXEC;
+    if (active)
+        active->activateWindow();
+    if (code != 0)
+        context.MessageApp(ProblemText(QStringLiteral("A problem was experienced."), code), mtError, mbOK);
+}
+
+void IdentifyGame(TCommandContext& context) {
+    TEmulatorCommandScope scope(context, TCommand::IdentifyGame);
+    if (scope.Refused())
+        return;
+    if (context.MessageApp(QStringLiteral("Identifying games (via the ROMIDENT switch) can be quite slow.\n"
+                                          "Do you wish to continue?"),
+                           mtConfirmation, mbYes | mbNo) != mrYes)
+        return;
+    AppState& state = context.State;
+    const QString fileDir = context.GameList.Cells(colFileDir, context.Window.GridRow());
+    // A row without a game (the empty list's) would make the emulator go through the whole
+    // game folder.
+    if (fileDir.isEmpty())
+        return;
+    // The name as it is on disk: the emulator looks for exactly that.
+    const QString onDisk = FindGameFile(state.rompath, fileDir);
+    const QString name = onDisk.isEmpty() ? fileDir : QFileInfo(onDisk).fileName();
+
+    state.AllowEscape = true;
+    state.EscapeRoutine = false;
+    SetStatusText(context, QStringLiteral("Processing. Press ESCAPE key to stop."));
+    context.Window.EnableTaggedComponents(false);
+    {
+        WaitCursor cursor;
+        context.Launcher.ExecNewProcess(state.MAMEPath,
+                                        RomIdentCommand(state.MAMEPath, state.MAMEEXE, state.rompath, name));
+    }
+    context.Window.EnableTaggedComponents(true);
+    state.AllowEscape = false;
+    state.EscapeRoutine = false;
+    SetStatusText(context, QString());
+    TForm2& viewer = *context.Form2;
+    viewer.Clear();
+    viewer.Append(context.Launcher.CreateProcessOutput);
+    viewer.ShowModal();
+}

@@ -1,0 +1,177 @@
+#include "emulator/gui/PlayCommands.h"
+
+#include "base/DateTimeText.h"
+#include "base/GameFileLookup.h"
+#include "base/gui/ActivityLog.h"
+#include "base/gui/CommandContext.h"
+#include "emulator/CommandTexts.h"
+#include "emulator/GameNameRules.h"
+#include "emulator/PlayTexts.h"
+#include "emulator/gui/EmulatorCommandScope.h"
+#include "emulator/gui/ExecNewProcess.h"
+#include "gamelist/GameListModel.h"
+#include "platform/gui/WindowsKeyGrab.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace {
+
+const QString kBoxTitle = QStringLiteral("Pellmora");
+
+struct TGameRow {
+    QString status, gameName, fileDir;
+};
+
+TGameRow CurrentGame(const TCommandContext& context) {
+    const int row = context.Window.GridRow();
+    if (row < 1)
+        return {};
+    const TGameListModel& list = context.GameList;
+    return {list.Cells(colStatus, row), list.Cells(colGameName, row), list.Cells(colFileDir, row)};
+}
+
+// The game's archive or folder is in the game folder. An empty File/Dir names the game folder
+// itself, so the emulator is started with no game.
+bool GameFileExists(const QString& rompath, const QString& fileDir) {
+    if (fileDir.isEmpty())
+        return !rompath.isEmpty() && QFileInfo(rompath).isDir();
+    return !FindGameFile(rompath, fileDir).isEmpty();
+}
+
+// Whether the user goes on with a game that is unverified or found bad.
+bool ConfirmStatus(const TCommandContext& context, const TGameRow& game) {
+    if (game.status == QLatin1String("?"))
+        return context.MessageApp(NotVerifiedQuestion(game.gameName), mtConfirmation, mbYes | mbNo) == mrYes;
+    if (game.status == QLatin1String("Bad"))
+        return context.MessageApp(FoundBadQuestion(game.gameName), mtWarning, mbYes | mbNo) == mrYes;
+    return true;
+}
+
+QString NowText() {
+    return DateTimeToStr(QDateTimeToDateTime(QDateTime::currentDateTime()));
+}
+
+// Swallows the Windows keys for its lifetime when they are live now. A failed grab leaves them
+// live and WindowsKeyActive false, so no later run tries again.
+class TWindowsKeysHeld {
+  public:
+    TWindowsKeysHeld(AppState& state, WindowsKeyGrab& grab) : state(state), grab(grab) {
+        if (!state.WindowsKeyActive)
+            return;
+        held = grab.Grab();
+        state.WindowsKeyActive = false;
+    }
+    ~TWindowsKeysHeld() {
+        if (!held)
+            return;
+        grab.Release();
+        state.WindowsKeyActive = true;
+    }
+    TWindowsKeysHeld(const TWindowsKeysHeld&) = delete;
+    TWindowsKeysHeld& operator=(const TWindowsKeysHeld&) = delete;
+
+  private:
+    AppState& state;
+    WindowsKeyGrab& grab;
+    bool held = false;
+};
+
+// The controls stay off and the keys held for the run; both come back however it ends, and
+// the window that was active before is active again.
+class TRunScope {
+  public:
+    TRunScope(TCommandContext& context, const QString& gameName, WindowsKeyGrab& grab) : context(context) {
+        context.Window.EnableTaggedComponents(false);
+        LogGameStart(context, gameName);
+        keys = std::make_unique<TWindowsKeysHeld>(context.State, grab);
+        activeWindow = QApplication::activeWindow();
+    }
+    ~TRunScope() {
+        if (activeWindow)
+            activeWindow->activateWindow();
+        keys.reset();
+        context.Window.EnableTaggedComponents(true);
+    }
+    TRunScope(const TRunScope&) = delete;
+    TRunScope& operator=(const TRunScope&) = delete;
+
+  private:
+    TCommandContext& context;
+    std::unique_ptr<TWindowsKeysHeld> keys;
+    QPointer<QWidget> activeWindow;
+};
+
+} // namespace
+
+void LogGameStart(TCommandContext& context, const QString& gameName) {
+    ActivityLog& log = context.Log;
+    log.WriteLogTab(QString());
+    log.WriteLogTab(gameName, clBlue, fsBold);
+    log.WriteLogTab(QStringLiteral("Started ") + NowText());
+}
+
+void LogGameFinish(TCommandContext& context) {
+    ActivityLog& log = context.Log;
+    for (const QString& line : context.Launcher.CreateProcessOutput) {
+        if (line.isEmpty())
+            continue;
+        switch (ClassifyLogText(line)) {
+        case LogKind::Warning:
+            log.WriteLogTab(line, clYellow);
+            break;
+        case LogKind::Error:
+            log.WriteLogTab(line, clRed);
+            break;
+        case LogKind::Normal:
+            log.WriteLogTab(line);
+            break;
+        }
+    }
+    log.WriteLogTab(QStringLiteral("Finished ") + NowText());
+    log.FocusLogTabEnd();
+}
+
+void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
+    const TEmulatorCommandScope scope(context, TCommand::PlayGame);
+    if (scope.Refused())
+        return;
+    const TGameRow game = CurrentGame(context);
+    const AppState& state = context.State;
+    if (state.debug)
+        context.dialogs.plainMessage(PlayDebugText(game.gameName, game.fileDir, game.status));
+    // Quoting does not keep the emulator from reading such a name as an option.
+    if (StartsLikeOption(game.fileDir)) {
+        context.MessageApp(OptionLikeGameText(game.gameName, game.fileDir), mtError, mbOK);
+        return;
+    }
+    if (!GameFileExists(state.rompath, game.fileDir)) {
+        context.MessageApp(GameFileMissingText(game.gameName, game.fileDir), mtError, mbOK);
+        return;
+    }
+    if (!ConfirmStatus(context, game))
+        return;
+    const QString switches =
+        context.CommandLineSwitchesEdit ? context.CommandLineSwitchesEdit->text() : QString();
+    const QString command =
+        PlayCommand(state.MAMEPath, state.MAMEEXE, game.fileDir, state.readconfig, state.verbose, switches);
+    int exitCode = 0;
+    {
+        const TRunScope run(context, game.gameName, keyGrab);
+        exitCode = context.Launcher.ExecNewProcess(state.MAMEPath, command);
+    }
+    context.Window.ShowPage(TPage::Log);
+    LogGameFinish(context);
+    if (exitCode != 0)
+        context.MessageApp(PlayProblemText(game.gameName, exitCode, context.Launcher.CreateProcessOutput),
+                           mtError, mbOK, kBoxTitle);
+}
+
+void RegisterPlayCommands(TCommandContext& context, std::shared_ptr<WindowsKeyGrab> keyGrab) {
+    if (!keyGrab)
+        keyGrab = CreatePlatformKeyGrab();
+    context.Register(TCommand::PlayGame, [&context, keyGrab] { PlayGame(context, *keyGrab); });
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Verification: the emulator checks a game's files (-verifyroms) and the row gets "Good",
+// "Bad" or "?", its Game Name refreshed from the supported-games list.
+
+#include <QString>
+
+struct AppState;
+struct TCommandContext;
+
+// The selected row; shows the emulator's answer in the viewer unless DisplayVerifyGame is off.
+void VerifyGame(TCommandContext& context);
+// The same for a command that runs the emulator itself (Add Game) and so holds the one
+// TEmulatorCommandScope already.
+void VerifySelectedGame(TCommandContext& context);
+// Every row (or every known one), with a report in Pellmora.VER; while it runs, its button
+// stops it at the next row.
+void VerifyAllGames(TCommandContext& context);
+void StopVerify(AppState& state);
+void ViewVerifyReport(TCommandContext& context);
+
+// UserDataPath + "Pellmora.VER".
+QString VerifyReportFileName(const QString& userDataPath);

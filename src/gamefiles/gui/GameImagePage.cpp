@@ -1,0 +1,63 @@
+#include "gamefiles/gui/GameImagePage.h"
+
+#include "base/gui/CommandControls.h"
+#include "gamefiles/Snapshot.h"
+
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TGameImagePage::TGameImagePage(int imageSide, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("GameImageTab"));
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->hide();
+    // The picture's place: the snapshot at its top-left corner, or "No Image" in its middle.
+    auto* picturePlace = new QWidget(this);
+    picturePlace->setFixedSize(imageSide, imageSide);
+    Image2 = new QLabel(picturePlace);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(0, 0, imageSide, imageSide);
+    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    NoImageLabel = new QLabel(QStringLiteral("No Image"), picturePlace);
+    NoImageLabel->setObjectName(QStringLiteral("NoImageLabel"));
+    NoImageLabel->setGeometry(0, 0, imageSide, imageSide);
+    QFont bold = NoImageLabel->font();
+    bold.setBold(true);
+    NoImageLabel->setFont(bold);
+    NoImageLabel->setAlignment(Qt::AlignCenter);
+    DeleteImageBitBtn = MakeCommandButton(this, TCommand::DeleteImage);
+    RefreshImageBitBtn = MakeCommandButton(this, TCommand::RefreshImage);
+    ImageHelpBitBtn = MakeCommandButton(this, TCommand::ImageHelp);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(picturePlace, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addStretch(1);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {DeleteImageBitBtn, RefreshImageBitBtn, ImageHelpBitBtn})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    ShowNoImage();
+}
+
+void TGameImagePage::ShowPicture(const QImage& picture) {
+    const QSize shown = FitInside(picture.size(), Image2->size());
+    const QImage fitted = shown == picture.size()
+                              ? picture
+                              : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    Image2->setPixmap(QPixmap::fromImage(fitted));
+    Image2->show();
+    NoImageLabel->hide();
+    DeleteImageBitBtn->setEnabled(true);
+}
+
+void TGameImagePage::ShowNoImage() {
+    Image2->clear();
+    Image2->hide();
+    NoImageLabel->show();
+    DeleteImageBitBtn->setEnabled(false);
+}

@@ -1,0 +1,106 @@
+#include "gamefiles/gui/StatusCommands.h"
+
+#include "base/gui/CommandContext.h"
+#include "gamefiles/RandomGame.h"
+#include "gamefiles/gui/TForm4.h"
+#include "gamelist/GameListFile.h"
+#include "gamelist/GameListModel.h"
+#include "gamelist/gui/GameListCommands.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QRandomGenerator>
+#include <QTimer>
+
+namespace {
+
+// The chosen game is shown for this long before it starts.
+constexpr int kRandomPlayDelayMs = 2000;
+
+// Waits while the window keeps painting, refusing the user's keys and mouse meanwhile.
+class TInputRefusedWait : public QObject {
+  public:
+    explicit TInputRefusedWait(int milliseconds) {
+        qApp->installEventFilter(this);
+        QEventLoop loop;
+        QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+        loop.exec();
+        qApp->removeEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+QString StatusOfResult(int result) {
+    switch (result) {
+    case mrYes:
+        return QStringLiteral("Good");
+    case mrNo:
+        return QStringLiteral("Bad");
+    case mrCancel:
+        return QStringLiteral("?");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+void ChangeGameStatus(TCommandContext& context) {
+    const int row = context.Window.GridRow();
+    if (row < 1 || !context.Form4)
+        return;
+    const QString status = StatusOfResult(context.Form4->Execute());
+    if (status.isEmpty())
+        return;
+    // The row keeps its place until the next sort.
+    context.GameList.SetCell(colStatus, row, status);
+    SaveGameList(context.GameList, context.State.UserDataPath);
+}
+
+void FavouriteGame(TCommandContext& context) {
+    const int row = context.Window.GridRow();
+    if (row < 1)
+        return;
+    TGameListModel& list = context.GameList;
+    list.SetCell(colFavourite, row,
+                 list.Cells(colFavourite, row).isEmpty() ? QStringLiteral("true") : QString());
+    ResortGameList(context);
+    SaveGameList(context.GameList, context.State.UserDataPath);
+}
+
+void RandomGamePlay(TCommandContext& context) {
+    // Eligibility is decided before the draw, so the draw always ends.
+    const int row = context.GameList.RowCount() < 2
+                        ? 0
+                        : DrawRandomRow(context.GameList.Rows(), *QRandomGenerator::global());
+    if (row < 1) {
+        context.MessageApp(QStringLiteral("No games to choose from."), mtInformation, mbOK);
+        return;
+    }
+    context.Window.SelectGridRow(row);
+    const TInputRefusedWait wait(kRandomPlayDelayMs);
+    context.RunCommand(TCommand::PlayGame);
+}
+
+void RegisterStatusCommands(TCommandContext& context) {
+    context.Form4 = new TForm4(context.Owner());
+    context.Register(TCommand::ChangeStatus, [&context] { ChangeGameStatus(context); });
+    context.Register(TCommand::FavouriteGame, [&context] { FavouriteGame(context); });
+    context.Register(TCommand::PlayRandomGame, [&context] { RandomGamePlay(context); });
+}

@@ -1,0 +1,57 @@
+#include "gamelist/gui/GameListCommands.h"
+
+#include "base/SettingsKeys.h"
+#include "base/gui/CommandContext.h"
+#include "gamelist/GameListModel.h"
+#include "gamelist/ListSearch.h"
+#include "gamelist/gui/GameListGridEvents.h"
+#include "gamelist/gui/ScanCommand.h"
+#include "gamelist/gui/TSortGrid.h"
+
+#include <QLineEdit>
+
+void ResortGameList(TCommandContext& context) {
+    context.Grid.SortByColumn(context.State.SortColumn, context.State.GSortOptions);
+}
+
+void SortGrid1ClickSort(TCommandContext& context, int col, TSortOptions& options) {
+    AppState& state = context.State;
+    TSortOptions& sort = state.GSortOptions;
+    sort.SortDirection = sort.SortDirection == sdAscending ? sdDescending : sdAscending;
+    state.SortColumn = col;
+    options = sort;
+    TIniFile ini = context.SettingsIni();
+    ini.WriteInteger(Settings::Section, Settings::Key::SortColumn, col);
+    ini.WriteInteger(Settings::Section, Settings::Key::SortDirection, int(sort.SortDirection));
+}
+
+void SearchGame(TCommandContext& context) {
+    if (!context.SearchEdit)
+        return;
+    const QString text = context.SearchEdit->text();
+    if (text.isEmpty())
+        return;
+    AppState& state = context.State;
+    const std::vector<QStringList>& rows = context.GameList.Rows();
+    const int lastRow = int(rows.size()) - 1;
+    for (;;) {
+        const int start = SearchStartRow(context.Window.GridRow(), lastRow, state.LastGridRow);
+        const int found = FindGameRow(rows, text, start);
+        if (found > 0) {
+            context.Window.SelectGridRow(found);
+            state.LastGridRow = found;
+            return;
+        }
+        if (context.MessageApp(QStringLiteral("End of search reached.\nStart searching from the top?"),
+                               mtConfirmation, mbYes | mbNo) != mrYes)
+            return;
+        context.Window.SelectGridRow(1);
+        state.LastGridRow = 0;
+    }
+}
+
+void RegisterGameListCommands(TCommandContext& context) {
+    context.Register(TCommand::ScanForGames, [&context] { ScanForGames(context); });
+    context.Register(TCommand::SearchGame, [&context] { SearchGame(context); });
+    ConnectGridEvents(context);
+}

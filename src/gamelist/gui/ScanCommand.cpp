@@ -1,0 +1,191 @@
+#include "gamelist/gui/ScanCommand.h"
+
+#include "base/AsciiCase.h"
+#include "base/DateTimeText.h"
+#include "base/FileLookup.h"
+#include "base/GameFileLookup.h"
+#include "base/SettingsKeys.h"
+#include "base/gui/CommandContext.h"
+#include "emulator/gui/EmulatorCommandScope.h"
+#include "emulator/gui/SupportedGamesFile.h"
+#include "emulator/gui/WaitCursor.h"
+#include "gamelist/GameListFile.h"
+#include "gamelist/GameListModel.h"
+#include "gamelist/ScanRules.h"
+#include "gamelist/SupportedGames.h"
+#include "gamelist/gui/TSortGrid.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QSet>
+
+namespace {
+
+const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
+
+void SetStatusText(TCommandContext& context, const QString& text) {
+    if (QLabel* panel = context.Window.StatusPanel(TStatusPanel::Hint))
+        panel->setText(text);
+}
+
+void SortList(TCommandContext& context, int col) {
+    context.Grid.SortByColumn(col, context.State.GSortOptions);
+}
+
+TDateTime Now() {
+    return QDateTimeToDateTime(QDateTime::currentDateTime());
+}
+
+// The counters from the rows: a row with a File/Dir is a game, known unless "[UNKNOWN GAME]".
+void RecountGames(AppState& state, const TGameListModel& list) {
+    state.GameCount = 0;
+    state.nFound = 0;
+    state.nUnknown = 0;
+    for (int row = 1; row < list.RowCount(); ++row) {
+        if (list.Cells(colFileDir, row).isEmpty())
+            continue;
+        ++state.GameCount;
+        ++(list.Cells(colGameName, row) == UnknownGame ? state.nUnknown : state.nFound);
+    }
+}
+
+void WriteScanSettings(TCommandContext& context, bool withGames) {
+    const AppState& state = context.State;
+    TIniFile ini = context.SettingsIni();
+    ini.WriteInteger(Settings::Section, Settings::Key::GameCount, state.GameCount);
+    if (withGames)
+        ini.WriteInteger(Settings::Section, Settings::Key::nGames, state.nGames);
+    ini.WriteInteger(Settings::Section, Settings::Key::nFound, state.nFound);
+    ini.WriteInteger(Settings::Section, Settings::Key::nUnknown, state.nUnknown);
+    ini.WriteDateTime(Settings::Section, Settings::Key::ImportDate, state.ImportDate);
+}
+
+void RemoveMissing(TCommandContext& context, const TFolderListing& games) {
+    AppState& state = context.State;
+    TGameListModel& list = context.GameList;
+    // A row without File/Dir (the empty list's blank row) is no game and is left alone.
+    const QStringList removed = RemoveMissingGames(list, [&games](const QString& fileDir) {
+        return fileDir.isEmpty() || !FindGame(games, fileDir).isEmpty();
+    });
+    for (const QString& line : removed)
+        context.WriteLog(line);
+    if (removed.isEmpty())
+        return;
+    RecountGames(state, list);
+    state.ImportDate = Now();
+    context.Window.ShowGameData();
+    WriteScanSettings(context, false);
+    if (state.GameCount == 0)
+        DeleteGameListFile(state.UserDataPath);
+    else
+        SaveGameList(list, state.UserDataPath);
+    context.MessageApp(QString::number(removed.size()) +
+                           QStringLiteral(" missing game(s) removed from the list."),
+                       mtInformation, mbOK);
+}
+
+QStringList NewNames(TCommandContext& context, const TFolderListing& games) {
+    const TGameListModel& list = context.GameList;
+    QSet<QString> listed;
+    listed.reserve(list.RowCount());
+    for (int row = 1; row < list.RowCount(); ++row)
+        listed.insert(AsciiLower(list.Cells(colFileDir, row)));
+    std::function<void(const QString&)> found;
+    if (context.State.debug)
+        found = [&context](const QString& message) { context.dialogs.plainMessage(message); };
+    return FindNewNames(games, listed, found);
+}
+
+void AddNewGames(TCommandContext& context, const QStringList& newNames) {
+    AppState& state = context.State;
+    TGameListModel& list = context.GameList;
+    if (state.GameCount == 0) {
+        list.EmptyList();
+        state.nFound = 0;
+        state.nUnknown = 0;
+    }
+    const std::vector<SupportedGame> supported =
+        ReadSupportedGamesFile(SupportedGamesFileName(state.UserDataPath));
+    state.nGames = static_cast<int>(supported.size());
+    for (const ScanAddition& addition : MatchNewNames(supported, newNames)) {
+        state.GameCount =
+            list.AppendGame(state.GameCount, QStringLiteral("?"), addition.gameName, addition.fileDir);
+        ++(addition.known ? state.nFound : state.nUnknown);
+        context.WriteLog(addition.logLine);
+    }
+    SortList(context, state.SortColumn);
+    state.ImportDate = Now();
+    context.Window.ShowGameData();
+    WriteScanSettings(context, true);
+    SaveGameList(list, state.UserDataPath);
+}
+
+// The scan itself; the number of games added, 0 when the scan ended without adding any.
+int ScanGameFolder(TCommandContext& context) {
+    AppState& state = context.State;
+    context.WriteLog(QStringLiteral("Scan for Games"), clBlue, fsBold);
+    context.WriteLog(QStringLiteral("Scanning..."));
+    SetStatusText(context, QStringLiteral("Scanning..."));
+    context.Window.EnableTaggedComponents(false);
+    context.Window.SelectGridRow(1);
+
+    // A game folder that cannot be listed (an unplugged disk, a share gone) would make every
+    // game look missing: nothing is removed or added then.
+    const TFolderListing games(state.rompath);
+    if (!games.IsListed()) {
+        context.Window.EnableTaggedComponents(true);
+        context.MessageApp(QStringLiteral("The game folder ") + state.rompath +
+                               QStringLiteral(" cannot be read, so the game list was left as it is."),
+                           mtError, mbOK);
+        return 0;
+    }
+    SortList(context, colFileDir);
+    RemoveMissing(context, games);
+    const QStringList newNames = NewNames(context, games);
+    SortList(context, state.SortColumn);
+    context.Window.EnableTaggedComponents(true);
+    context.Window.SelectGridRow(1);
+    if (newNames.isEmpty()) {
+        context.MessageApp(QStringLiteral("No new games found."), mtInformation, mbOK);
+        state.ImportDate = Now();
+        context.Window.ShowGameData();
+        return 0;
+    }
+
+    QAbstractButton* play = context.Window.PushButton(TCommand::PlayGame);
+    if (play)
+        play->setEnabled(false);
+    {
+        WaitCursor cursor;
+        if (!GenerateSupportedGamesFile(context))
+            return 0;
+        AddNewGames(context, newNames);
+    }
+    if (play)
+        play->setEnabled(true);
+    context.Window.SelectGridRow(1);
+    SetStatusText(context, QString());
+    return static_cast<int>(newNames.size());
+}
+
+} // namespace
+
+void ScanForGames(TCommandContext& context) {
+    int added = 0;
+    {
+        TEmulatorCommandScope scope(context, TCommand::ScanForGames);
+        if (scope.Refused())
+            return;
+        added = ScanGameFolder(context);
+    }
+    if (added == 0)
+        return;
+    const int answer = context.MessageApp(
+        QString::number(added) +
+            QStringLiteral(
+                " new games added to the list.\n\nBefore you can run any game, you must \"verify\" it."
+                "\n\nWould you like to verify ALL GAMES now?"),
+        mtConfirmation, mbYes | mbNo);
+    if (answer == mrYes)
+        context.RunCommand(TCommand::VerifyAllGames);
+}

@@ -1,0 +1,109 @@
+#include "mainwindow/gui/GameDataPage.h"
+
+#include "base/AppState.h"
+#include "base/DateTimeText.h"
+#include "base/gui/CommandControls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* MakeValueLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QGridLayout* MakeFrameGrid(QGroupBox* frame) {
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setVerticalSpacing(3);
+    grid->setHorizontalSpacing(8);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+QString DateText(TDateTime value) {
+    return value == 0 ? QStringLiteral("None") : DateTimeToStr(value);
+}
+
+} // namespace
+
+TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("GameDataTab"));
+    SetHelpContext(this, THelpContext::GameData);
+    MAMEDirEdit = new QLineEdit(this);
+    MAMEDirEdit->setObjectName(QStringLiteral("MAMEDirEdit"));
+    MAMEDirEdit->setReadOnly(true);
+    SetHelpContext(MAMEDirEdit, THelpContext::Tabs);
+    MAMEDirSelectButton = MakeCommandToolButton(this, TCommand::MAMEDirSelect);
+    MAMEDirSearchBitBtn = MakeCommandButton(this, TCommand::MAMEDirSearch);
+    ScanForGamesBitBtn = MakeCommandButton(this, TCommand::ScanForGames);
+    TotalGamesLabel = MakeValueLabel(this, QStringLiteral("TotalGamesLabel"), QStringLiteral("0"));
+    KnownGamesLabel = MakeValueLabel(this, QStringLiteral("KnownGamesLabel"), QStringLiteral("0"));
+    UnknownGamesLabel = MakeValueLabel(this, QStringLiteral("UnknownGamesLabel"), QStringLiteral("0"));
+    ImportDateLabel = MakeValueLabel(this, QStringLiteral("ImportDateLabel"), QStringLiteral("None"));
+    VerifyAllGamesBitBtn = MakeCommandButton(this, TCommand::VerifyAllGames);
+    ViewVerifyReportBitBtn = MakeCommandButton(this, TCommand::ViewVerifyReport);
+    VerifyDateLabel = MakeValueLabel(this, QStringLiteral("VerifyDateLabel"), QStringLiteral("None"));
+
+    // Three framed groups share about 260 pixels of height: keep the frames tight.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 4);
+    layout->setSpacing(4);
+    auto* pathBox = new QGroupBox(QStringLiteral("Path to MAME.EXE/MAME64.EXE"), this);
+    auto* pathRow = new QHBoxLayout(pathBox);
+    pathRow->setContentsMargins(6, 2, 6, 6);
+    pathRow->setSpacing(4);
+    pathRow->addWidget(MAMEDirEdit, 1);
+    pathRow->addWidget(MAMEDirSelectButton);
+    pathRow->addWidget(MAMEDirSearchBitBtn);
+    layout->addWidget(pathBox);
+
+    auto* scanBox = new QGroupBox(this);
+    QGridLayout* scanGrid = MakeFrameGrid(scanBox);
+    scanGrid->addWidget(ScanForGamesBitBtn, 0, 0, 1, 2, Qt::AlignLeft);
+    const std::pair<const char*, QLabel*> counters[] = {{"Total games supported:", TotalGamesLabel},
+                                                        {"Known games found:", KnownGamesLabel},
+                                                        {"Unknown games found:", UnknownGamesLabel},
+                                                        {"Date last scanned:", ImportDateLabel}};
+    int row = 1;
+    for (const auto& [caption, value] : counters) {
+        scanGrid->addWidget(new QLabel(QString::fromUtf8(caption), scanBox), row, 0);
+        scanGrid->addWidget(value, row++, 1);
+    }
+    layout->addWidget(scanBox);
+
+    auto* verifyBox = new QGroupBox(this);
+    QGridLayout* verifyGrid = MakeFrameGrid(verifyBox);
+    auto* verifyButtons = new QHBoxLayout;
+    verifyButtons->setSpacing(6);
+    verifyButtons->addWidget(VerifyAllGamesBitBtn);
+    verifyButtons->addWidget(ViewVerifyReportBitBtn);
+    verifyButtons->addStretch(1);
+    verifyGrid->addLayout(verifyButtons, 0, 0, 1, 2);
+    verifyGrid->addWidget(new QLabel(QStringLiteral("Date last verified:"), verifyBox), 1, 0);
+    verifyGrid->addWidget(VerifyDateLabel, 1, 1);
+    layout->addWidget(verifyBox);
+    layout->addStretch(1);
+}
+
+void TGameDataPage::ShowGameData(const AppState& state) {
+    TotalGamesLabel->setText(QString::number(state.nGames));
+    KnownGamesLabel->setText(QString::number(state.nFound));
+    UnknownGamesLabel->setText(QString::number(state.nUnknown));
+    ImportDateLabel->setText(DateText(state.ImportDate));
+    VerifyDateLabel->setText(DateText(state.VerifyDate));
+    ViewVerifyReportBitBtn->setEnabled(state.VerifyDate != 0);
+}
+
+void TGameDataPage::ShowMAMEPath(const AppState& state) {
+    MAMEDirEdit->setText(state.MAMEPath);
+}

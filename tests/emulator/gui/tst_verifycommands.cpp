@@ -1,0 +1,243 @@
+// Verify Game, Verify All Games and View Verify Report through the main window, with the fake
+// emulator and scripted boxes.
+
+#include "base/gui/ActivityLog.h"
+#include "base/gui/CommandContext.h"
+#include "emulator/gui/TForm2.h"
+#include "gamelist/GameListModel.h"
+#include "mainwindow/gui/TForm1.h"
+#include "support/ScriptedDialogs.h"
+#include "support/StartedWindow.h"
+#include "support/WhenModal.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kSeparator = QByteArray(79, '_');
+const QString kUnknown = QStringLiteral("[UNKNOWN GAME]");
+const QString kVerifyAllQuestion =
+    QStringLiteral("Verifying unknown games may take some time to complete.\n"
+                   "Do you want to ignore verifying [UNKNOWN] games or verify ALL games?");
+
+} // namespace
+
+class TestVerifyCommands : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup();
+    void verifyGameRefreshesTheRowAndShowsTheRun();
+    void verifyGameWritesToTheVerifiedGameAfterTheListMoved();
+    void verifyGameWithoutViewer();
+    void rowsTheEmulatorMustNotSee();
+    void verifyAllYesSkipsUnknownRowsButCountsThem();
+    void verifyAllOnTheEmptyList();
+    void stopDuringTheThirdOfTenRows();
+    void secondCommandRefusedWhileOneRuns();
+    void viewVerifyReport();
+};
+
+void TestVerifyCommands::cleanup() {
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+void TestVerifyCommands::verifyGameRefreshesTheRowAndShowsTheRun() {
+    // Sorted by File/Dir at start-up, so the rows keep the file's order.
+    StartedWindow s(
+        ",?,\"[UNKNOWN GAME]\",galaga.zip\r\n,?,\"Old name\",PACMAN.ZIP\r\n",
+        {QStringLiteral("nFound=1"), QStringLiteral("nUnknown=1"), QStringLiteral("SortColumn=3")});
+    s.putGame(QStringLiteral("galaga.zip"));
+    s.putGame(QStringLiteral("pacman.zip"), "BAD");
+
+    s.context().Window.SelectGridRow(1);
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    s.context().RunCommand(TCommand::VerifyGame);
+    QCOMPARE(s.name(1), QStringLiteral("Galaga (Namco rev. B)"));
+    QCOMPARE(s.status(1), QStringLiteral("Good"));
+    QCOMPARE(s.context().State.nFound, 2);
+    QCOMPARE(s.context().State.nUnknown, 0);
+    QCOMPARE(shown.mid(0, 3),
+             (QStringList{QString::fromLatin1(kSeparator), QStringLiteral("galaga - Galaga (Namco rev. B)"),
+                          QStringLiteral("romset galaga is good")}));
+    const QByteArray saved = s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.DAT"));
+    QVERIFY2(saved.contains(",Good,\"Galaga (Namco rev. B)\",galaga.zip"), saved.constData());
+    QVERIFY(s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.INI")).contains("nUnknown=0"));
+
+    // The verify name keeps the letters' case; the emulator's "bad" wins.
+    s.context().Window.SelectGridRow(2);
+    CloseViewerWhenShown();
+    s.context().RunCommand(TCommand::VerifyGame);
+    QCOMPARE(s.verifyRuns(), (QStringList{QStringLiteral("galaga"), QStringLiteral("PACMAN")}));
+    QCOMPARE(s.name(2), QStringLiteral("Pac-Man (Midway)"));
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestVerifyCommands::verifyGameWritesToTheVerifiedGameAfterTheListMoved() {
+    StartedWindow s(",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
+    s.putGame(QStringLiteral("pacman.zip"));
+    s.context().Window.SelectGridRow(2);
+    // While the viewer shows, the game moves to row 1 (another game went away).
+    WhenModal<TForm2>([&s](TForm2* viewer) {
+        s.list().DeleteRow(1);
+        viewer->CloseBtn->click();
+    });
+    s.context().RunCommand(TCommand::VerifyGame);
+    QCOMPARE(s.list().Cells(colFileDir, 1), QStringLiteral("pacman.zip"));
+    QCOMPARE(s.status(1), QStringLiteral("Good"));
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestVerifyCommands::verifyGameWithoutViewer() {
+    StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
+    s.putGame(QStringLiteral("galaga.zip"), "BAD");
+    s.context().State.DisplayVerifyGame = false;
+    s.context().Window.SelectGridRow(1);
+    s.context().RunCommand(TCommand::VerifyGame);
+    QCOMPARE(s.status(1), QStringLiteral("Bad"));
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+// Names the emulator would take for an option or a pattern, and the empty list's blank row,
+// never reach it.
+void TestVerifyCommands::rowsTheEmulatorMustNotSee() {
+    StartedWindow s(",Good,\"x\",-createconfig\r\n,Good,\"y\",a*.zip\r\n");
+    for (int row : {1, 2}) {
+        s.context().Window.SelectGridRow(row);
+        CloseViewerWhenShown();
+        s.context().RunCommand(TCommand::VerifyGame);
+        QCOMPARE(s.status(row), QStringLiteral("?"));
+    }
+    QVERIFY(s.verifyRuns().isEmpty());
+    QVERIFY(s.logText().contains(QStringLiteral("\"-createconfig\" is not verified")));
+    QVERIFY(s.logText().contains(QStringLiteral("\"a*\" is not verified")));
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestVerifyCommands::verifyAllYesSkipsUnknownRowsButCountsThem() {
+    StartedWindow s(",,\"a\",galaga.zip\r\n,Bad,\"b\",junk.zip\r\n,,\"c\",pacman\r\n");
+    s.putGame(QStringLiteral("galaga.zip"));
+    QDir().mkpath(s.romPath() + QStringLiteral("pacman"));
+    s.dialogs.expectMessage(mrYes);
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    s.context().RunCommand(TCommand::VerifyAllGames);
+
+    QCOMPARE(s.dialogs.records()[0].text, kVerifyAllQuestion);
+    QCOMPARE(s.dialogs.records()[0].buttons, int(mbYes | mbCancel | mbAll));
+    QCOMPARE(s.verifyRuns(), (QStringList{QStringLiteral("galaga"), QStringLiteral("pacman")}));
+    QCOMPARE(s.status(1), QStringLiteral("Good"));
+    QCOMPARE(s.name(2), kUnknown);
+    QCOMPARE(s.status(2), QStringLiteral("Bad")); // skipped: kept as it was
+    QCOMPARE(s.status(3), QStringLiteral("Good"));
+    const AppState& state = s.context().State;
+    QCOMPARE(state.nFound, 2);
+    QCOMPARE(state.nUnknown, 1);
+    QCOMPARE(state.GameCount, 3);
+    QVERIFY(state.VerifyDate > 0);
+    QVERIFY(s.form->Ui().ViewVerifyReportBitBtn->isEnabled());
+    const QByteArray report = s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.VER"));
+    QCOMPARE(report, kSeparator +
+                         "\r\ngalaga - Galaga (Namco rev. B)\r\nromset galaga is good\r\n"
+                         "1 romsets found, 1 were OK.\r\n" +
+                         kSeparator +
+                         "\r\npacman - Pac-Man (Midway)\r\nromset pacman is good\r\n"
+                         "1 romsets found, 1 were OK.\r\n");
+    QCOMPARE(shown.size(), 8);
+    QCOMPARE(s.form->Ui().VerifyAllGamesBitBtn->text(), QStringLiteral("Verify All Games"));
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestVerifyCommands::verifyAllOnTheEmptyList() {
+    StartedWindow s(QByteArray(), {}, {mrOk, mrOk}); // the first-start scan finds nothing
+    QCOMPARE(s.dialogs.records().size(), 2);
+    QCOMPARE(s.dialogs.records()[1].text, QStringLiteral("No new games found."));
+    s.dialogs.expectMessage(mrAll);
+    CloseViewerWhenShown();
+    s.context().RunCommand(TCommand::VerifyAllGames);
+    QVERIFY(s.verifyRuns().isEmpty());
+    QCOMPARE(s.context().State.GameCount, 0);
+    QCOMPARE(s.context().State.nUnknown, 0);
+    QCOMPARE(s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.VER")), QByteArray());
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
+    QByteArray rows;
+    for (int i = 1; i <= 10; ++i)
+        rows += ",?,\"g\",game" + QByteArray::number(i) + ".zip\r\n";
+    StartedWindow s(rows);
+    qputenv("FAKE_EMULATOR_SLEEP_MS", "150");
+    s.dialogs.expectMessage(mrAll);
+    QAbstractButton* button = s.form->Ui().VerifyAllGamesBitBtn;
+    // Pressed while the third row's emulator runs.
+    QTimer press;
+    press.setInterval(5);
+    connect(&press, &QTimer::timeout, [&] {
+        if (s.verifyRuns().size() == 3 && button->isEnabled()) {
+            QCOMPARE(button->text(), QStringLiteral("Stop"));
+            press.stop();
+            button->click();
+        }
+    });
+    press.start();
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    s.context().RunCommand(TCommand::VerifyAllGames);
+
+    QCOMPARE(s.verifyRuns().size(), 3);
+    QCOMPARE(shown.count(QString::fromLatin1(kSeparator)), 3);
+    QVERIFY(s.logText().contains(QStringLiteral("Stopped by user.")));
+    QCOMPARE(s.context().State.nUnknown, 3);
+    QCOMPARE(button->text(), QStringLiteral("Verify All Games"));
+    QCOMPARE(button->property("tag").toInt(), 10);
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestVerifyCommands::secondCommandRefusedWhileOneRuns() {
+    StartedWindow s(",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
+    s.putGame(QStringLiteral("galaga.zip"));
+    qputenv("FAKE_EMULATOR_SLEEP_MS", "300");
+    s.context().Window.SelectGridRow(1);
+    // While the first Verify Game waits for the emulator, the user picks another row and
+    // asks again.
+    QTimer::singleShot(100, [&s] {
+        s.context().Window.SelectGridRow(2);
+        s.context().RunCommand(TCommand::VerifyGame);
+    });
+    CloseViewerWhenShown();
+    s.context().RunCommand(TCommand::VerifyGame);
+    QCOMPARE(s.verifyRuns(), QStringList{QStringLiteral("galaga")});
+    QVERIFY(s.logText().contains(
+        QStringLiteral("\"Verify Game\" was not started: another command is still running.")));
+    QCOMPARE(s.status(1), QStringLiteral("Good"));
+    QCOMPARE(s.status(2), QStringLiteral("?"));
+    QVERIFY(!s.form->ExitRequested());
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestVerifyCommands::viewVerifyReport() {
+    StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
+    s.dialogs.expectMessage(mrOk);
+    s.context().RunCommand(TCommand::ViewVerifyReport);
+    QCOMPARE(s.dialogs.records()[0].text,
+             QStringLiteral("No report exists.\nUse Verify All Game to product a report."));
+    QCOMPARE(s.dialogs.records()[0].title, QStringLiteral("Pellmora"));
+    QCOMPARE(s.dialogs.records()[0].type, mtInformation);
+
+    s.env.writeFile(s.env.userDataPath() + QStringLiteral("Pellmora.VER"), "one\r\ntwo\r\n");
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    s.context().RunCommand(TCommand::ViewVerifyReport);
+    QCOMPARE(shown, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+QTEST_MAIN(TestVerifyCommands)
+#include "tst_verifycommands.moc"

@@ -1,0 +1,147 @@
+// Scan for Games through the main window, over game folders made in the test.
+
+#include "support/StartedWindow.h"
+
+#include <QFile>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+const QString kUnknown = QStringLiteral("[UNKNOWN GAME]");
+
+// Every row as "Favourite|Status|Game Name|File/Dir", sorted: the rows whatever their order.
+QStringList RowTexts(const TGameListModel& list) {
+    QStringList rows;
+    for (int row = 1; row < list.RowCount(); ++row)
+        rows << QStringList{list.Cells(colFavourite, row), list.Cells(colStatus, row),
+                            list.Cells(colGameName, row), list.Cells(colFileDir, row)}
+                    .join(u'|');
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QString ListFile(StartedWindow& s) {
+    return s.env.userDataPath() + QStringLiteral("Pellmora.DAT");
+}
+
+} // namespace
+
+class TestScanCommand : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup();
+    void newNamesAreNamedAndAppended();
+    void missingGamesGoAndNamesWithCapitalsStay();
+    void unreadableGameFolderChangesNothing();
+    void firstStartScansAndVerifies();
+};
+
+void TestScanCommand::cleanup() {
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+void TestScanCommand::newNamesAreNamedAndAppended() {
+    StartedWindow s(
+        ",Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n",
+        {QStringLiteral("nFound=1"), QStringLiteral("nUnknown=0"), QStringLiteral("GameCount=1")});
+    for (const char* file :
+         {"GALAGA.ZIP", "MAPPY.Zip", "pacman.zip", "x.y.zip", "abc.rar", "abc.z", ".hidden.zip"})
+        s.putGame(QString::fromLatin1(file));
+    for (const char* folder : {"pacman", "joust.old", "-x", "y.zip"})
+        QDir().mkpath(s.romPath() + QString::fromLatin1(folder));
+    s.dialogs.expectMessage(mrNo);
+    s.context().RunCommand(TCommand::ScanForGames);
+
+    QCOMPARE(s.dialogs.records().size(), 1);
+    QCOMPARE(s.dialogs.records()[0].text,
+             QStringLiteral(
+                 "6 new games added to the list.\n\nBefore you can run any game, you must \"verify\" it."
+                 "\n\nWould you like to verify ALL GAMES now?"));
+    QCOMPARE(s.dialogs.records()[0].buttons, int(mbYes | mbNo));
+    QCOMPARE(RowTexts(s.list()), (QStringList{
+                                     QStringLiteral("|?|Joust (Green label)|joust.old"),
+                                     QStringLiteral("|?|Mappy (US)|mappy.zip"),
+                                     QStringLiteral("|?|Pac-Man (Midway)|pacman"),
+                                     QStringLiteral("|?|Pac-Man (Midway)|pacman.zip"),
+                                     QStringLiteral("|?|[UNKNOWN GAME]|abc.z"),
+                                     QStringLiteral("|?|[UNKNOWN GAME]|x.y.zip"),
+                                     QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip"),
+                                 }));
+    const AppState& state = s.context().State;
+    QCOMPARE(state.GameCount, 7);
+    QCOMPARE(state.nFound, 5);
+    QCOMPARE(state.nUnknown, 2);
+    QCOMPARE(state.nGames, 32);
+    QVERIFY(state.ImportDate > 0);
+    const QString log = s.logText();
+    QVERIFY(log.contains(QStringLiteral("Adding \"Mappy (US)\" mappy")));
+    QVERIFY(log.contains(QStringLiteral("Adding [UNKNOWN GAME] x.y.zip")));
+    const QByteArray settings = s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.INI"));
+    QVERIFY(settings.contains("GameCount=7") && settings.contains("nGames=32") &&
+            settings.contains("ImportDate="));
+    QVERIFY(s.env.readFile(ListFile(s)).contains(",?,\"Joust (Green label)\",joust.old"));
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestScanCommand::missingGamesGoAndNamesWithCapitalsStay() {
+    StartedWindow s("true,Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n,Bad,\"Mappy (US)\",mappy.zip\r\n",
+                    {QStringLiteral("GameCount=2"), QStringLiteral("nFound=2")});
+    s.putGame(QStringLiteral("GALAGA.ZIP"));
+    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectMessage(mrOk);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(s.dialogs.records()[0].text, QStringLiteral("1 missing game(s) removed from the list."));
+    QCOMPARE(s.dialogs.records()[1].text, QStringLiteral("No new games found."));
+    QVERIFY(s.logText().contains(QStringLiteral("Removing \"Mappy (US)\" mappy.zip")));
+    QCOMPARE(RowTexts(s.list()), QStringList{QStringLiteral("true|Good|Galaga (Namco rev. B)|galaga.zip")});
+    QCOMPARE(s.context().State.GameCount, 1);
+    QVERIFY(s.env.readFile(ListFile(s)).contains("true,Good,"));
+
+    // The last game goes: the list file goes with it.
+    QFile::remove(s.romPath() + QStringLiteral("GALAGA.ZIP"));
+    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectMessage(mrOk);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(s.context().State.GameCount, 0);
+    QCOMPARE(s.context().State.nFound, 0);
+    QCOMPARE(s.list().RowCount(), 2);
+    QVERIFY(!QFile::exists(ListFile(s)));
+    QVERIFY(s.runsOf(QStringLiteral("-listfull")).isEmpty());
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestScanCommand::unreadableGameFolderChangesNothing() {
+    StartedWindow s("true,Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n");
+    const QByteArray listBefore = s.env.readFile(ListFile(s));
+    QDir(s.romPath()).removeRecursively();
+    s.dialogs.expectMessage(mrOk);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(s.dialogs.records()[0].type, mtError);
+    QCOMPARE(s.dialogs.records()[0].text,
+             QStringLiteral("The game folder ") + s.romPath() +
+                 QStringLiteral(" cannot be read, so the game list was left as it is."));
+    QCOMPARE(s.list().RowCount(), 2);
+    QCOMPARE(s.list().Cells(colFavourite, 1), QStringLiteral("true"));
+    QCOMPARE(s.env.readFile(ListFile(s)), listBefore);
+    QVERIFY(s.form->Ui().ScanForGamesBitBtn->isEnabled());
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+// A newcomer's first start: the list is built from the game folder and verified at once.
+void TestScanCommand::firstStartScansAndVerifies() {
+    QStringList report;
+    CloseViewerWhenShown(&report);
+    StartedWindow s(QByteArray(), {}, {mrOk, mrYes, mrAll},
+                    [](StartedWindow& w) { w.putGame(QStringLiteral("galaga.zip")); });
+    QCOMPARE(s.dialogs.records()[1].text.section(u'\n', 0, 0),
+             QStringLiteral("1 new games added to the list."));
+    QCOMPARE(RowTexts(s.list()), QStringList{QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip")});
+    QCOMPARE(report.value(1), QStringLiteral("galaga - Galaga (Namco rev. B)"));
+    QCOMPARE(s.context().State.GameCount, 1);
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+QTEST_MAIN(TestScanCommand)
+#include "tst_scancommand.moc"
