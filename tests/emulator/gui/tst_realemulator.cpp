@@ -381,6 +381,8 @@ void TestRealEmulator::windowCommands() {
     s.context().RunCommand(TCommand::MAMEVersion);
     QCOMPARE(shown.value(0), QStringLiteral("MAME v0.251 (unknown)"));
     QVERIFY2(s.dialogs.verifyDone(), qPrintable(s.dialogs.failures().join(u'\n')));
+}
+
 void TestRealEmulator::playPongThroughTheWindow() {
     // The window of a user whose list holds pong, a set that needs no ROM files: its folder is enough.
     QVERIFY(QDir(romFolder()).mkpath(QStringLiteral("pong")));
