@@ -1,82 +1,20 @@
 #include "options/MameIni.h"
 
+#include "base/AppError.h"
+#include "base/AsciiCase.h"
+#include "base/FileLookup.h"
 #include "base/WholeFile.h"
 
-#include "base/AppError.h"
-#include "base/FileLookup.h"
-
-#include <QFile>
-#include <QStringConverter>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
 
 namespace {
 
 constexpr int PaddedNameWidth = 25;
 
-struct IniText {
-    QString text;
-    QStringConverter::Encoding encoding = QStringConverter::System;
-    QByteArray byteOrderMark;
-};
-
-// A byte-order mark selects UTF-8 or UTF-16; otherwise the locale's encoding. Bytes that are not
-// valid in the locale's encoding are taken one character each, so a rewrite gives them back unchanged.
-IniText DecodeIniText(const QByteArray& data) {
-    IniText result;
-    if (data.startsWith("\xEF\xBB\xBF")) {
-        result.encoding = QStringConverter::Utf8;
-        result.byteOrderMark = data.left(3);
-    } else if (data.startsWith("\xFF\xFE")) {
-        result.encoding = QStringConverter::Utf16LE;
-        result.byteOrderMark = data.left(2);
-    } else if (data.startsWith("\xFE\xFF")) {
-        result.encoding = QStringConverter::Utf16BE;
-        result.byteOrderMark = data.left(2);
-    }
-    const QByteArray body = data.mid(result.byteOrderMark.size());
-    QStringDecoder decoder(result.encoding, QStringConverter::Flag::ConvertInitialBom);
-    result.text = decoder.decode(body);
-    if (decoder.hasError() && result.byteOrderMark.isEmpty()) {
-        result.encoding = QStringConverter::Latin1;
-        result.text = QString::fromLatin1(body);
-    }
-    return result;
-}
-
-QByteArray EncodeIniText(const IniText& ini) {
-    QStringEncoder encoder(ini.encoding, QStringConverter::Flag::Default);
-    QByteArray encoded = encoder.encode(ini.text);
-    return ini.byteOrderMark + encoded;
-}
-
-// Lines end at LF; a CR just before it belongs to the line end.
-QStringList SplitAtLineFeeds(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return lines;
-}
-
-// Lines end at CR LF, a lone LF or a lone CR; a final line end adds no empty line.
-QStringList SplitAtAnyLineEnd(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
-    return lines;
+bool IsUtf16(QStringConverter::Encoding encoding) {
+    return encoding == QStringConverter::Utf16LE || encoding == QStringConverter::Utf16BE;
 }
 
 // Trims every character from code 0 to 32, not only what Unicode calls white space.
@@ -90,15 +28,11 @@ QStringView TrimControlCharacters(QStringView s) {
     return s.mid(begin, end - begin);
 }
 
-char16_t UpperAsciiLetter(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
-}
-
 bool SameNameIgnoringAsciiCase(QStringView a, QStringView b) {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (UpperAsciiLetter(a.at(i).unicode()) != UpperAsciiLetter(b.at(i).unicode()))
+        if (AsciiUpper(a.at(i)) != AsciiUpper(b.at(i)))
             return false;
     }
     return true;
@@ -123,41 +57,146 @@ QString MameIniPath(const QString& mamePath) {
     return FindFileIgnoringCase(mamePath, QStringLiteral("mame.ini"));
 }
 
-QString ReadINISetting(const QString& iniFile, const QString& name, const QString& def) {
-    const QStringList lines = SplitAtLineFeeds(DecodeIniText(ReadWholeFile(iniFile)).text);
+TMameIni::TMameIni(const QString& fileName) : fileName(fileName) {
+    Decode(ReadWholeFile(fileName));
+}
+
+// A byte-order mark selects UTF-8 or UTF-16; otherwise the locale's encoding, or Latin-1 when
+// any byte is not valid in it (an unfinished character at the end included).
+void TMameIni::Decode(const QByteArray& data) {
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        encoding = QStringConverter::Utf8;
+        byteOrderMark = data.left(3);
+    } else if (data.startsWith("\xFF\xFE")) {
+        encoding = QStringConverter::Utf16LE;
+        byteOrderMark = data.left(2);
+    } else if (data.startsWith("\xFE\xFF")) {
+        encoding = QStringConverter::Utf16BE;
+        byteOrderMark = data.left(2);
+    }
+    SplitLines(data.mid(byteOrderMark.size()));
+    DecodeLines();
+}
+
+// Lines end at CR LF, a lone LF or a lone CR, found by code unit so UTF-16 splits too; a final
+// line end adds no empty line.
+void TMameIni::SplitLines(const QByteArray& body) {
+    const qsizetype unit = IsUtf16(encoding) ? 2 : 1;
+    const qsizetype usable = body.size() - body.size() % unit;
+    danglingByte = body.mid(usable);
+    const auto unitAt = [&](qsizetype i) -> char16_t {
+        const auto byte = [&](qsizetype k) { return char16_t(static_cast<unsigned char>(body.at(k))); };
+        if (unit == 1)
+            return byte(i);
+        return encoding == QStringConverter::Utf16LE ? char16_t(byte(i) | byte(i + 1) << 8)
+                                                     : char16_t(byte(i) << 8 | byte(i + 1));
+    };
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < usable; i += unit) {
+        const char16_t c = unitAt(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        Line line{body.mid(start, i - start), QString(), LineEnd::LineFeed};
+        if (c == u'\r') {
+            const bool feedFollows = i + unit < usable && unitAt(i + unit) == u'\n';
+            line.end = feedFollows ? LineEnd::CarriageReturnLineFeed : LineEnd::CarriageReturn;
+            if (feedFollows)
+                i += unit;
+        }
+        lines.append(line);
+        start = i + unit;
+    }
+    if (start < usable)
+        lines.append(Line{body.mid(start, usable - start), QString(), LineEnd::None});
+}
+
+void TMameIni::DecodeLines() {
+    bool clean = true;
+    for (Line& line : lines) {
+        QStringDecoder decoder(encoding,
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        line.text = decoder.decode(line.bytes);
+        clean = clean && !decoder.hasError();
+    }
+    if (clean || !byteOrderMark.isEmpty())
+        return;
+    // Taken one character per byte, so nothing is lost however the file was written.
+    encoding = QStringConverter::Latin1;
+    for (Line& line : lines)
+        line.text = QString::fromLatin1(line.bytes);
+}
+
+QByteArray TMameIni::Encode(const QString& text) const {
+    QStringEncoder encoder(encoding, QStringConverter::Flag::Default);
+    return encoder.encode(text);
+}
+
+// The lines as a reader of the file on disk sees them: they end at LF, a CR just before it
+// belonging to the line end, so a lone CR stays inside a line until the file is rewritten.
+QStringList TMameIni::LinesAsRead() const {
+    QStringList result;
+    QString current;
+    for (const Line& line : lines) {
+        current += line.text;
+        if (line.end == LineEnd::CarriageReturn && !rewritten) {
+            current += QLatin1Char('\r');
+            continue;
+        }
+        result.append(current);
+        current.clear();
+    }
+    if (!current.isEmpty()) {
+        current.chop(1); // the lone CR at the very end
+        result.append(current);
+    }
+    return result;
+}
+
+QString TMameIni::Value(const QString& name, const QString& def) const {
     QString value;
-    for (const QString& line : lines) {
+    for (const QString& line : LinesAsRead()) {
         if (LineMatchesName(line, name, &value))
             return value;
     }
     return def;
 }
 
-bool WriteINISetting(const QString& iniFile, const QString& name, const QString& value,
-                     const INISettingFound& onFound) {
-    IniText ini = DecodeIniText(ReadWholeFile(iniFile));
-    QStringList lines = SplitAtAnyLineEnd(ini.text);
-    const QString newLine = name.leftJustified(PaddedNameWidth, QLatin1Char(' ')) + QLatin1Char(' ') + value;
-
-    bool found = false;
-    for (QString& line : lines) {
-        if (LineMatchesName(line, name, nullptr)) {
+bool TMameIni::SetValue(const QString& name, const QString& value, const INISettingFound& onFound) {
+    const QString text = name.leftJustified(PaddedNameWidth, QLatin1Char(' ')) + QLatin1Char(' ') + value;
+    rewritten = true;
+    for (Line& line : lines) {
+        if (LineMatchesName(line.text, name, nullptr)) {
             if (onFound)
                 onFound(value);
-            line = newLine;
-            found = true;
-            break;
+            line = Line{Encode(text), text, LineEnd::CarriageReturnLineFeed};
+            return true;
         }
     }
-    if (!found)
-        lines.append(newLine);
+    lines.append(Line{Encode(text), text, LineEnd::CarriageReturnLineFeed});
+    return false;
+}
 
-    ini.text.clear();
-    for (const QString& line : std::as_const(lines))
-        ini.text += line + QLatin1String("\r\n");
-    const QByteArray bytes = EncodeIniText(ini);
+QByteArray TMameIni::Bytes() const {
+    const QByteArray lineEnd = Encode(QStringLiteral("\r\n"));
+    QByteArray result = byteOrderMark;
+    for (const Line& line : lines)
+        result += line.bytes + lineEnd;
+    return result + danglingByte;
+}
 
-    if (!WriteWholeFile(iniFile, bytes))
-        throw AppError(QStringLiteral("Unable to write to ") + iniFile);
+void TMameIni::Save() const {
+    if (!WriteWholeFile(fileName, Bytes()))
+        throw AppError(QStringLiteral("Unable to write to ") + fileName);
+}
+
+QString ReadINISetting(const QString& iniFile, const QString& name, const QString& def) {
+    return TMameIni(iniFile).Value(name, def);
+}
+
+bool WriteINISetting(const QString& iniFile, const QString& name, const QString& value,
+                     const INISettingFound& onFound) {
+    TMameIni ini(iniFile);
+    const bool found = ini.SetValue(name, value, onFound);
+    ini.Save();
     return found;
 }

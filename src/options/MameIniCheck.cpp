@@ -1,6 +1,7 @@
 #include "options/MameIniCheck.h"
 
 #include "options/FolderRule.h"
+#include "options/MameOptions.h"
 
 #include <QFileInfo>
 
@@ -76,9 +77,9 @@ QString ReadconfigWarningMessage() {
 
 MameIniCheckResult CheckAndReadMameIni(AppState& state, const std::function<void()>& onReadconfigWarning,
                                        const INISettingFound& onFound) {
-    const QString ini = MameIniPath(state.MAMEPath);
+    TMameIni ini(MameIniPath(state.MAMEPath));
     const auto read = [&ini](const char* name, const char* def) {
-        return ReadINISetting(ini, QLatin1String(name), QLatin1String(def));
+        return ini.Value(QLatin1String(name), QLatin1String(def));
     };
 
     state.rompath = read("rompath", "roms");
@@ -99,32 +100,19 @@ MameIniCheckResult CheckAndReadMameIni(AppState& state, const std::function<void
     if (!FolderExists(state.cfg_directory))
         return Failure(CfgDirectoryNotFoundMessage(state.cfg_directory));
 
+    for (const TMameOption& option : MameOptions())
+        state.*option.field = read(option.key, option.defaultValue);
     MameIniCheckResult result;
-    state.mame_window = read("window", "0");
-    state.readconfig = read("readconfig", "0");
     if (state.readconfig == QLatin1String("0")) {
         result.readconfigWarning = true;
         if (onReadconfigWarning)
             onReadconfigWarning();
     }
 
-    state.scheat = read("cheat", "0");
-    state.usemouse = read("mouse", "0");
-    state.joystick = read("joystick", "0");
-    state.steadykey = read("steadykey", "0");
-    state.verbose = read("verbose", "0");
-    state.skip_gameinfo = read("skip_gameinfo", "0");
-    state.sound = read("sound", "auto");
-    state.samplerate = read("samplerate", "44100");
-    state.antialias = read("antialias", "1");
-    state.hwstretch = read("hwstretch", "1");
-    state.gamma = read("gamma", "1.00000");
-    state.brightness = read("brightness", "1.000000");
-    state.contrast = read("contrast", "1.000000");
-
-    // Snapshots must be named after the game for the Game Image tab to find them.
-    const QString snapnameGame = QStringLiteral("%g");
-    if (read("snapname", "0") != snapnameGame)
-        WriteINISetting(ini, QStringLiteral("snapname"), snapnameGame, onFound);
+    const QString snapnameGame = QLatin1String(SnapnameGame);
+    if (read(SnapnameKey, "0") != snapnameGame) {
+        ini.SetValue(QLatin1String(SnapnameKey), snapnameGame, onFound);
+        ini.Save();
+    }
     return result;
 }

@@ -16,10 +16,11 @@ struct MameIniCheckResult {
     bool readconfigWarning = false; // readconfig is "0" (or missing)
 };
 
-// Reads the folders and option values of state.MAMEPath's configuration file into state and makes
-// sure "snapname" is "%g". Stops at the first folder problem with its message. onReadconfigWarning
-// is called at the moment the warning belongs (before the options are read); onFound is passed to
-// the "snapname" write. Throws AppError when the file cannot be read or written.
+// Reads the folders and option values of state.MAMEPath's configuration file into state (the file
+// read once) and makes sure "snapname" is "%g". Stops at the first folder problem with its
+// message. onReadconfigWarning is called when readconfig is "0" or missing, before "snapname" is
+// fixed; onFound is passed to the "snapname" write. Throws AppError when the file cannot be read
+// or written.
 MameIniCheckResult CheckAndReadMameIni(AppState& state, const std::function<void()>& onReadconfigWarning = {},
                                        const INISettingFound& onFound = {});
 

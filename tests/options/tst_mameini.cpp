@@ -39,6 +39,7 @@ class TestMameIni : public QObject {
 
     void writeSetting_data();
     void writeSetting();
+    void documentIsReadOnceAndSavedOnce();
     void foundIsReportedBeforeTheLineIsReplaced();
     void writeFailureIsAnError();
     void iniFileFoundIgnoringCase();
@@ -128,6 +129,10 @@ void TestMameIni::readSetting_data() {
                                           << "none";
     QTest::newRow("only A-Z ignore case") << QByteArray("SNÄP 1\n") << QStringLiteral("snäp") << "<default>";
     QTest::newRow("same non-ASCII") << QByteArray("snÄp 1\n") << QStringLiteral("SNÄP") << "1";
+    QTest::newRow("lone CR stays inside a line") << QByteArray("a 1\rsound none\n") << "sound"
+                                                 << "<default>";
+    QTest::newRow("lone CR at the end") << QByteArray("a 1\nsound none\r") << "sound"
+                                        << "none";
     QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBFrompath roms\r\n") << "rompath"
                                 << "roms";
     QTest::newRow("UTF-16 mark") << Utf16WithBom(QStringLiteral("x 1\r\nrompath roms\r\n"),
@@ -150,7 +155,8 @@ void TestMameIni::readMissingFileIsAnError() {
         ReadINISetting(missing, QStringLiteral("rompath"), QStringLiteral("roms"));
         QFAIL("no error for a missing file");
     } catch (const AppError& error) {
-        QVERIFY2(error.message().contains(missing), qPrintable(error.message()));
+        QCOMPARE(error.message(),
+                 QStringLiteral("Unable to read ") + missing + QStringLiteral(": No such file or directory"));
     }
 }
 
@@ -209,6 +215,29 @@ void TestMameIni::writeSetting_data() {
     QTest::newRow("8-bit bytes kept")
         << QByteArray("# caf\xE9\r\nsound auto\r\n") << "sound"
         << "none" << QByteArray("# caf\xE9\r\nsound                     none\r\n") << true;
+    QTest::newRow("8-bit file: the new line in 8 bits")
+        << QByteArray("# caf\xE9\r\n") << "rompath" << QStringLiteral("acc\u00E8s")
+        << QByteArray("# caf\xE9\r\nrompath                   acc\xE8s\r\n") << false;
+    // The emulator writes its file with a mark; a path typed in a Latin-1 editor is not UTF-8.
+    QTest::newRow("UTF-8 mark with a Latin-1 byte kept")
+        << QByteArray("\xEF\xBB\xBF# acc\xE8s\r\nsound auto\r\n") << "sound"
+        << "none" << QByteArray("\xEF\xBB\xBF# acc\xE8s\r\nsound                     none\r\n") << true;
+    QTest::newRow("UTF-8 mark: the new line in UTF-8")
+        << QByteArray("\xEF\xBB\xBF# acc\xE8s\r\n") << "rompath" << QStringLiteral("acc\u00E8s")
+        << QByteArray("\xEF\xBB\xBF# acc\xE8s\r\nrompath                   acc\xC3\xA8s\r\n") << false;
+    QTest::newRow("unfinished UTF-8 character at the end kept")
+        << QByteArray("sound auto\r\n# caf\xC3") << "sound"
+        << "none" << QByteArray("sound                     none\r\n# caf\xC3\r\n") << true;
+    QTest::newRow("UTF-16 of odd length: the last byte stays last")
+        << Utf16WithBom(utf16Before, QStringConverter::Utf16LE) + 'x' << "rompath"
+        << "roms"
+        << Utf16WithBom(utf16Before + QStringLiteral("rompath                   roms\r\n"),
+                        QStringConverter::Utf16LE) +
+               'x'
+        << false;
+    QTest::newRow("CR LF file unchanged but the line")
+        << QByteArray("a 1\r\nsound auto\r\nb 2\r\n") << "sound"
+        << "none" << QByteArray("a 1\r\nsound                     none\r\nb 2\r\n") << true;
 }
 
 void TestMameIni::writeSetting() {
@@ -221,6 +250,22 @@ void TestMameIni::writeSetting() {
     QCOMPARE(WriteINISetting(ini, name, value), found);
     QCOMPARE(iniBytes(), after);
     QCOMPARE(ReadINISetting(ini, name, QString()), value);
+}
+
+void TestMameIni::documentIsReadOnceAndSavedOnce() {
+    const QString file = writeIni("rompath roms\rcheat 1\nsound auto\n");
+    TMameIni ini(file);
+    QVERIFY(QFile::remove(file));
+    QCOMPARE(ini.Value(QStringLiteral("sound"), QString()), QStringLiteral("auto"));
+    QCOMPARE(ini.Value(QStringLiteral("cheat"), QStringLiteral("none")), QStringLiteral("none"));
+    QVERIFY(ini.SetValue(QStringLiteral("sound"), QStringLiteral("none")));
+    QVERIFY(!ini.SetValue(QStringLiteral("gamma"), QStringLiteral("1,2")));
+    // Read as the file will be: the lone CR now ends a line.
+    QCOMPARE(ini.Value(QStringLiteral("cheat"), QStringLiteral("none")), QStringLiteral("1"));
+    QCOMPARE(iniBytes(), QByteArray("<missing>"));
+    ini.Save();
+    QCOMPARE(iniBytes(), QByteArray("rompath roms\r\ncheat 1\r\nsound                     none\r\n"
+                                    "gamma                     1,2\r\n"));
 }
 
 void TestMameIni::foundIsReportedBeforeTheLineIsReplaced() {
@@ -383,11 +428,11 @@ void TestMameIni::checkReadsFoldersAndDefaults() {
 void TestMameIni::checkReadsValuesAsWritten() {
     AppState state = stateWithFolders(
         {QStringLiteral("roms"), QStringLiteral("snap"), QStringLiteral("cfg")},
-        "window 1\r\nreadconfig 1\r\ncheat 1\r\nmouse 2\r\njoystick 3\r\nsteadykey 4\r\nverbose 5\r\n"
+        "window 8\r\nreadconfig 1\r\ncheat 9\r\nmouse 2\r\njoystick 3\r\nsteadykey 4\r\nverbose 5\r\n"
         "skip_gameinfo 6\r\nsound none\r\nsamplerate 22050\r\nantialias 0\r\nhwstretch 7\r\ngamma 1,2\r\n"
         "brightness 0.5\r\ncontrast 2.0\r\nsnapname %g\r\n");
     QCOMPARE(CheckAndReadMameIni(state).outcome, MameIniCheckResult::Ok);
-    QCOMPARE(OptionValues(state), QStringLiteral("1|1|1|2|3|4|5|6|none|22050|0|7|1,2|0.5|2.0"));
+    QCOMPARE(OptionValues(state), QStringLiteral("8|1|9|2|3|4|5|6|none|22050|0|7|1,2|0.5|2.0"));
 }
 
 void TestMameIni::readconfigWarning_data() {

@@ -7,6 +7,7 @@
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/StatusText.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
 #include "emulator/gui/WaitCursor.h"
@@ -36,11 +37,6 @@ void AppendBlankSeparator(TForm2& viewer) {
     viewer.Append(QString());
     viewer.Append(SeparatorLine());
     viewer.Append(QString());
-}
-
-void SetStatusText(TCommandContext& context, const QString& text) {
-    if (QLabel* panel = context.Window.StatusPanel(TStatusPanel::Hint))
-        panel->setText(text);
 }
 
 // One of the emulator's documents: its text replaces the viewer's (replace) or follows it;

@@ -12,6 +12,7 @@
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/StatusText.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
 #include "emulator/gui/WaitCursor.h"
@@ -31,11 +32,6 @@
 namespace {
 
 const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
-
-void SetStatusText(TCommandContext& context, const QString& text) {
-    if (QLabel* panel = context.Window.StatusPanel(TStatusPanel::Hint))
-        panel->setText(text);
-}
 
 void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
                     const QString& verifyName, const QString& status) {

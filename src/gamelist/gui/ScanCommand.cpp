@@ -7,6 +7,7 @@
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/gui/EmulatorCommandScope.h"
+#include "emulator/gui/StatusText.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/WaitCursor.h"
 #include "gamelist/GameListFile.h"
@@ -22,11 +23,6 @@
 namespace {
 
 const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
-
-void SetStatusText(TCommandContext& context, const QString& text) {
-    if (QLabel* panel = context.Window.StatusPanel(TStatusPanel::Hint))
-        panel->setText(text);
-}
 
 void SortList(TCommandContext& context, int col) {
     context.Grid.SortByColumn(col, context.State.GSortOptions);

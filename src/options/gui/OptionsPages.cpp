@@ -1,12 +1,17 @@
 #include "options/gui/OptionsPages.h"
 
+#include "base/TypedTextLimit.h"
+#include "options/MameIni.h"
+#include "options/MameOptions.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <QValidator>
+
+#include <memory>
 
 namespace {
 
@@ -34,23 +39,27 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QWidget* buddy) {
     return label;
 }
 
-// Limits what the user types without cutting a longer value that came from the file
-// (a plain maximum length would shorten it on display and so on the next save).
-class TypedLengthValidator : public QValidator {
-  public:
-    TypedLengthValidator(int maxLength, QObject* parent) : QValidator(parent), maxLength(maxLength) {}
-    State validate(QString& input, int&) const override {
-        return input.size() <= maxLength ? Acceptable : Invalid;
-    }
-
-  private:
-    int maxLength;
-};
+// Typing stops at maxLength and a paste is cut to the room left, while a longer value put there
+// by the program (read from the file) is shown whole and can only shrink, so the next save
+// does not shorten it.
+void LimitTyping(QLineEdit* edit, int maxLength) {
+    auto shown = std::make_shared<QString>();
+    // textEdited comes before textChanged, so shown still holds the text before the edit.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, shown] { *shown = edit->text(); });
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, shown, maxLength](const QString& text) {
+        int cursor = 0;
+        const QString limited = LimitTypedText(*shown, text, maxLength, cursor);
+        if (limited == text)
+            return;
+        edit->setText(limited);
+        edit->setCursorPosition(cursor);
+    });
+}
 
 QLineEdit* MakeShortEdit(QWidget* parent, const QString& name, const QString& hint) {
     auto* edit = new QLineEdit(parent);
     SetUpOptionControl(edit, name, hint);
-    edit->setValidator(new TypedLengthValidator(MaxTypedCharacters, edit));
+    LimitTyping(edit, MaxTypedCharacters);
     // Room for the eight characters and the frame, no more: the values are short numbers.
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")) + 16);
     return edit;
@@ -63,8 +72,32 @@ QFormLayout* MakeFormLayout() {
     return form;
 }
 
-QString OneOrZero(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+// What the control shows as the option's value, and what it saves.
+void ShowOption(QWidget* control, const TMameOption& option, const QString& value) {
+    if (auto* box = qobject_cast<QCheckBox*>(control))
+        box->setChecked(value == QLatin1String(option.checkedValue));
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+        combo->setCurrentText(value);
+    else
+        qobject_cast<QLineEdit*>(control)->setText(value);
+}
+
+QString OptionValue(const QWidget* control, const TMameOption& option) {
+    if (auto* box = qobject_cast<const QCheckBox*>(control))
+        return QLatin1String(box->isChecked() ? option.checkedValue : option.uncheckedValue);
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText();
+    return qobject_cast<const QLineEdit*>(control)->text();
+}
+
+void ConnectChanged(QWidget* control, OptionsPages* pages) {
+    if (auto* box = qobject_cast<QCheckBox*>(control))
+        QObject::connect(box, &QCheckBox::toggled, pages, &OptionsPages::optionChanged);
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+        QObject::connect(combo, &QComboBox::editTextChanged, pages, &OptionsPages::optionChanged);
+    else
+        QObject::connect(qobject_cast<QLineEdit*>(control), &QLineEdit::textChanged, pages,
+                         &OptionsPages::optionChanged);
 }
 
 } // namespace
@@ -166,51 +199,31 @@ VideoPage::VideoPage(QWidget* parent) : QWidget(parent) {
 OptionsPages::OptionsPages(QWidget* parent)
     : QObject(parent), Controls(new ControlsPage(parent)), Audio(new AudioPage(parent)),
       Video(new VideoPage(parent)) {
-    for (QCheckBox* box :
-         {Controls->MAMEINICheckBox, Controls->CheatCheckBox, Controls->VerboseCheckBox,
-          Controls->MouseCheckBox, Controls->JoystickCheckBox, Controls->SteadyKeyCheckBox,
-          Controls->SkipGameInfoCheckBox, Audio->CheckBox7, Video->CheckBox10, Video->CheckBox11})
-        connect(box, &QCheckBox::toggled, this, &OptionsPages::optionChanged);
-    connect(Audio->ComboBox3, &QComboBox::editTextChanged, this, &OptionsPages::optionChanged);
-    for (QLineEdit* edit : {Video->GammaEdit, Video->BrightnessEdit, Video->ContrastEdit})
-        connect(edit, &QLineEdit::textChanged, this, &OptionsPages::optionChanged);
+    for (const TMameOption& option : MameOptions()) {
+        if (!option.control)
+            continue;
+        QWidget* control = nullptr;
+        for (QWidget* page :
+             {static_cast<QWidget*>(Controls), static_cast<QWidget*>(Audio), static_cast<QWidget*>(Video)}) {
+            if (!control)
+                control = page->findChild<QWidget*>(QLatin1String(option.control));
+        }
+        if (!control)
+            qFatal("no control %s for the option %s", option.control, option.key);
+        optionControls.push_back({&option, control});
+        ConnectChanged(control, this);
+    }
 }
 
 void OptionsPages::FillOptionControls(const AppState& state) {
-    const auto isOne = [](const QString& value) { return value == QLatin1String("1"); };
-    Controls->MAMEINICheckBox->setChecked(isOne(state.readconfig));
-    Controls->CheatCheckBox->setChecked(isOne(state.scheat));
-    Controls->VerboseCheckBox->setChecked(isOne(state.verbose));
-    Controls->MouseCheckBox->setChecked(isOne(state.usemouse));
-    Controls->JoystickCheckBox->setChecked(isOne(state.joystick));
-    Controls->SteadyKeyCheckBox->setChecked(isOne(state.steadykey));
-    Controls->SkipGameInfoCheckBox->setChecked(isOne(state.skip_gameinfo));
-    Audio->CheckBox7->setChecked(state.sound == QLatin1String("auto"));
-    Audio->ComboBox3->setCurrentText(state.samplerate);
-    Video->CheckBox10->setChecked(isOne(state.antialias));
-    Video->CheckBox11->setChecked(isOne(state.hwstretch));
-    Video->GammaEdit->setText(state.gamma);
-    Video->BrightnessEdit->setText(state.brightness);
-    Video->ContrastEdit->setText(state.contrast);
+    for (const auto& [option, control] : optionControls)
+        ShowOption(control, *option, state.*option->field);
 }
 
 void OptionsPages::SaveSettings(const QString& iniFile, const INISettingFound& onFound) const {
-    const auto write = [&](const char* name, const QString& value) {
-        WriteINISetting(iniFile, QLatin1String(name), value, onFound);
-    };
-    write("readconfig", OneOrZero(Controls->MAMEINICheckBox));
-    write("cheat", OneOrZero(Controls->CheatCheckBox));
-    write("verbose", OneOrZero(Controls->VerboseCheckBox));
-    write("mouse", OneOrZero(Controls->MouseCheckBox));
-    write("joystick", OneOrZero(Controls->JoystickCheckBox));
-    write("steadykey", OneOrZero(Controls->SteadyKeyCheckBox));
-    write("skip_gameinfo", OneOrZero(Controls->SkipGameInfoCheckBox));
-    write("sound", Audio->CheckBox7->isChecked() ? QStringLiteral("auto") : QStringLiteral("none"));
-    write("samplerate", Audio->ComboBox3->currentText());
-    write("antialias", OneOrZero(Video->CheckBox10));
-    write("hwstretch", OneOrZero(Video->CheckBox11));
-    write("gamma", Video->GammaEdit->text());
-    write("brightness", Video->BrightnessEdit->text());
-    write("contrast", Video->ContrastEdit->text());
-    write("snapname", QStringLiteral("%g"));
+    TMameIni ini(iniFile);
+    for (const auto& [option, control] : optionControls)
+        ini.SetValue(QLatin1String(option->key), OptionValue(control, *option), onFound);
+    ini.SetValue(QLatin1String(SnapnameKey), QLatin1String(SnapnameGame), onFound);
+    ini.Save();
 }

@@ -8,10 +8,14 @@
 #include <QObject>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+struct TMameOption;
 
 class ControlsPage : public QWidget {
     Q_OBJECT
@@ -67,10 +71,15 @@ class OptionsPages : public QObject {
 
     // Shows the option values read at start-up.
     void FillOptionControls(const AppState& state);
-    // Writes the 15 options, one rewrite of the file each; the values in memory stay as they are.
+    // Sets the 14 options and "snapname" in the file, then writes it in one safe replace: a
+    // failure leaves the file as it was. The values in memory stay as they are.
     void SaveSettings(const QString& iniFile, const INISettingFound& onFound = {}) const;
 
   signals:
     // Any change on the option controls (not the command-line switches box).
     void optionChanged();
+
+  private:
+    // Each shown option of the table with its control, in the table's order.
+    std::vector<std::pair<const TMameOption*, QWidget*>> optionControls;
 };

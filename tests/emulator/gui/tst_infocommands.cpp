@@ -26,6 +26,7 @@ class TestInfoCommands : public QObject {
     void supportedGamesListThatCannotBeMadeEndsTheProgram();
     void editMameIni();
     void identifyGameUsesTheNameOnDisk();
+    void escapeStopsIdentifyGame();
 };
 
 void TestInfoCommands::cleanup() {
@@ -178,6 +179,34 @@ void TestInfoCommands::identifyGameUsesTheNameOnDisk() {
                             "Do you wish to continue?"));
     QVERIFY(!s.context().State.AllowEscape);
     QVERIFY(s.form->Ui().SortGrid1->isEnabled());
+    QVERIFY(s.dialogs.verifyDone());
+}
+
+void TestInfoCommands::escapeStopsIdentifyGame() {
+    StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
+    qputenv("FAKE_EMULATOR_WAIT_TERM", "1");
+    s.context().Window.SelectGridRow(1);
+    s.dialogs.expectMessage(mrYes);
+    // Escape once the emulator is waiting, as the user would press it.
+    QTimer press;
+    press.setInterval(10);
+    connect(&press, &QTimer::timeout, [&] {
+        if (s.logText().contains(QStringLiteral("Waiting for SIGTERM"))) {
+            QCOMPARE(s.form->Ui().StatusHintPanel->text(),
+                     QStringLiteral("Processing. Press ESCAPE key to stop."));
+            press.stop();
+            QTest::keyClick(s.form.get(), Qt::Key_Escape);
+        }
+    });
+    press.start();
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    s.context().RunCommand(TCommand::IdentifyGame);
+    qunsetenv("FAKE_EMULATOR_WAIT_TERM");
+    QCOMPARE(shown,
+             (QStringList{QStringLiteral("Waiting for SIGTERM"), QStringLiteral("Stopped by SIGTERM")}));
+    QCOMPARE(s.form->Ui().StatusHintPanel->text(), QString());
+    QVERIFY(!s.context().State.AllowEscape);
     QVERIFY(s.dialogs.verifyDone());
 }
 

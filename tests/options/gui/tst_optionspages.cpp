@@ -1,9 +1,13 @@
+#include "base/AppError.h"
 #include "base/AppState.h"
 #include "options/gui/OptionsPages.h"
+#include "support/FileSizeLimit.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -28,6 +32,43 @@ QString OptionLine(const char* name, const char* value) {
     return QStringLiteral("%1 %2\r\n").arg(QLatin1String(name), -25).arg(QLatin1String(value));
 }
 
+// The check boxes with their option, state field and the values for checked and unchecked.
+struct CheckOption {
+    const char* key;
+    QString AppState::*field;
+    const char* control;
+    const char* on;
+    const char* off;
+};
+const CheckOption CheckOptions[] = {
+    {"readconfig", &AppState::readconfig, "MAMEINICheckBox", "1", "0"},
+    {"cheat", &AppState::scheat, "CheatCheckBox", "1", "0"},
+    {"verbose", &AppState::verbose, "VerboseCheckBox", "1", "0"},
+    {"mouse", &AppState::usemouse, "MouseCheckBox", "1", "0"},
+    {"joystick", &AppState::joystick, "JoystickCheckBox", "1", "0"},
+    {"steadykey", &AppState::steadykey, "SteadyKeyCheckBox", "1", "0"},
+    {"skip_gameinfo", &AppState::skip_gameinfo, "SkipGameInfoCheckBox", "1", "0"},
+    {"sound", &AppState::sound, "CheckBox7", "auto", "none"},
+    {"antialias", &AppState::antialias, "CheckBox10", "1", "0"},
+    {"hwstretch", &AppState::hwstretch, "CheckBox11", "1", "0"},
+};
+
+// The lines Save Settings writes into a file without options, in its order, with the check
+// box of onKey alone checked (none when empty) and the text options of StateWith.
+QString SavedLines(const QString& onKey) {
+    const auto check = [&](const char* key) {
+        for (const CheckOption& option : CheckOptions) {
+            if (qstrcmp(option.key, key) == 0)
+                return OptionLine(key, onKey == QLatin1String(key) ? option.on : option.off);
+        }
+        qFatal("not a check box option: %s", key);
+    };
+    return check("readconfig") + check("cheat") + check("verbose") + check("mouse") + check("joystick") +
+           check("steadykey") + check("skip_gameinfo") + check("sound") + OptionLine("samplerate", "22050") +
+           check("antialias") + check("hwstretch") + OptionLine("gamma", "1.00000") +
+           OptionLine("brightness", "0.9") + OptionLine("contrast", "1.1") + OptionLine("snapname", "%g");
+}
+
 } // namespace
 
 class TestOptionsPages : public QObject {
@@ -37,7 +78,9 @@ class TestOptionsPages : public QObject {
     void init();
     void cleanup();
 
+    void fillAndSaveWritesTheOptionsInOrder_data();
     void fillAndSaveWritesTheOptionsInOrder();
+    void failedSaveLeavesTheFileAsItWas();
     void saveReplacesLinesInPlace();
     void fillChecksOnlyExactValues_data();
     void fillChecksOnlyExactValues();
@@ -82,18 +125,52 @@ QByteArray TestOptionsPages::iniBytes() const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+void TestOptionsPages::fillAndSaveWritesTheOptionsInOrder_data() {
+    QTest::addColumn<int>("checked"); // the one check box checked, -1 none
+    QTest::newRow("none checked") << -1;
+    for (int i = 0; i < int(std::size(CheckOptions)); ++i)
+        QTest::newRow(CheckOptions[i].key) << i;
+}
+
+// One check box at a time, so a control, option or state field taken for another one's shows.
 void TestOptionsPages::fillAndSaveWritesTheOptionsInOrder() {
-    pages->FillOptionControls(StateWith(QStringLiteral("1"), QStringLiteral("auto")));
+    QFETCH(int, checked);
+    AppState state = StateWith(QStringLiteral("0"), QStringLiteral("none"));
+    const QString onKey = checked < 0 ? QString() : QLatin1String(CheckOptions[checked].key);
+    if (checked >= 0)
+        state.*CheckOptions[checked].field = QLatin1String(CheckOptions[checked].on);
+    pages->FillOptionControls(state);
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        QVERIFY2(box->isChecked() ==
+                     (checked >= 0 && box->objectName() == QLatin1String(CheckOptions[checked].control)),
+                 qPrintable(box->objectName()));
+
     const QString ini = writeIni("# emulator options\r\n");
     pages->SaveSettings(ini);
-    const QString expected =
-        QStringLiteral("# emulator options\r\n") + OptionLine("readconfig", "1") + OptionLine("cheat", "1") +
-        OptionLine("verbose", "1") + OptionLine("mouse", "1") + OptionLine("joystick", "1") +
-        OptionLine("steadykey", "1") + OptionLine("skip_gameinfo", "1") + OptionLine("sound", "auto") +
-        OptionLine("samplerate", "22050") + OptionLine("antialias", "1") + OptionLine("hwstretch", "1") +
-        OptionLine("gamma", "1.00000") + OptionLine("brightness", "0.9") + OptionLine("contrast", "1.1") +
-        OptionLine("snapname", "%g");
-    QCOMPARE(QString::fromUtf8(iniBytes()), expected);
+    QCOMPARE(QString::fromUtf8(iniBytes()), QStringLiteral("# emulator options\r\n") + SavedLines(onKey));
+}
+
+// A disk that fills during the save: nothing of it is written, not the first options alone.
+void TestOptionsPages::failedSaveLeavesTheFileAsItWas() {
+    pages->FillOptionControls(StateWith(QStringLiteral("0"), QStringLiteral("none")));
+    // Every option already there at the length it will have, but the last one missing: a save
+    // key by key would write all the others before the file outgrows the limit.
+    QString lines = SavedLines(QStringLiteral("cheat"));
+    lines.remove(OptionLine("contrast", "1.1"));
+    const QByteArray before = lines.toUtf8();
+    const QString ini = writeIni(before);
+    try {
+        FileSizeLimit diskFull(before.size());
+        pages->SaveSettings(ini);
+        QFAIL("no error for a save that could not be written");
+    } catch (const AppError& error) {
+        QCOMPARE(error.message(), QStringLiteral("Unable to write to ") + ini);
+    }
+    QCOMPARE(iniBytes(), before);
+
+    pages->SaveSettings(ini);
+    QCOMPARE(QString::fromUtf8(iniBytes()),
+             SavedLines(QString()).remove(OptionLine("contrast", "1.1")) + OptionLine("contrast", "1.1"));
 }
 
 void TestOptionsPages::saveReplacesLinesInPlace() {
@@ -190,10 +267,30 @@ void TestOptionsPages::editsTakeEightTypedCharacters() {
     pages->FillOptionControls(state);
     QCOMPARE(pages->Video->ContrastEdit->text(), state.contrast);
 
-    QLineEdit* gamma = pages->Video->GammaEdit;
-    gamma->clear();
-    QTest::keyClicks(gamma, QStringLiteral("123456789"));
-    QCOMPARE(gamma->text(), QStringLiteral("12345678"));
+    for (QLineEdit* edit :
+         {pages->Video->GammaEdit, pages->Video->BrightnessEdit, pages->Video->ContrastEdit}) {
+        const QByteArray name = edit->objectName().toLatin1();
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("123456789"));
+        QVERIFY2(edit->text() == QStringLiteral("12345678"), name.constData());
+
+        // A longer paste is cut to the room left, not refused.
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("1."));
+        QGuiApplication::clipboard()->setText(QStringLiteral("23456789012"));
+        QTest::keySequence(edit, QKeySequence::Paste);
+        QVERIFY2(edit->text() == QStringLiteral("1.234567"), name.constData());
+        QCOMPARE(edit->cursorPosition(), 8);
+
+        // A longer value from the file stays whole, can shrink, and never grows again.
+        edit->setText(QStringLiteral("1.23456789"));
+        QTest::keyClicks(edit, QStringLiteral("0"));
+        QVERIFY2(edit->text() == QStringLiteral("1.23456789"), name.constData());
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QVERIFY2(edit->text() == QStringLiteral("1.2345678"), name.constData());
+        QTest::keyClicks(edit, QStringLiteral("9"));
+        QVERIFY2(edit->text() == QStringLiteral("1.2345678"), name.constData());
+    }
 }
 
 void TestOptionsPages::controlsAreTaggedForLongOperations() {
