@@ -1,18 +1,28 @@
-// Launch: single instance, splash, windows, message loop.
+// Launch: stack tracking, crash log, single instance, splash, windows, message loop.
 
 #include "base/gui/QtDialogs.h"
+#include "diag/StackTracking.h"
+#include "diag/VersionString.h"
 #include "diag/gui/Splash.h"
+#include "diag/gui/StyleEngine.h"
 #include "diag/gui/TApplication.h"
 #include "mainwindow/gui/TForm1.h"
+#include "platform/FatalSignalLog.h"
 #include "platform/gui/SingleInstance.h"
 
+#include <QDir>
 #include <QScreen>
 #include <QWidget>
 
+#include <memory>
+
 int main(int argc, char** argv) {
+    // Before any window: every failure from here on records where it was raised.
+    TStackTrackingScope stackTracking;
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pellmora"));
+    RememberDesktopStyle();
 
     SingleInstance instance(QCoreApplication::applicationFilePath());
     if (!instance.Register())
@@ -21,7 +31,7 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     app.SetDialogs(&dialogs);
 
-    QWidget* splash = CreateSplash();
+    std::unique_ptr<QWidget> splash(CreateSplash(dialogs));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         splash->move(screen->geometry().center() - splash->rect().center());
     splash->show();
@@ -29,7 +39,12 @@ int main(int argc, char** argv) {
     splash->repaint();
 
     TForm1 form(dialogs);
+    const AppState& state = form.Context().State;
+    // A crash leaves its log where the handled failures leave theirs.
+    InstallFatalSignalLog({state.UserDataPath, QStringLiteral("Pellmora"), GetVersionString(), state.CurrentPath,
+                           state.UserDataPath});
     splash->close();
+    splash.reset();
 
     form.show();
     instance.SetWindow(&form);

@@ -1,9 +1,10 @@
 #pragma once
 
+class Dialogs;
 class QWidget;
 
-// The borderless window with the program's name and version shown while the program starts.
-QWidget* CreateSplash();
+// The about box without its frame and OK button, shown while the program starts.
+QWidget* CreateSplash(Dialogs& dialogs);
 
 // Keeps the splash up for the given time, handling window messages meanwhile.
 void LongDelay(int milliseconds);
