@@ -10,10 +10,6 @@
 #include "platform/FatalSignalLog.h"
 #include "platform/gui/SingleInstance.h"
 
-#include <QDir>
-#include <QScreen>
-#include <QWidget>
-
 #include <memory>
 
 int main(int argc, char** argv) {
@@ -31,22 +27,16 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     app.SetDialogs(&dialogs);
 
-    std::unique_ptr<QWidget> splash(CreateSplash(dialogs));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        splash->move(screen->geometry().center() - splash->rect().center());
-    splash->show();
-    LongDelay(2000);
-    splash->repaint();
+    std::unique_ptr<TForm1> form;
+    ShowSplashWhile(dialogs, 2000, [&] {
+        form = std::make_unique<TForm1>(dialogs);
+        const AppState& state = form->Context().State;
+        // A crash leaves its log where the handled failures leave theirs.
+        InstallFatalSignalLog({state.UserDataPath, QStringLiteral("Pellmora"), GetVersionString(),
+                               state.CurrentPath, state.UserDataPath});
+    });
 
-    TForm1 form(dialogs);
-    const AppState& state = form.Context().State;
-    // A crash leaves its log where the handled failures leave theirs.
-    InstallFatalSignalLog({state.UserDataPath, QStringLiteral("Pellmora"), GetVersionString(), state.CurrentPath,
-                           state.UserDataPath});
-    splash->close();
-    splash.reset();
-
-    form.show();
-    instance.SetWindow(&form);
+    form->show();
+    instance.SetWindow(form.get());
     return app.exec();
 }

@@ -29,8 +29,8 @@ void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const TExceptionR
         MessageApp(dialogs, owner, BoxTitle + QStringLiteral(": ") + report.Message, mtError, mbOK, BoxTitle);
         return;
     }
-    const TExceptionLogContext log{ProgramTitle, GetVersionString(),
-                                   QDateTime::currentDateTime(), state->CurrentPath, state->UserDataPath};
+    const TExceptionLogContext log{ProgramTitle, GetVersionString(), QDateTime::currentDateTime(),
+                                   state->CurrentPath, state->UserDataPath};
     const QString fileName = WriteExceptionLogFor(log, report);
     MessageApp(dialogs, owner, ExceptionBoxText(report.Message, fileName, state->UserDataPath), mtError, mbOK,
                BoxTitle);

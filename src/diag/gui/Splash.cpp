@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QThread>
+
+#include <memory>
 
 QWidget* CreateSplash(Dialogs& dialogs) {
     // The splash is gone before any command runs: its debug switch changes nothing.
@@ -22,4 +25,15 @@ void LongDelay(int milliseconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         QThread::msleep(1);
     }
+}
+
+void ShowSplashWhile(Dialogs& dialogs, int minimumMs, const std::function<void()>& createWindows) {
+    const std::unique_ptr<QWidget> splash(CreateSplash(dialogs));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splash->move(screen->geometry().center() - splash->rect().center());
+    splash->show();
+    LongDelay(minimumMs);
+    splash->repaint();
+    createWindows();
+    splash->close();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class Dialogs;
 class QWidget;
 
@@ -8,3 +10,7 @@ QWidget* CreateSplash(Dialogs& dialogs);
 
 // Keeps the splash up for the given time, handling window messages meanwhile.
 void LongDelay(int milliseconds);
+
+// The start of the program behind the splash: it shows centred on the primary screen, stays
+// up at least minimumMs, repaints, and goes once createWindows has run.
+void ShowSplashWhile(Dialogs& dialogs, int minimumMs, const std::function<void()>& createWindows);

@@ -59,6 +59,9 @@ void RememberDesktopStyle() {
 
 QString SetCurrentStyle(const QString& name) {
     const QString known = KnownOrThrow(name);
+    // Setting a style again would only repolish every window.
+    if (known == CurrentName())
+        return known;
     auto [style, palette] = Look(known);
     QApplication::setStyle(style);
     QApplication::setPalette(palette);

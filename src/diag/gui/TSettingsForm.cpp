@@ -59,6 +59,8 @@ TSettingsForm::TSettingsForm(AppState& state, std::function<void()> writeFormSet
     auto* top = new QHBoxLayout;
     top->addWidget(StyleListBox1);
     top->addWidget(Panel1, 1);
+    // With the preview hidden ("Windows") the list stays on the left.
+    top->addStretch();
     auto* labels = new QVBoxLayout;
     labels->addWidget(Label2);
     labels->addWidget(Label1);

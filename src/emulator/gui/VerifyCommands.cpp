@@ -98,14 +98,23 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
         button->setText(QStringLiteral("Stop"));
         button->setIcon(button->style()->standardIcon(QStyle::SP_BrowserStop));
         button->setProperty("tag", 0);
-    } else {
-        button->setText(QStringLiteral("Verify All Games"));
-        button->setIcon(button->property(normalIcon).value<QIcon>());
-        button->setProperty("tag", kTaggedControl);
+        return;
     }
+    const QVariant icon = button->property(normalIcon);
+    // Never switched to Stop: it is in its normal mode already.
+    if (!icon.isValid())
+        return;
+    button->setText(QStringLiteral("Verify All Games"));
+    button->setIcon(icon.value<QIcon>());
+    button->setProperty(normalIcon, QVariant());
+    button->setProperty("tag", kTaggedControl);
 }
 
 } // namespace
+
+void ShowVerifyButtonIdle(TCommandContext& context) {
+    SetVerifyButtonRunning(context, false);
+}
 
 QString VerifyReportFileName(const QString& userDataPath) {
     return userDataPath + QStringLiteral("Pellmora.VER");

@@ -2,9 +2,12 @@
 
 #include "diag/MakerPages.h"
 #include "diag/VersionString.h"
+#include "diag/gui/Splash.h"
 #include "diag/gui/TAboutBox.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -95,6 +98,30 @@ class TestAboutBox : public QObject {
         QVERIFY(!box.OKButton->isVisible());
         QCOMPARE(box.Version->text(), GetVersionString());
         box.close();
+    }
+
+    // However fast the windows are made, the splash stays up its whole delay, painted with the
+    // version, and is gone once they are made.
+    void splashStaysAtLeastItsDelay() {
+        ScriptedDialogs dialogs;
+        const auto splash = [] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->objectName() == QLatin1String("Splash"))
+                    return qobject_cast<TAboutBox*>(window);
+            return static_cast<TAboutBox*>(nullptr);
+        };
+        QElapsedTimer clock;
+        clock.start();
+        qint64 windowsMadeAt = -1;
+        bool shownWithVersion = false;
+        ShowSplashWhile(dialogs, 400, [&] {
+            windowsMadeAt = clock.elapsed();
+            const TAboutBox* box = splash();
+            shownWithVersion = box && box->isVisible() && box->Version->text() == GetVersionString();
+        });
+        QVERIFY2(windowsMadeAt >= 400, qPrintable(QString::number(windowsMadeAt)));
+        QVERIFY(shownWithVersion);
+        QVERIFY(!splash());
     }
 };
 
