@@ -12,6 +12,7 @@
 #include "diag/gui/TSettingsForm.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QListWidget>
 #include <QPainter>
 #include <QStyle>
@@ -191,8 +192,11 @@ class TestStyles : public QObject {
         QCOMPARE(form.Preview->StyleShown(), QString()); // showing selects, it does not preview
 
         QListWidget* list = form.StyleListBox1;
+        const QPoint listPlace = list->pos();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, ItemAt(list, QStringLiteral("Windows")));
         QVERIFY(form.Panel1->isHidden());
+        form.layout()->activate();
+        QCOMPARE(list->pos(), listPlace); // the list does not drift into the empty space
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, ItemAt(list, QStringLiteral("Carbon")));
         QVERIFY(!form.Panel1->isHidden());
         QCOMPARE(form.Preview->StyleShown(), QStringLiteral("Carbon"));
