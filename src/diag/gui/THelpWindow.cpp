@@ -64,6 +64,11 @@ void THelpWindow::ShowContext(int context) {
 
 void THelpWindow::ShowPage(const QString& page) {
     Browser->setSource(QUrl(QStringLiteral("qrc") + page));
+    // The first time, over the window it helps with; afterwards where the user left it.
+    if (!placed && parentWidget()) {
+        placed = true;
+        move(parentWidget()->window()->frameGeometry().center() - rect().center());
+    }
     show();
     raise();
     activateWindow();

@@ -21,4 +21,6 @@ class THelpWindow : public QWidget {
 
   private:
     void ShowPage(const QString& page);
+
+    bool placed = false;
 };
