@@ -1,4 +1,5 @@
-// Times reading the emulator's version from its file, as start-up does.
+// Times reading the emulator's version from its file, as start-up does. Start-up has 500 ms in
+// all; the version read of the real 0.251 executable (357 MB) may take a fifth of it.
 // Usage: bench_fileversion [executable]   (default /usr/games/mame)
 
 #include "locate/FileVersion.h"
@@ -9,6 +10,10 @@
 
 #include <algorithm>
 #include <vector>
+
+namespace {
+constexpr double BudgetMs = 100;
+}
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -26,8 +31,11 @@ int main(int argc, char** argv) {
     }
     const double first = times.front();
     std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    const bool ok = median <= BudgetMs && version != QLatin1String("0.0.0.0");
     out << path << ": " << version << "\n"
-        << "first run " << first << " ms, median " << times[times.size() / 2] << " ms, best " << times.front()
-        << " ms (10 runs)\n";
-    return 0;
+        << "first run " << first << " ms, median " << median << " ms, best " << times.front()
+        << " ms (10 runs), budget " << BudgetMs << " ms " << (ok ? "ok" : "OVER BUDGET OR NO VERSION")
+        << "\n";
+    return ok ? 0 : 1;
 }

@@ -85,7 +85,14 @@ int main(int argc, char** argv) {
     QObject::connect(&ticker, &QTimer::timeout, &launcher,
                      [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
 
-    qputenv("FAKE_EMULATOR_FLOOD", QByteArray::number(LineCount));
+    // The fake emulator reads its scenario from its working folder.
+    QFile scenario(folder.filePath(QStringLiteral("fake-emulator.scenario")));
+    if (!scenario.open(QIODevice::WriteOnly) ||
+        scenario.write("flood=" + QByteArray::number(LineCount) + "\n") < 0) {
+        std::fprintf(stderr, "cannot write the fake emulator's scenario\n");
+        return 2;
+    }
+    scenario.close();
     const QString command = QStringLiteral("./mame -validate");
     QElapsedTimer run;
     run.start();
@@ -109,9 +116,7 @@ int main(int argc, char** argv) {
     const QString bytesFile = folder.filePath(QStringLiteral("flood.txt"));
     TimeShell(QStringLiteral("cd ") + folder.path() + QStringLiteral(" && ./mame > ") +
               bytesFile); // also warms the file cache
-    qunsetenv("FAKE_EMULATOR_FLOOD");
     const qint64 catMs = TimeShell(QStringLiteral("cat ") + bytesFile + QStringLiteral(" | cat > /dev/null"));
-    qputenv("FAKE_EMULATOR_FLOOD", QByteArray::number(LineCount));
     const qint64 childMs =
         TimeShell(QStringLiteral("cd ") + folder.path() + QStringLiteral(" && ./mame | cat > /dev/null"));
     const qint64 bytes = QFile(bytesFile).size();

@@ -85,18 +85,22 @@ template <typename Work> double MedianMs(Work work) {
     return bench::MedianMs(Runs, work);
 }
 
-void Measure(const QString& folder, int rows, double budgetMs) {
+// True when both figures are within budget and every row came back.
+bool Measure(const QString& folder, int rows, double budgetMs) {
     TGameListModel model;
     FillList(model, rows);
     const QString fileName = folder + QStringLiteral("/Pellmora%1.DAT").arg(rows);
     model.SaveToFile(fileName, Comma);
 
     const double saveMs = MedianMs([&] { model.SaveToFile(fileName, Comma); });
+    bool allRows = true;
     const double loadMs = MedianMs([&] {
         TGameListModel loaded;
         loaded.LoadFromFile(fileName, Comma);
-        if (loaded.GameCount() != rows)
+        if (loaded.GameCount() != rows) {
             std::fprintf(stderr, "loaded %d games, expected %d\n", loaded.GameCount(), rows);
+            allRows = false;
+        }
     });
     const auto line = [&](const char* what, double ms) {
         std::printf("%-5s %6d rows (%5.2f MB): %7.2f ms median of %d, budget %5.0f ms  %s\n", what, rows,
@@ -105,6 +109,7 @@ void Measure(const QString& folder, int rows, double budgetMs) {
     };
     line("load", loadMs);
     line("save", saveMs);
+    return allRows && loadMs <= budgetMs && saveMs <= budgetMs;
 }
 
 } // namespace
@@ -117,7 +122,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("list file in %s\n", qPrintable(folder.path()));
-    Measure(folder.path(), 10000, 30);
-    Measure(folder.path(), 45000, 100);
-    return 0;
+    const bool small = Measure(folder.path(), 10000, 30);
+    const bool large = Measure(folder.path(), 45000, 100);
+    return small && large ? 0 : 1;
 }

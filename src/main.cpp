@@ -1,5 +1,6 @@
 // Launch: stack tracking, crash log, single instance, splash, windows, message loop.
 
+#include "base/ProgramTexts.h"
 #include "base/gui/QtDialogs.h"
 #include "diag/StackTracking.h"
 #include "diag/VersionString.h"
@@ -16,8 +17,8 @@ int main(int argc, char** argv) {
     // Before any window: every failure from here on records where it was raised.
     TStackTrackingScope stackTracking;
     TApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pellmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pellmora"));
+    QApplication::setApplicationName(ProgramName);
+    QApplication::setApplicationDisplayName(ProgramName);
     RememberDesktopStyle();
 
     SingleInstance instance(QCoreApplication::applicationFilePath());
@@ -32,8 +33,8 @@ int main(int argc, char** argv) {
         form = std::make_unique<TForm1>(dialogs);
         const AppState& state = form->Context().State;
         // A crash leaves its log where the handled failures leave theirs.
-        InstallFatalSignalLog({state.UserDataPath, QStringLiteral("Pellmora"), GetVersionString(),
-                               state.CurrentPath, state.UserDataPath});
+        InstallFatalSignalLog(
+            {state.UserDataPath, ProgramName, GetVersionString(), state.CurrentPath, state.UserDataPath});
     });
 
     form->show();

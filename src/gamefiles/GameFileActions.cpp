@@ -1,7 +1,10 @@
 #include "gamefiles/GameFileActions.h"
 
 #include "base/FileLookup.h"
+#include "base/GameFileLookup.h"
+#include "emulator/CommandTexts.h"
 #include "gamefiles/GameFileNames.h"
+#include "gamefiles/Snapshot.h"
 #include "platform/SafeFileOps.h"
 
 #include <QFile>
@@ -14,13 +17,13 @@ QString DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
                         const std::function<void(const QString&)>& beforeDeletion) {
     if (!IsGameEntryName(fileDir) || folders.rompath.isEmpty())
         return QString(); // never rompath itself
-    const QString path = FindFileIgnoringCase(folders.rompath, fileDir);
+    const QString path = FindGameFile(folders.rompath, fileDir);
     ClearReadOnly(path);
     if (IsArchiveName(fileDir)) {
-        if (!QFile::remove(path))
+        if (path.isEmpty() || !QFile::remove(path))
             return QStringLiteral("The file ") + folders.rompath + fileDir +
                    QStringLiteral(" does not exist.");
-    } else if (!DeleteDirectory(path, beforeDeletion)) {
+    } else if (path.isEmpty() || !DeleteDirectory(path, beforeDeletion)) {
         return QStringLiteral("The directory ") + folders.rompath + fileDir +
                QStringLiteral(" does not exist.");
     }
@@ -48,7 +51,9 @@ RenameResult RenameGameEntry(const QString& rompath, const QString& fileDir, con
     if (!IsAcceptableNewName(newName))
         return {RenameOutcome::Refused, fileDir, QString()};
     const QString newFileDir = newName + FileExtension(fileDir);
-    const QString from = FindFileIgnoringCase(rompath, fileDir);
+    const QString from = FindGameFile(rompath, fileDir);
+    if (from.isEmpty())
+        return {RenameOutcome::Failed, fileDir, QString::fromLocal8Bit(std::strerror(ENOENT))};
     const QString taken = FindFileIgnoringCase(rompath, newFileDir);
     if (QFileInfo::exists(taken) && !IsSameFile(taken, from))
         return {RenameOutcome::Failed, fileDir, QString::fromLocal8Bit(std::strerror(EEXIST))};
@@ -56,4 +61,14 @@ RenameResult RenameGameEntry(const QString& rompath, const QString& fileDir, con
     if (!moved.ok)
         return {RenameOutcome::Failed, fileDir, moved.reason};
     return {RenameOutcome::Renamed, newFileDir, QString()};
+}
+
+void MoveSnapshot(const QString& snapshotDirectory, const QString& oldFileDir, const QString& newFileDir) {
+    if (snapshotDirectory.isEmpty() || !IsGameEntryName(oldFileDir) || !IsGameEntryName(newFileDir))
+        return;
+    const QString from = SnapshotFileName(snapshotDirectory, oldFileDir);
+    const QString to = SnapshotFileName(snapshotDirectory, newFileDir);
+    if (QFileInfo::exists(to) && !IsSameFile(from, to))
+        return; // never over another game's picture, whatever its letter case
+    MoveWithoutReplacing(from, snapshotDirectory + VerifyName(newFileDir) + QStringLiteral(".png"));
 }

@@ -45,3 +45,7 @@ QString RenameOldName(const QString& fileDir);
 // Moves rompath + fileDir to rompath + the trimmed answer + fileDir's extension, never over
 // an existing entry (one equal ignoring letter case counts, unless it is the game itself).
 RenameResult RenameGameEntry(const QString& rompath, const QString& fileDir, const QString& answer);
+
+// Gives the snapshot the Game Image tab shows for oldFileDir the name it shows for
+// newFileDir; nothing when there is none or another game's picture has that name.
+void MoveSnapshot(const QString& snapshotDirectory, const QString& oldFileDir, const QString& newFileDir);

@@ -1,5 +1,7 @@
 #include "gamefiles/GameFileNames.h"
 
+#include "emulator/GameNameRules.h"
+
 QString FileExtension(const QString& fileName) {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : fileName.mid(dot);
@@ -22,7 +24,7 @@ bool IsGameEntryName(const QString& fileDir) {
 
 bool IsAcceptableNewName(const QString& newName) {
     return IsGameEntryName(newName) && !newName.startsWith(QLatin1Char('.')) &&
-           !newName.contains(QLatin1String(".."));
+           !newName.contains(QLatin1String("..")) && !StartsLikeOption(newName);
 }
 
 std::vector<PerGameFile> PerGameFiles(const QString& shortName, const QString& cfgDirectory,

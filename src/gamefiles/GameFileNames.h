@@ -19,7 +19,8 @@ QString ShortName(const QString& fileDir);
 bool IsGameEntryName(const QString& fileDir);
 
 // A name a game may be renamed to (before its extension is put back): not empty, not
-// starting with "." (a hidden file no scan sees), holding neither "/" nor "..".
+// starting with "." (a hidden file no scan sees) or "-" (a name the emulator takes for an
+// option), holding neither "/" nor "..".
 bool IsAcceptableNewName(const QString& newName);
 
 struct PerGameFile {

@@ -1,5 +1,6 @@
 #include "gamelist/ConvertGameListFile.h"
 
+#include "base/ProgramTexts.h"
 #include "base/WholeFile.h"
 
 #include "base/AppError.h"
@@ -49,7 +50,7 @@ void WriteLines(const QString& fileName, const QByteArrayList& lines, qsizetype 
 
 void ConvertGameListFile(const QString& userDataPath) {
     const QString folder = IncludeTrailingPathDelimiter(userDataPath);
-    const QString listFile = FindFileIgnoringCase(folder, QStringLiteral("Pellmora.DAT"));
+    const QString listFile = FindFileIgnoringCase(folder, ListFileName);
     if (!QFileInfo::exists(listFile))
         return;
     const QString tempFile = folder + QStringLiteral("Pellmora.~DAT");
@@ -61,11 +62,11 @@ void ConvertGameListFile(const QString& userDataPath) {
         return;
     WriteLines(tempFile, lines, OldHeaderLines);
 
-    const QString oldBackup = FindFileIgnoringCase(folder, QStringLiteral("Pellmora.DAT.BAK"));
+    const QString oldBackup = FindFileIgnoringCase(folder, ListFileName + QStringLiteral(".BAK"));
     if (QFileInfo::exists(oldBackup))
         QFile::remove(oldBackup);
     // When the old file cannot become the backup, it stays the list file in its old layout
     // and the conversion runs again next time.
-    if (QFile::rename(listFile, folder + QStringLiteral("Pellmora.DAT.BAK")))
-        QFile::rename(tempFile, folder + QStringLiteral("Pellmora.DAT"));
+    if (QFile::rename(listFile, folder + ListFileName + QStringLiteral(".BAK")))
+        QFile::rename(tempFile, folder + ListFileName);
 }

@@ -1,13 +1,10 @@
 #include "gamelist/GameListFile.h"
 
 #include "base/FileLookup.h"
+#include "base/ProgramTexts.h"
 #include "gamelist/GameListModel.h"
 
 #include <QFile>
-
-namespace {
-const QString ListFileName = QStringLiteral("Pellmora.DAT");
-}
 
 QString GameListFileName(const QString& userDataPath) {
     return FindFileIgnoringCase(userDataPath, ListFileName);

@@ -39,6 +39,13 @@ void TestCommandTexts::shellQuote_data() {
     QTest::newRow("backquote and star") << s("`x`*") << s("'`x`*'");
     QTest::newRow("non-ASCII") << s("caf\xC3\xA9") << s("'caf\xC3\xA9'");
     QTest::newRow("tilde") << s("~/roms") << s("'~/roms'");
+    // Each character the shell gives a meaning, alone among safe ones: one let through as
+    // safe would change what the emulator receives.
+    for (const char special : QByteArrayView(" \t\n'\"$`\\;&|<>()*?[]{}~#!^")) {
+        const QString text = s("roms/a") + QLatin1Char(special) + s("b");
+        QTest::addRow("lone %s", QByteArray(1, special).toPercentEncoding().constData())
+            << text << QLatin1Char('\'') + QString(text).replace(s("'"), s("'\\''")) + QLatin1Char('\'');
+    }
 }
 
 void TestCommandTexts::shellQuote() {
@@ -51,7 +58,7 @@ void TestCommandTexts::quotedTextReachesTheProgramUnchanged_data() {
     QTest::addColumn<QString>("text");
     const auto s = [](const char* text) { return QString::fromUtf8(text); };
     for (const char* text : {"plain", "with blank", "it's", "a;b", "$(echo hacked)", "`id`", "\"dq\"", "a\\b",
-                             "new\nline", "", "caf\xC3\xA9 *?[x]", "'''"})
+                             "new\nline", "", "caf\xC3\xA9 *?[x]", "'''", "$HOME", "a$b"})
         QTest::newRow(text) << s(text);
 }
 

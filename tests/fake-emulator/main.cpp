@@ -1,21 +1,21 @@
 // A stand-in for the emulator: answers its command interface from fixture files, so the
 // tests can run every emulator command without the real thing.
 //
-// Environment:
-//   FAKE_EMULATOR_FIXTURES  folder holding mame.ini and listfull.txt (else PELLMORA_FIXTURES,
-//                           else the source tree's tests/fixtures)
-//   FAKE_EMULATOR_LISTFULL  a different supported-games file (lines: name, blanks, "description")
-//   FAKE_EMULATOR_RECORD    every run appends its arguments to this file, one line per run,
-//                           arguments separated by TAB characters
-//   FAKE_EMULATOR_EXIT      exit code to end with instead of the command's own
-//   FAKE_EMULATOR_OUTPUT    a file whose bytes are written unchanged instead of the command's output
-//   FAKE_EMULATOR_SLEEP_MS  wait this long before answering
-//   FAKE_EMULATOR_FLOOD     write this many lines as fast as the pipe takes them, then end
-//   FAKE_EMULATOR_WAIT_TERM "1": print a line, wait for SIGTERM, print a line, end with 143
-//   FAKE_EMULATOR_BAD       comma-separated set names -verifyroms calls bad
+// It is steered by "fake-emulator.scenario" in its working folder (the emulator folder), one
+// "key=value" per line, every key optional; paths are relative to that folder:
+//   fixtures=FOLDER    holds mame.ini (for -createconfig) and listfull.txt (default: tests/fixtures)
+//   listfull=FILE      a different supported-games file (lines: name, blanks, "description")
+//   exit=CODE          end with this code instead of the command's own
+//   output=FILE        write these bytes unchanged instead of the command's output
+//   sleep_ms=MS        take this long before answering, as a slow emulator does
+//   flood=COUNT        write this many lines as fast as the pipe takes them, then end
+//   wait_term=1        print a line, wait for SIGTERM, print a line, end with 143
+//   bad=NAME,NAME      sets -verifyroms calls bad
+// Every run appends its arguments, all of them (-inipath too), to "fake-emulator.runs" in the
+// same folder: one line per run, arguments separated by TAB characters.
 // A set is present when rompath (from ./mame.ini, else "roms") holds NAME.zip, NAME.7z or
-// the folder NAME; it verifies bad when listed in FAKE_EMULATOR_BAD or when its archive
-// begins with the bytes "BAD".
+// the folder NAME; it verifies bad when listed in bad= or when its archive begins with the
+// bytes "BAD".
 
 #include <algorithm>
 #include <cerrno>
@@ -34,16 +34,9 @@
 #include <unistd.h>
 #include <vector>
 
-#ifndef FAKE_EMULATOR_VERSION
-#define FAKE_EMULATOR_VERSION "0.251 (fake)"
-#endif
-#ifndef FAKE_EMULATOR_DEFAULT_FIXTURES
-#define FAKE_EMULATOR_DEFAULT_FIXTURES "."
-#endif
-
 // The version text as the real executable carries it, found by reading the file.
 extern "C" {
-__attribute__((used)) const char fake_emulator_build_version[] = FAKE_EMULATOR_VERSION;
+__attribute__((used)) const char fake_emulator_build_version[] = "0.251 (fake)";
 }
 
 namespace {
@@ -54,9 +47,29 @@ constexpr int ExitNoSuchSystem = 5;
 constexpr int ExitInvalidConfig = 6;
 constexpr int ExitTerminated = 143;
 
-std::string Env(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
+// The scenario of this run: key -> value, from ./fake-emulator.scenario.
+std::map<std::string, std::string> ReadScenario() {
+    std::map<std::string, std::string> scenario;
+    std::ifstream in("fake-emulator.scenario");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const auto equals = line.find('=');
+        if (equals != std::string::npos && line[0] != '#')
+            scenario[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return scenario;
+}
+
+const std::map<std::string, std::string>& Scenario() {
+    static const std::map<std::string, std::string> scenario = ReadScenario();
+    return scenario;
+}
+
+std::string Setting(const std::string& key) {
+    const auto found = Scenario().find(key);
+    return found == Scenario().end() ? std::string() : found->second;
 }
 
 std::string Lower(std::string text) {
@@ -65,12 +78,8 @@ std::string Lower(std::string text) {
 }
 
 std::string FixturePath(const std::string& name) {
-    std::string folder = Env("FAKE_EMULATOR_FIXTURES");
-    if (folder.empty())
-        folder = Env("PELLMORA_FIXTURES");
-    if (folder.empty())
-        folder = FAKE_EMULATOR_DEFAULT_FIXTURES;
-    return folder + "/" + name;
+    const std::string folder = Setting("fixtures");
+    return (folder.empty() ? std::string(FAKE_EMULATOR_DEFAULT_FIXTURES) : folder) + "/" + name;
 }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
@@ -84,10 +93,7 @@ bool ReadFile(const std::string& path, std::string& bytes) {
 }
 
 void Record(int argc, char** argv) {
-    const std::string path = Env("FAKE_EMULATOR_RECORD");
-    if (path.empty())
-        return;
-    std::ofstream out(path, std::ios::app | std::ios::binary);
+    std::ofstream out("fake-emulator.runs", std::ios::app | std::ios::binary);
     for (int i = 1; i < argc; ++i)
         out << (i > 1 ? "\t" : "") << argv[i];
     out << '\n';
@@ -95,7 +101,7 @@ void Record(int argc, char** argv) {
 
 // Supported sets: short name -> description, in file order.
 std::vector<std::pair<std::string, std::string>> SupportedSets() {
-    std::string path = Env("FAKE_EMULATOR_LISTFULL");
+    std::string path = Setting("listfull");
     if (path.empty())
         path = FixturePath("listfull.txt");
     std::ifstream in(path);
@@ -179,7 +185,7 @@ bool FindRomSet(const std::string& name, bool& bad) {
 }
 
 bool ListedBad(const std::string& name) {
-    std::stringstream list(Env("FAKE_EMULATOR_BAD"));
+    std::stringstream list(Setting("bad"));
     std::string item;
     while (std::getline(list, item, ','))
         if (Lower(item) == Lower(name))
@@ -325,17 +331,17 @@ int WaitForTerm() {
 }
 
 int Answer(const std::vector<std::string>& args) {
-    const std::string sleep = Env("FAKE_EMULATOR_SLEEP_MS");
+    const std::string sleep = Setting("sleep_ms");
     if (!sleep.empty())
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(sleep.c_str())));
-    if (Env("FAKE_EMULATOR_WAIT_TERM") == "1")
+    if (Setting("wait_term") == "1")
         return WaitForTerm();
-    const std::string flood = Env("FAKE_EMULATOR_FLOOD");
+    const std::string flood = Setting("flood");
     if (!flood.empty()) {
         Flood(std::atol(flood.c_str()));
         return ExitOk;
     }
-    const std::string outputFile = Env("FAKE_EMULATOR_OUTPUT");
+    const std::string outputFile = Setting("output");
     if (!outputFile.empty()) {
         std::string bytes;
         ReadFile(outputFile, bytes);
@@ -383,7 +389,7 @@ int main(int argc, char** argv) {
     int code = Answer(args);
     std::cout.flush();
     std::fflush(stdout);
-    const std::string exitCode = Env("FAKE_EMULATOR_EXIT");
+    const std::string exitCode = Setting("exit");
     if (!exitCode.empty())
         code = std::atoi(exitCode.c_str());
     return code;

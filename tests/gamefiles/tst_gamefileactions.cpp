@@ -77,6 +77,8 @@ class TestGameFileActions : public QObject {
     void UnsetFoldersAreNotTheWorkingFolder();
     void RenameNeverReplacesNorLeavesRompath_data();
     void RenameNeverReplacesNorLeavesRompath();
+    void SnapshotFollowsTheRenameButNeverOverAnother_data();
+    void SnapshotFollowsTheRenameButNeverOverAnother();
 };
 
 void TestGameFileActions::init() {
@@ -240,6 +242,45 @@ void TestGameFileActions::RenameNeverReplacesNorLeavesRompath() {
         QVERIFY(moved.open(QIODevice::ReadOnly));
         QCOMPARE(moved.readAll(), pacman);
     }
+}
+
+void TestGameFileActions::SnapshotFollowsTheRenameButNeverOverAnother_data() {
+    QTest::addColumn<QString>("oldFileDir");
+    QTest::addColumn<QString>("newFileDir");
+    QTest::addColumn<QStringList>("made");
+    QTest::addColumn<QStringList>("left"); // snap/ afterwards
+    QTest::newRow("archive") << S("pacman.zip") << S("puckman.zip") << QStringList{S("snap/pacman.png")}
+                             << QStringList{S("galaga.png"), S("puckman.png")};
+    QTest::newRow("found in other letter case")
+        << S("pacman.zip") << S("puckman.zip") << QStringList{S("snap/PACMAN.PNG")}
+        << QStringList{S("galaga.png"), S("puckman.png")};
+    QTest::newRow("letter case only")
+        << S("pacman.zip") << S("PacMan.zip") << QStringList{S("snap/pacman.png")}
+        << QStringList{S("PacMan.png"), S("galaga.png")};
+    QTest::newRow("folder with a dot: its own picture")
+        << S("abc.old") << S("xyz.old") << QStringList{S("snap/abc.old.png"), S("snap/abc.png")}
+        << QStringList{S("abc.png"), S("galaga.png"), S("xyz.old.png")};
+    QTest::newRow("onto another game's picture")
+        << S("pacman.zip") << S("galaga.zip") << QStringList{S("snap/pacman.png")}
+        << QStringList{S("galaga.png"), S("pacman.png")};
+    QTest::newRow("onto another game's picture in other letter case")
+        << S("pacman.zip") << S("GALAGA.zip") << QStringList{S("snap/pacman.png")}
+        << QStringList{S("galaga.png"), S("pacman.png")};
+    QTest::newRow("no picture") << S("pacman.zip") << S("puckman.zip") << QStringList()
+                                << QStringList{S("galaga.png")};
+}
+
+void TestGameFileActions::SnapshotFollowsTheRenameButNeverOverAnother() {
+    QFETCH(QString, oldFileDir);
+    QFETCH(QString, newFileDir);
+    QFETCH(QStringList, made);
+    QFETCH(QStringList, left);
+    QVERIFY(MakeTree(root, made));
+    MoveSnapshot(folders.snapshotDirectory, oldFileDir, newFileDir);
+    QCOMPARE(QDir(folders.snapshotDirectory).entryList(QDir::Files, QDir::Name), left);
+    QFile galaga(folders.snapshotDirectory + S("galaga.png"));
+    QVERIFY(galaga.open(QIODevice::ReadOnly));
+    QCOMPARE(galaga.readAll(), QByteArray("snap/galaga.png"));
 }
 
 QTEST_GUILESS_MAIN(TestGameFileActions)

@@ -54,7 +54,7 @@ void TestGameFileNames::NamesActedOnAndGiven_data() {
     const auto S = [](const char* text) { return QString::fromUtf8(text); };
     QTest::newRow("plain") << S("puckman") << true << true;
     QTest::newRow("blanks, quotes, $, capitals") << S("Puck 'Man' $1") << true << true;
-    QTest::newRow("leading -") << S("-puck") << true << true;
+    QTest::newRow("read as an option") << S("-puck") << true << false;
     QTest::newRow("placeholder row") << S("") << false << false;
     QTest::newRow("current folder") << S(".") << false << false;
     QTest::newRow("parent folder") << S("..") << false << false;

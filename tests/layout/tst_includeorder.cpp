@@ -41,19 +41,24 @@ QString FolderOf(const QString& relativePath) {
     return slash < 0 ? QString() : relativePath.left(slash);
 }
 
-// Who includes whom, folder by folder, for every quoted include naming a folder.
+const QRegularExpression kInclude(QStringLiteral("^\\s*#\\s*include\\s*[<\"]([^\">]+)[\">]"),
+                                  QRegularExpression::MultilineOption);
+
+// Who includes whom, folder by folder, for every include naming a folder of src/ (quoted or
+// in angle brackets).
 FolderGraph IncludeGraph(const QString& srcRoot) {
     FolderGraph graph;
-    const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+/[^\"/]+)\""),
-                                     QRegularExpression::MultilineOption);
     const QDir root(srcRoot);
     QDirIterator files(srcRoot, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = root.relativeFilePath(files.next());
         const QString from = FolderOf(path);
-        for (auto it = include.globalMatch(ReadText(files.filePath())); it.hasNext();) {
-            const QString to = FolderOf(it.next().captured(1));
+        for (auto it = kInclude.globalMatch(ReadText(files.filePath())); it.hasNext();) {
+            const QString included = it.next().captured(1);
+            const QString to = FolderOf(included);
+            if (to.isEmpty() || !root.exists(included.section(QLatin1Char('/'), 0, 0)))
+                continue;
             if (to != from)
                 graph[from][to] << path;
         }
@@ -122,6 +127,29 @@ QStringList Violations(const QStringList& order, const FolderGraph& graph) {
     return violations;
 }
 
+// Every pure file (src/<folder>/, not gui/, not main.cpp) that names a Qt Gui or Widgets
+// header: those the build shadows for the core in coreOnlyDir. A header that only window code
+// includes is never compiled as core code, so the build alone would let it pass.
+QStringList WindowHeadersInPureCode(const QString& srcRoot, const QString& coreOnlyDir) {
+    QStringList violations;
+    const QDir root(srcRoot);
+    const QDir coreOnly(coreOnlyDir);
+    QDirIterator files(srcRoot, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = root.relativeFilePath(files.next());
+        const QString folder = FolderOf(path);
+        if (folder.isEmpty() || folder.endsWith(QLatin1String("/gui")))
+            continue;
+        for (auto it = kInclude.globalMatch(ReadText(files.filePath())); it.hasNext();) {
+            const QString included = it.next().captured(1);
+            if (!root.exists(included.section(QLatin1Char('/'), 0, 0)) && coreOnly.exists(included))
+                violations << QStringLiteral("window header in pure code: %1 <%2>").arg(path, included);
+        }
+    }
+    return violations;
+}
+
 QString GraphText(const FolderGraph& graph) {
     QStringList lines;
     for (auto from = graph.begin(); from != graph.end(); ++from)
@@ -148,6 +176,8 @@ class TestIncludeOrder : public QObject {
     void sourceTreeFollowsTheReadmeOrder();
     void plantedIncludesAreCaught_data();
     void plantedIncludesAreCaught();
+    void plantedWindowHeaderInPureCodeIsCaught_data();
+    void plantedWindowHeaderInPureCodeIsCaught();
 };
 
 void TestIncludeOrder::sourceTreeFollowsTheReadmeOrder() {
@@ -157,7 +187,9 @@ void TestIncludeOrder::sourceTreeFollowsTheReadmeOrder() {
     QVERIFY2(order.size() > 3, "README.md has no \"Folder order\" line");
     const FolderGraph graph = IncludeGraph(checkout.filePath(QStringLiteral("src")));
     QVERIFY(!graph.isEmpty());
-    const QStringList violations = Violations(order, graph);
+    const QStringList violations =
+        Violations(order, graph) + WindowHeadersInPureCode(checkout.filePath(QStringLiteral("src")),
+                                                           QStringLiteral(PELLMORA_CORE_ONLY_DIR));
     QVERIFY2(violations.isEmpty(), qPrintable(violations.join(QLatin1Char('\n')) +
                                               QStringLiteral("\n\nGraph:\n") + GraphText(graph)));
 }
@@ -185,6 +217,10 @@ void TestIncludeOrder::plantedIncludesAreCaught_data() {
     QTest::newRow("folder outside the order")
         << QStringLiteral("app/Old.cpp") << QByteArray("#include \"base/State.h\"\n")
         << QStringList{QStringLiteral("folder outside the order: app -> base (app/Old.cpp)")};
+    QTest::newRow("angle brackets climb too")
+        << QStringLiteral("emulator/Texts.cpp")
+        << QByteArray("#include <gamelist/Model.h>\n#include <QString>\n")
+        << QStringList{QStringLiteral("include climbs: emulator -> gamelist (emulator/Texts.cpp)")};
     QTest::newRow("cycle") << QStringLiteral("base/Loop.cpp") << QByteArray("#include \"gamelist/Model.h\"\n")
                            << QStringList{QStringLiteral("include climbs: base -> gamelist (base/Loop.cpp)"),
                                           QStringLiteral("cycle: base -> gamelist -> base")};
@@ -204,6 +240,37 @@ void TestIncludeOrder::plantedIncludesAreCaught() {
     WriteFile(src.filePath(file), text);
 
     QCOMPARE(Violations(kPlantedOrder, IncludeGraph(src.path())), expected);
+}
+
+void TestIncludeOrder::plantedWindowHeaderInPureCodeIsCaught_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("Qt Core only") << QStringLiteral("base/State.h") << QByteArray("#include <QString>\n")
+                                  << QStringList();
+    QTest::newRow("widget header in a pure header")
+        << QStringLiteral("base/State.h") << QByteArray("#include <QString>\n#include <QWidget>\n")
+        << QStringList{QStringLiteral("window header in pure code: base/State.h <QWidget>")};
+    QTest::newRow("gui module path in a pure source")
+        << QStringLiteral("gamelist/Model.cpp") << QByteArray("#  include <QtGui/QColor>\n")
+        << QStringList{QStringLiteral("window header in pure code: gamelist/Model.cpp <QtGui/QColor>")};
+    QTest::newRow("window code may") << QStringLiteral("base/gui/Dialogs.h")
+                                     << QByteArray("#include <QWidget>\n") << QStringList();
+}
+
+void TestIncludeOrder::plantedWindowHeaderInPureCodeIsCaught() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, expected);
+    QTemporaryDir src;
+    QTemporaryDir coreOnly;
+    QVERIFY(src.isValid() && coreOnly.isValid());
+    // The build's shadow headers, as few as the cases need.
+    for (const char* header : {"QWidget", "QtWidgets/QWidget", "QtGui/QColor"})
+        WriteFile(coreOnly.filePath(QLatin1String(header)), "#error\n");
+    WriteFile(src.filePath(QStringLiteral("base/gui/Other.h")), "#include <QWidget>\n");
+    WriteFile(src.filePath(file), text);
+    QCOMPARE(WindowHeadersInPureCode(src.path(), coreOnly.path()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestIncludeOrder)

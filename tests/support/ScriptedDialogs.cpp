@@ -1,6 +1,8 @@
 #include "support/ScriptedDialogs.h"
+#include "base/ProgramTexts.h"
 
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -23,104 +25,123 @@ QString KindName(ScriptedDialogs::Kind kind) {
     return QString();
 }
 
+// Fails the running test; outside a test function there is nothing to fail.
+void Fail(const QString& message, const std::source_location& where) {
+    if (QTest::currentTestFunction())
+        QTest::qFail(qPrintable(message), where.file_name(), int(where.line()));
+    else
+        qWarning("%s", qPrintable(message));
+}
+
 } // namespace
 
-void ScriptedDialogs::expectMessage(int answer) {
-    queue.append({Kind::Message, answer, false, {}, {}});
+bool ScriptedDialogs::Text::matches(const QString& text) const {
+    if (pattern.pattern().isEmpty())
+        return text.startsWith(prefix);
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern.pattern()),
+                              pattern.patternOptions())
+        .match(text)
+        .hasMatch();
 }
-void ScriptedDialogs::expectPlain() {
-    queue.append({Kind::Plain, 0, false, {}, {}});
+
+QString ScriptedDialogs::Text::describe() const {
+    return pattern.pattern().isEmpty() ? QStringLiteral("starting \"%1\"").arg(prefix)
+                                       : QStringLiteral("matching /%1/").arg(pattern.pattern());
 }
-void ScriptedDialogs::expectInput(bool accepted, const QString& value) {
-    queue.append({Kind::Input, 0, accepted, value, {}});
+
+ScriptedDialogs::~ScriptedDialogs() {
+    checkAnswered();
 }
-void ScriptedDialogs::expectFolder(const QString& answer) {
-    queue.append({Kind::Folder, 0, false, answer, {}});
+
+void ScriptedDialogs::expectMessage(const Text& text, int answer, Where where) {
+    expect({Kind::Message, text, where, answer});
 }
-void ScriptedDialogs::expectFiles(const QStringList& answer) {
-    queue.append({Kind::Files, 0, false, {}, answer});
+void ScriptedDialogs::expectPlain(const Text& text, Where where) {
+    expect({Kind::Plain, text, where});
 }
-void ScriptedDialogs::expectOpenUrl(bool opened) {
-    queue.append({Kind::OpenUrl, 0, opened, {}, {}});
+void ScriptedDialogs::expectInput(const Text& prompt, bool accepted, const QString& value, Where where) {
+    expect({Kind::Input, prompt, where, 0, accepted, value});
+}
+void ScriptedDialogs::expectFolder(const Text& caption, const QString& answer, Where where) {
+    expect({Kind::Folder, caption, where, 0, false, answer});
+}
+void ScriptedDialogs::expectFiles(const Text& caption, const QStringList& answer, Where where) {
+    expect({Kind::Files, caption, where, 0, false, {}, answer});
+}
+void ScriptedDialogs::expectOpenUrl(const Text& address, bool opened, Where where) {
+    expect({Kind::OpenUrl, address, where, 0, opened});
+}
+
+void ScriptedDialogs::checkAnswered() {
+    for (const Expected& expected : std::as_const(queue))
+        Fail(QStringLiteral("the expected %1 %2 never came")
+                 .arg(KindName(expected.kind), expected.text.describe()),
+             expected.where);
+    queue.clear();
 }
 
 void ScriptedDialogs::clear() {
-    queue.clear();
+    checkAnswered();
     calls.clear();
-    unexpected.clear();
 }
 
-QStringList ScriptedDialogs::failures() const {
-    QStringList all = unexpected;
-    for (const Expected& expected : queue)
-        all.append(QStringLiteral("expected %1 never came").arg(KindName(expected.kind)));
-    return all;
-}
-
-void ScriptedDialogs::show(const Record& record) {
+std::optional<ScriptedDialogs::Expected> ScriptedDialogs::take(const Record& record) {
+    calls.append(record);
     if (onShow)
         onShow(record);
-    if (!nestedLoops)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(1, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool ScriptedDialogs::take(Kind kind, const Record& record, Expected& expected) {
-    calls.append(record);
-    show(record);
+    if (nestedLoops) {
+        QEventLoop loop;
+        QTimer::singleShot(1, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    const QString shown = QStringLiteral("%1 \"%2\"").arg(KindName(record.kind), record.text);
     if (queue.isEmpty()) {
-        unexpected.append(QStringLiteral("unexpected %1: %2").arg(KindName(kind), record.text));
-        return false;
+        Fail(QStringLiteral("unexpected ") + shown, std::source_location::current());
+        return std::nullopt;
     }
-    if (queue.first().kind != kind) {
-        unexpected.append(QStringLiteral("%1 came where %2 was expected: %3")
-                              .arg(KindName(kind), KindName(queue.first().kind), record.text));
-        return false;
+    const Expected& next = queue.first();
+    if (next.kind != record.kind || !next.text.matches(record.text)) {
+        Fail(QStringLiteral("%1 came where the %2 %3 was expected")
+                 .arg(shown, KindName(next.kind), next.text.describe()),
+             next.where);
+        return std::nullopt;
     }
-    expected = queue.takeFirst();
-    return true;
+    return queue.takeFirst();
 }
 
 int ScriptedDialogs::messageBox(QWidget*, const MessageRequest& request) {
-    Expected expected{};
-    if (!take(Kind::Message, {Kind::Message, request.message, request.type, request.title, request.buttons},
-              expected))
-        return mrCancel;
-    return expected.answer;
+    const std::optional<Expected> expected =
+        take({Kind::Message, request.message, request.type, request.title, request.buttons, {}, {}});
+    return expected ? expected->answer : mrCancel;
 }
 
 void ScriptedDialogs::plainMessage(const QString& message) {
-    Expected expected{};
-    take(Kind::Plain, {Kind::Plain, message, mtCustom, QStringLiteral("Pellmora"), mbOK}, expected);
+    take({Kind::Plain, message, mtCustom, ProgramName, mbOK, {}, {}});
 }
 
 bool ScriptedDialogs::inputBox(QWidget*, const QString& caption, const QString& prompt, QString& value) {
-    Expected expected{};
-    if (!take(Kind::Input, {Kind::Input, prompt, mtCustom, caption, mbOK | mbCancel}, expected))
+    const std::optional<Expected> expected =
+        take({Kind::Input, prompt, mtCustom, caption, mbOK | mbCancel, {}, {}});
+    if (!expected || !expected->accepted)
         return false;
-    if (expected.accepted)
-        value = expected.text;
-    return expected.accepted;
+    value = expected->value;
+    return true;
 }
 
 QString ScriptedDialogs::chooseFolder(QWidget*, const FolderRequest& request) {
-    Expected expected{};
-    if (!take(Kind::Folder, {Kind::Folder, request.startDir, mtCustom, request.caption, 0}, expected))
-        return QString();
-    return expected.text;
+    const std::optional<Expected> expected =
+        take({Kind::Folder, request.caption, mtCustom, QString(), 0, request.startDir, request.root});
+    return expected ? expected->value : QString();
 }
 
 QStringList ScriptedDialogs::chooseFiles(QWidget*, const FilesRequest& request) {
-    Expected expected{};
-    if (!take(Kind::Files, {Kind::Files, request.startDir, mtCustom, request.caption, 0}, expected))
-        return {};
-    return expected.list;
+    const std::optional<Expected> expected =
+        take({Kind::Files, request.caption, mtCustom, QString(), 0, request.startDir, QString()});
+    return expected ? expected->list : QStringList();
 }
 
 bool ScriptedDialogs::openUrl(const QUrl& url) {
-    Expected expected{};
-    return take(Kind::OpenUrl, {Kind::OpenUrl, url.toString(), mtCustom, QString(), 0}, expected) &&
-           expected.accepted;
+    const std::optional<Expected> expected =
+        take({Kind::OpenUrl, url.toString(), mtCustom, QString(), 0, {}, {}});
+    return expected && expected->accepted;
 }

@@ -1,5 +1,7 @@
 #include "TestEnvironment.h"
 
+#include "support/FakeEmulator.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -18,7 +20,7 @@ QString TestEnvironment::mamePath() const {
 }
 
 void TestEnvironment::installEmulator(const QString& name) {
-    QFile::link(qEnvironmentVariable("PELLMORA_FAKE_EMULATOR"), mamePath() + name);
+    FakeEmulator::Install(mamePath(), name);
 }
 
 void TestEnvironment::writeMameIni(const QString& extraLines) {

@@ -13,8 +13,20 @@ static void InitialiseResources() {
     Q_UNUSED(done);
 }
 
+namespace {
+const char* const kTagProperty = "tag";
+} // namespace
+
 void Tag(QObject* control) {
-    control->setProperty("tag", kTaggedControl);
+    control->setProperty(kTagProperty, kTaggedControl);
+}
+
+void Untag(QObject* control) {
+    control->setProperty(kTagProperty, 0);
+}
+
+bool IsTagged(const QObject* control) {
+    return control->property(kTagProperty).toInt() == kTaggedControl;
 }
 
 void SetHelpContext(QObject* control, THelpContext context) {

@@ -14,6 +14,9 @@ class QWidget;
 constexpr int kTaggedControl = 10;
 
 void Tag(QObject* control);
+// Leaves the control on while long commands run (a Stop button), until tagged again.
+void Untag(QObject* control);
+bool IsTagged(const QObject* control);
 void SetHelpContext(QObject* control, THelpContext context);
 
 // An icon carried in the program's resources (":/icons/<name>.png" for tool buttons,

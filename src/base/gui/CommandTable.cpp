@@ -5,6 +5,12 @@
 #include <algorithm>
 #include <iterator>
 
+// A test build may add commands the program does not have: a header that defines the rows
+// as PELLMORA_EXTRA_COMMAND_ROWS (tests/mainwindow/gui/tst_newcommand.cpp).
+#ifdef PELLMORA_EXTRA_COMMANDS
+#include PELLMORA_EXTRA_COMMANDS
+#endif
+
 namespace {
 
 using enum THelpContext;
@@ -213,6 +219,9 @@ const TCommandDescriptor kCommands[] = {
      .hint = "Game image help.",
      .icon = "help",
      .button = {.name = "ImageHelpBitBtn", .caption = "Image Help", .help = Tabs}},
+#ifdef PELLMORA_EXTRA_COMMAND_ROWS
+    PELLMORA_EXTRA_COMMAND_ROWS,
+#endif
 };
 
 } // namespace

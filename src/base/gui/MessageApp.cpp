@@ -1,4 +1,5 @@
 #include "base/gui/MessageApp.h"
+#include "base/ProgramTexts.h"
 
 QString DefaultMessageTitle(TMsgDlgType type) {
     switch (type) {
@@ -13,7 +14,7 @@ QString DefaultMessageTitle(TMsgDlgType type) {
     case mtCustom:
         break;
     }
-    return QStringLiteral("Pellmora");
+    return ProgramName;
 }
 
 int MessageApp(Dialogs& dialogs, QWidget* owner, const QString& message, TMsgDlgType type,

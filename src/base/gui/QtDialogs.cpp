@@ -1,4 +1,5 @@
 #include "base/gui/QtDialogs.h"
+#include "base/ProgramTexts.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -103,7 +104,7 @@ int QtDialogs::messageBox(QWidget* owner, const MessageRequest& request) {
 }
 
 void QtDialogs::plainMessage(const QString& message) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pellmora"), message, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, ProgramName, message, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -1,6 +1,7 @@
 #include "diag/gui/ExceptionHandler.h"
 
 #include "base/AppState.h"
+#include "base/ProgramTexts.h"
 #include "base/gui/MessageApp.h"
 #include "diag/CurrentException.h"
 #include "diag/VersionString.h"
@@ -15,7 +16,6 @@ const AppState*& InstalledState() {
 }
 
 const QString BoxTitle = QStringLiteral("GENERAL EXCEPTION ERROR");
-const QString ProgramTitle = QStringLiteral("Pellmora");
 
 } // namespace
 
@@ -29,7 +29,7 @@ void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const TExceptionR
         MessageApp(dialogs, owner, BoxTitle + QStringLiteral(": ") + report.Message, mtError, mbOK, BoxTitle);
         return;
     }
-    const TExceptionLogContext log{ProgramTitle, GetVersionString(), QDateTime::currentDateTime(),
+    const TExceptionLogContext log{ProgramName, GetVersionString(), QDateTime::currentDateTime(),
                                    state->CurrentPath, state->UserDataPath};
     const QString fileName = WriteExceptionLogFor(log, report);
     MessageApp(dialogs, owner, ExceptionBoxText(report.Message, fileName, state->UserDataPath), mtError, mbOK,

@@ -1,5 +1,6 @@
 #include "diag/gui/TAboutBox.h"
 
+#include "base/ProgramTexts.h"
 #include "base/gui/Dialogs.h"
 #include "base/gui/ReadableColour.h"
 #include "diag/MakerPages.h"
@@ -59,8 +60,7 @@ TAboutBox::TAboutBox(Dialogs& dialogs, bool& debug, QWidget* parent)
     Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel->setAutoFillBackground(true);
 
-    ProductName =
-        MakeLabel(Panel, QStringLiteral("ProductName"), QStringLiteral("Pellmora"), {14, 6, 300, 44});
+    ProductName = MakeLabel(Panel, QStringLiteral("ProductName"), ProgramName, {14, 6, 300, 44});
     QFont nameFont = ProductName->font();
     nameFont.setPixelSize(32);
     nameFont.setBold(true);

@@ -2,6 +2,7 @@
 
 #include "base/DateTimeText.h"
 #include "base/GameFileLookup.h"
+#include "base/ProgramTexts.h"
 #include "base/gui/ActivityLog.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/CommandTexts.h"
@@ -19,8 +20,6 @@
 #include <QPointer>
 
 namespace {
-
-const QString kBoxTitle = QStringLiteral("Pellmora");
 
 struct TGameRow {
     QString status, gameName, fileDir;
@@ -167,7 +166,7 @@ void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
     LogGameFinish(context);
     if (exitCode != 0)
         context.MessageApp(PlayProblemText(game.gameName, exitCode, context.Launcher.CreateProcessOutput),
-                           mtError, mbOK, kBoxTitle);
+                           mtError, mbOK, ProgramName);
 }
 
 void RegisterPlayCommands(TCommandContext& context, std::shared_ptr<WindowsKeyGrab> keyGrab) {

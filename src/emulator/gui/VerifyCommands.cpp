@@ -4,6 +4,7 @@
 #include "base/AsciiCase.h"
 #include "base/DateTimeText.h"
 #include "base/DeleteFileAndWait.h"
+#include "base/ProgramTexts.h"
 #include "base/SettingsKeys.h"
 #include "base/WholeFile.h"
 #include "base/gui/CommandContext.h"
@@ -97,7 +98,7 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
         button->setProperty(normalIcon, button->icon());
         button->setText(QStringLiteral("Stop"));
         button->setIcon(button->style()->standardIcon(QStyle::SP_BrowserStop));
-        button->setProperty("tag", 0);
+        Untag(button);
         return;
     }
     const QVariant icon = button->property(normalIcon);
@@ -107,7 +108,7 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
     button->setText(QStringLiteral("Verify All Games"));
     button->setIcon(icon.value<QIcon>());
     button->setProperty(normalIcon, QVariant());
-    button->setProperty("tag", kTaggedControl);
+    Tag(button);
 }
 
 } // namespace
@@ -291,7 +292,7 @@ void ViewVerifyReport(TCommandContext& context) {
     const QString reportFile = VerifyReportFileName(context.State.UserDataPath);
     if (!QFileInfo(reportFile).isFile()) {
         context.MessageApp(QStringLiteral("No report exists.\nUse Verify All Game to product a report."),
-                           mtInformation, mbOK, QStringLiteral("Pellmora"));
+                           mtInformation, mbOK, ProgramName);
         return;
     }
     TForm2& viewer = *context.Form2;

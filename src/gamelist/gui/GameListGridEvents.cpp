@@ -8,16 +8,19 @@
 #include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/TSortGrid.h"
 
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace {
 
-// Two left presses closer than this are a double click, which plays the game.
-constexpr qint64 kDoubleClickMs = 300;
+// Two left presses closer than this are a double click, which plays the game. The events' own
+// times count, so a busy moment between the two presses does not split a double click.
+constexpr quint64 kDoubleClickMs = 300;
 
 class TGridEvents {
   public:
@@ -36,13 +39,14 @@ class TGridEvents {
             context.Window.SelectGridRow(row);
     }
 
-    void SortGrid1MouseDown(Qt::MouseButton button) {
-        if (button != Qt::LeftButton)
+    void SortGrid1MouseDown(const QMouseEvent* event) {
+        if (event->button() != Qt::LeftButton)
             return;
         context.Window.ShowPage(TPage::GameImage);
-        if (LastClick.isValid() && LastClick.elapsed() < kDoubleClickMs)
+        const quint64 pressed = event->timestamp();
+        const std::optional<quint64> previous = std::exchange(LastPress, pressed);
+        if (previous && pressed >= *previous && pressed - *previous < kDoubleClickMs)
             context.RunCommand(TCommand::PlayGame);
-        LastClick.start();
     }
 
     void SortGrid1Click(QPoint position) {
@@ -63,7 +67,7 @@ class TGridEvents {
 
   private:
     TCommandContext& context;
-    QElapsedTimer LastClick;
+    std::optional<quint64> LastPress;
     bool FInMouseClick = false;
 };
 
@@ -77,7 +81,7 @@ void ConnectGridEvents(TCommandContext& context) {
         RunGuarded(context.dialogs, context.Owner(), [&] { SortGrid1ClickSort(context, col, options); });
     };
     grid.OnKeyDown = [events](QKeyEvent* event) { events->SortGrid1KeyDown(event); };
-    grid.OnMouseDown = [events](Qt::MouseButton button, QPoint) { events->SortGrid1MouseDown(button); };
+    grid.OnMouseDown = [events](const QMouseEvent* event) { events->SortGrid1MouseDown(event); };
     grid.OnClick = [events, &context](QPoint position) {
         RunGuarded(context.dialogs, context.Owner(), [&] { events->SortGrid1Click(position); });
     };

@@ -32,19 +32,6 @@ TDateTime Now() {
     return QDateTimeToDateTime(QDateTime::currentDateTime());
 }
 
-// The counters from the rows: a row with a File/Dir is a game, known unless "[UNKNOWN GAME]".
-void RecountGames(AppState& state, const TGameListModel& list) {
-    state.GameCount = 0;
-    state.nFound = 0;
-    state.nUnknown = 0;
-    for (int row = 1; row < list.RowCount(); ++row) {
-        if (list.Cells(colFileDir, row).isEmpty())
-            continue;
-        ++state.GameCount;
-        ++(list.Cells(colGameName, row) == UnknownGame ? state.nUnknown : state.nFound);
-    }
-}
-
 void WriteScanSettings(TCommandContext& context, bool withGames) {
     const AppState& state = context.State;
     TIniFile ini = context.SettingsIni();
@@ -165,6 +152,18 @@ int ScanGameFolder(TCommandContext& context) {
 }
 
 } // namespace
+
+void RecountGames(AppState& state, const TGameListModel& list) {
+    state.GameCount = 0;
+    state.nFound = 0;
+    state.nUnknown = 0;
+    for (int row = 1; row < list.RowCount(); ++row) {
+        if (list.Cells(colFileDir, row).isEmpty())
+            continue;
+        ++state.GameCount;
+        ++(list.Cells(colGameName, row) == UnknownGame ? state.nUnknown : state.nFound);
+    }
+}
 
 void ScanForGames(TCommandContext& context) {
     int added = 0;

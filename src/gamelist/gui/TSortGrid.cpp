@@ -105,7 +105,7 @@ void TSortGrid::keyboardSearch(const QString&) {}
 void TSortGrid::mousePressEvent(QMouseEvent* event) {
     QTableView::mousePressEvent(event);
     if (OnMouseDown)
-        OnMouseDown(event->button(), event->position().toPoint());
+        OnMouseDown(event);
 }
 
 // The second press of a double click is a press like any other: the owner times clicks itself.

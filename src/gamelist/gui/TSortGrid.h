@@ -48,7 +48,7 @@ class TSortGrid : public QTableView {
     // Raised before the grid's own key handling, which follows in any case.
     std::function<void(QKeyEvent* event)> OnKeyDown;
     // Raised for a press in the rows' area, after the grid has made the pressed row current.
-    std::function<void(Qt::MouseButton button, QPoint position)> OnMouseDown;
+    std::function<void(const QMouseEvent* event)> OnMouseDown;
     // Raised for a click (press and release on the same cell), with the release point.
     std::function<void(QPoint position)> OnClick;
 

@@ -16,12 +16,9 @@
 
 namespace {
 
-const QString downloadQuestion = QStringLiteral(
-    "\n\nDo you want to browse to the MAME website where you can download the latest version of MAME?");
-
 // Asks whether to open the download page after an old-version message; opens it on Yes.
 bool OfferDownload(Dialogs& dialogs, QWidget* owner, const QString& message) {
-    if (MessageApp(dialogs, owner, message + downloadQuestion, mtWarning, mbYes | mbNo) != mrYes)
+    if (MessageApp(dialogs, owner, message + DownloadQuestion, mtWarning, mbYes | mbNo) != mrYes)
         return false;
     dialogs.openUrl(QUrl(MAMEDownloadURL));
     return true;

@@ -200,10 +200,7 @@ void TForm5::SelectPath() {
                 QStringLiteral(
                     "The selected M.A.M.E. application file is an old version.\nThe minimum required "
                     "version is ") +
-                MinimumMAMEVersion +
-                QStringLiteral(
-                    "\n\nDo you want to browse to the MAME website where you can download the latest "
-                    "version of MAME?");
+                MinimumMAMEVersion + DownloadQuestion;
             if (MessageApp(dialogs, this, message, mtWarning, mbYes | mbNo) == mrYes)
                 dialogs.openUrl(QUrl(MAMEDownloadURL));
             return;

@@ -1,5 +1,6 @@
 #include "mainwindow/gui/MainWindowUi.h"
 
+#include "base/ProgramTexts.h"
 #include "base/gui/CommandControls.h"
 #include "base/gui/DesignScale.h"
 #include "gamefiles/gui/GameImagePage.h"
@@ -119,7 +120,7 @@ class RightEndPlacer : public QObject {
 } // namespace
 
 void TForm1Ui::setupUi(QMainWindow* form) {
-    form->setWindowTitle(QStringLiteral("Pellmora"));
+    form->setWindowTitle(ProgramName);
     const TDesignScale px(form);
     SetHelpContext(form, THelpContext::GameList);
 

@@ -1,12 +1,14 @@
 #include "mainwindow/gui/StartupSequence.h"
 
 #include "base/FileLookup.h"
+#include "base/ProgramTexts.h"
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
 #include "diag/gui/ExceptionHandler.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "gamelist/ConvertGameListFile.h"
+#include "gamelist/GameListFile.h"
 #include "gamelist/GameListFileProbe.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/GameListCommands.h"
@@ -24,9 +26,6 @@
 #include <QScreen>
 
 namespace {
-
-const QString kBoxTitle = QStringLiteral("Pellmora");
-const QString kListFileName = QStringLiteral("Pellmora.DAT");
 
 bool SameLettersIgnoringCase(const QString& a, const QString& b) {
     // Only the letters A to Z are compared without regard to case.
@@ -125,7 +124,7 @@ TStartupSequence::PassResult TStartupSequence::FindEmulator() {
 }
 
 void TStartupSequence::SearchAfterWarning(const QString& warning) {
-    context.MessageApp(warning, mtWarning, mbOK, kBoxTitle);
+    context.MessageApp(warning, mtWarning, mbOK, ProgramName);
     // The search dialog itself, not the command: this is no choice of the user's.
     context.Commands.Run(TCommand::MAMEDirSearch);
 }
@@ -134,16 +133,16 @@ void TStartupSequence::WarnAboutSmallScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QString warning = ScreenSizeWarning(screen->size());
         if (!warning.isEmpty())
-            context.MessageApp(warning, mtWarning, mbOK, kBoxTitle);
+            context.MessageApp(warning, mtWarning, mbOK, ProgramName);
     }
 }
 
 void TStartupSequence::DecideWhetherToBuildTheList() {
     AppState& state = context.State;
-    const QString listFile = FindFileIgnoringCase(state.UserDataPath, kListFileName);
+    const QString listFile = GameListFileName(state.UserDataPath);
     state.GenerateGameList = !SettingsFileExists(state.UserDataPath) || !QFileInfo::exists(listFile);
     ConvertGameListFile(state.UserDataPath);
-    const QString convertedListFile = FindFileIgnoringCase(state.UserDataPath, kListFileName);
+    const QString convertedListFile = GameListFileName(state.UserDataPath);
     if (QFileInfo::exists(convertedListFile) && !HasMoreThanOneLine(convertedListFile))
         state.GenerateGameList = true;
 }
@@ -151,7 +150,7 @@ void TStartupSequence::DecideWhetherToBuildTheList() {
 void TStartupSequence::LoadGameList() {
     TGameListModel& list = context.GameList;
     list.Clear();
-    const QString listFile = FindFileIgnoringCase(context.State.UserDataPath, kListFileName);
+    const QString listFile = GameListFileName(context.State.UserDataPath);
     if (QFileInfo::exists(listFile))
         list.LoadFromFile(listFile, QLatin1Char(','));
     context.State.GameCount = list.GameCount();

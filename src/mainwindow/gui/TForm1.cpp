@@ -11,6 +11,7 @@
 #include "emulator/gui/ExecNewProcess.h"
 #include "emulator/gui/PlayCommands.h"
 #include "emulator/gui/VerifyCommands.h"
+#include "gamefiles/gui/GameFileCommands.h"
 #include "gamefiles/gui/SnapshotCommands.h"
 #include "gamefiles/gui/StatusCommands.h"
 #include "gamelist/GameListModel.h"
@@ -119,6 +120,7 @@ void TForm1::RegisterCommands() {
     RegisterPlayCommands(*context);
     RegisterStatusCommands(*context);
     RegisterSnapshotCommands(*context);
+    RegisterGameFileCommands(*context);
     RegisterLocateCommands(*context);
     RegisterDiagCommands(*context, [this] { WriteFormSettings(); });
     RegisterOptionsCommands(*context);
@@ -291,12 +293,12 @@ void TForm1::Timer1Timer() {
 void TForm1::EnableTaggedComponents(bool enabled) {
     const auto widgets = findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
-        if (widget->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(widget))
             widget->setEnabled(enabled);
     }
     const auto actions = findChildren<QAction*>();
     for (QAction* action : actions) {
-        if (action->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(action))
             action->setEnabled(enabled);
     }
 }

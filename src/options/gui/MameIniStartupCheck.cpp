@@ -1,5 +1,6 @@
 #include "options/gui/MameIniStartupCheck.h"
 
+#include "base/ProgramTexts.h"
 #include "base/gui/Dialogs.h"
 #include "base/gui/MessageApp.h"
 #include "emulator/CommandTexts.h"
@@ -9,8 +10,6 @@
 #include <QFileInfo>
 
 namespace {
-
-const QString BoxTitle = QStringLiteral("Pellmora");
 
 bool MameIniExists(const QString& mamePath) {
     return QFileInfo(MameIniPath(mamePath)).isFile();
@@ -23,7 +22,7 @@ bool RunMameIniStartupCheck(
     const std::function<int(const QString& dir, const QString& command)>& execNewProcess,
     const std::function<QString(const QString& mamePath, const QString& mameExe)>& createConfigCommand) {
     const auto failWith = [&](const QString& message) {
-        MessageApp(dialogs, owner, message, mtError, mbOK, BoxTitle);
+        MessageApp(dialogs, owner, message, mtError, mbOK, ProgramName);
         return false;
     };
 
@@ -36,7 +35,7 @@ bool RunMameIniStartupCheck(
     }
 
     const MameIniCheckResult result = CheckAndReadMameIni(
-        state, [&] { MessageApp(dialogs, owner, ReadconfigWarningMessage(), mtWarning, mbOK, BoxTitle); },
+        state, [&] { MessageApp(dialogs, owner, ReadconfigWarningMessage(), mtWarning, mbOK, ProgramName); },
         [&](const QString& value) {
             if (state.debug)
                 dialogs.plainMessage(QStringLiteral("Found: ") + value);

@@ -1,6 +1,7 @@
 #include "options/gui/OptionsPages.h"
 
 #include "base/TypedTextLimit.h"
+#include "base/gui/CommandControls.h"
 #include "options/MameIni.h"
 #include "options/MameOptions.h"
 
@@ -15,16 +16,14 @@
 
 namespace {
 
-constexpr int OptionTag = 10;
-constexpr int OptionHelpContext = 70;
 constexpr int MaxTypedCharacters = 8;
 
 void SetUpOptionControl(QWidget* control, const QString& name, const QString& hint) {
     control->setObjectName(name);
     control->setToolTip(hint);
     control->setStatusTip(hint);
-    control->setProperty("tag", OptionTag);
-    control->setProperty("helpContext", OptionHelpContext);
+    Tag(control);
+    SetHelpContext(control, THelpContext::Tabs);
 }
 
 QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption, const QString& hint) {

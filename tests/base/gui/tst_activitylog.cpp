@@ -1,4 +1,5 @@
 #include "base/gui/ActivityLog.h"
+#include "support/WindowRules.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -40,6 +41,10 @@ QStringList Lines(const QPlainTextEdit& pane) {
 class TestActivityLog : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() {
+        window.reset();
+        VerifyNoWindowLeftOpen();
+    }
     void init();
     void routing_data();
     void routing();

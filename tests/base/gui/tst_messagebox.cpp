@@ -3,6 +3,7 @@
 #include "base/gui/MessageApp.h"
 #include "base/gui/QtDialogs.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowRules.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 class TestMessageBox : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
     void boxButtonsKeepTheirOrder();
     void enterAndEscape_data();
     void enterAndEscape();
@@ -53,10 +55,9 @@ void TestMessageBox::enterAndEscape() {
     QFETCH(int, result);
     QtDialogs dialogs;
     bool pressed = false;
-    // Answer the real modal box once it is up.
-    QTimer::singleShot(0, this, [&] {
-        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
-        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key(key));
+    // Answer the real modal box once it is up; a key it ignores fails the test and closes it.
+    WhenModal([&](QWidget* box) {
+        QTest::keyClick(box, Qt::Key(key));
         pressed = true;
     });
     QCOMPARE(MessageApp(dialogs, nullptr, QStringLiteral("Go on?"), mtWarning, buttons), result);
@@ -78,10 +79,10 @@ void TestMessageBox::defaultTitles() {
     QFETCH(int, type);
     QFETCH(QString, title);
     ScriptedDialogs dialogs;
-    dialogs.expectMessage(mrOk);
+    dialogs.expectMessage("x", mrOk);
     MessageApp(dialogs, nullptr, QStringLiteral("x"), TMsgDlgType(type), mbOK);
     QCOMPARE(dialogs.records().at(0).title, title);
-    dialogs.expectMessage(mrOk);
+    dialogs.expectMessage("x", mrOk);
     MessageApp(dialogs, nullptr, QStringLiteral("x"), TMsgDlgType(type), mbOK, QStringLiteral("Own"));
     QCOMPARE(dialogs.records().at(1).title, QStringLiteral("Own"));
 }

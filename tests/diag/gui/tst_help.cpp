@@ -4,6 +4,7 @@
 #include "diag/HelpTopics.h"
 #include "diag/gui/ContextHelp.h"
 #include "diag/gui/THelpWindow.h"
+#include "support/WindowRules.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,6 +27,8 @@ QString PageText(const QString& page) {
 class TestHelp : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+
     void initTestCase() {
         // The window registers the guide's resources.
         THelpWindow window;

@@ -10,6 +10,7 @@
 #include "diag/gui/StyleEngine.h"
 #include "diag/gui/StylePreview.h"
 #include "diag/gui/TSettingsForm.h"
+#include "support/WindowRules.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -46,9 +47,7 @@ class TestStyles : public QObject {
     void initTestCase() { RememberDesktopStyle(); }
     void cleanup() {
         SetCurrentStyle(DesktopStyleName);
-        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
-                             [](const QWidget* w) { return w->isVisible(); }));
+        VerifyNoWindowLeftOpen();
     }
 
     void namesInTheListOrder() { QCOMPARE(StyleNames(), ExpectedNames); }

@@ -2,7 +2,9 @@
 #include "base/gui/ActivityLog.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "support/FakeEmulator.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTimer>
 
 #include <memory>
 
@@ -36,18 +37,6 @@ QStringList BlockTexts(const QPlainTextEdit& pane) {
         texts.append(block.text());
     return texts;
 }
-
-// Sets an environment variable for the children of one test, cleared again at its end.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const QByteArray& value) : name(name) { qputenv(name, value); }
-    ~ScopedEnv() { qunsetenv(name); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    const char* name;
-};
 
 } // namespace
 
@@ -86,9 +75,7 @@ class TestExecNewProcess : public QObject {
 void TestExecNewProcess::init() {
     folder = std::make_unique<QTemporaryDir>();
     QVERIFY(folder->isValid());
-    const QByteArray fake = qgetenv("PELLMORA_FAKE_EMULATOR");
-    QVERIFY2(!fake.isEmpty(), "PELLMORA_FAKE_EMULATOR is not set");
-    QVERIFY(QFile::link(QString::fromLocal8Bit(fake), folder->filePath(QStringLiteral("mame"))));
+    QVERIFY2(FakeEmulator::Install(folder->path()), "PELLMORA_FAKE_EMULATOR names no fake emulator");
     createProcessLog = std::make_unique<QPlainTextEdit>();
     logRichEdit = std::make_unique<QPlainTextEdit>();
     log = std::make_unique<ActivityLog>(createProcessLog.get(), logRichEdit.get());
@@ -98,9 +85,10 @@ void TestExecNewProcess::init() {
 }
 
 void TestExecNewProcess::cleanup() {
-    QVERIFY2(dialogs->verifyDone(), qPrintable(dialogs->failures().join(QLatin1Char('\n'))));
+    dialogs->checkAnswered();
     QVERIFY(!launcher->isRunning());
     launcher.reset();
+    VerifyNoWindowLeftOpen();
 }
 
 void TestExecNewProcess::onFirstLine(std::function<void()> fn) {
@@ -124,7 +112,7 @@ void TestExecNewProcess::exitCodeAndLogColours_data() {
 void TestExecNewProcess::exitCodeAndLogColours() {
     QFETCH(int, code);
     QFETCH(QColor, colour);
-    ScopedEnv exitCode("FAKE_EMULATOR_EXIT", QByteArray::number(code));
+    QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("exit=%1").arg(code)}));
     const QString command = HelpCommand(mamePath(), QStringLiteral("mame"));
     const int result = launcher->ExecNewProcess(mamePath(), command);
     // The shell hands back the low eight bits of the code, as exit(3) does.
@@ -173,7 +161,7 @@ void TestExecNewProcess::outputLines() {
     QVERIFY(output.open(QIODevice::WriteOnly));
     output.write(bytes);
     output.close();
-    ScopedEnv raw("FAKE_EMULATOR_OUTPUT", QFile::encodeName(output.fileName()));
+    QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("output=output.bin")}));
 
     // A first run leaves lines behind; the next run starts from an empty buffer.
     launcher->CreateProcessOutput = QStringList{QStringLiteral("left over")};
@@ -192,45 +180,37 @@ void TestExecNewProcess::outputLines() {
 void TestExecNewProcess::oddFolderReachesTheEmulator() {
     const QString odd = folder->filePath(QStringLiteral("my games/it's $(touch pwned);x"));
     QVERIFY(QDir().mkpath(odd));
-    QVERIFY(QFile::link(QString::fromLocal8Bit(qgetenv("PELLMORA_FAKE_EMULATOR")),
-                        odd + QStringLiteral("/mame")));
-    const QString record = folder->filePath(QStringLiteral("record.txt"));
-    ScopedEnv recordFile("FAKE_EMULATOR_RECORD", QFile::encodeName(record));
+    QVERIFY(FakeEmulator::Install(odd));
 
     const QString oddPath = odd + QStringLiteral("/");
     QCOMPARE(launcher->ExecNewProcess(oddPath, CreateConfigCommand(oddPath, QStringLiteral("mame"))), 0);
     QVERIFY(QFile::exists(oddPath + QStringLiteral("mame.ini")));
     QVERIFY(!QFile::exists(oddPath + QStringLiteral("pwned")));
     QVERIFY(!QFile::exists(folder->filePath(QStringLiteral("pwned"))));
-    QFile recorded(record);
-    QVERIFY(recorded.open(QIODevice::ReadOnly));
-    QCOMPARE(recorded.readAll(), QByteArray("-inipath\t.;ini;ini/presets\t-createconfig\n"));
+    QCOMPARE(FakeEmulator::Runs(odd),
+             (QList<QStringList>{{QStringLiteral("-inipath"), QStringLiteral(".;ini;ini/presets"),
+                                  QStringLiteral("-createconfig")}}));
 }
 
 void TestExecNewProcess::secondRequestWhileRunningIsRefused() {
-    const QString record = folder->filePath(QStringLiteral("record.txt"));
-    ScopedEnv recordFile("FAKE_EMULATOR_RECORD", QFile::encodeName(record));
-    ScopedEnv sleep("FAKE_EMULATOR_SLEEP_MS", "400");
     int innerResult = 0;
-    QStringList outputSeenInside;
-    QTimer::singleShot(100, this, [&] {
+    QStringList outputBefore, outputAfter;
+    onFirstLine([&] {
+        outputBefore = launcher->CreateProcessOutput;
         innerResult =
             launcher->ExecNewProcess(mamePath(), ValidateCommand(mamePath(), QStringLiteral("mame")));
-        outputSeenInside = launcher->CreateProcessOutput;
+        outputAfter = launcher->CreateProcessOutput;
     });
-    dialogs->expectPlain();
+    dialogs->expectPlain("ExecNewProcess Error: Cannot perform this operation when process is running");
     const int result = launcher->ExecNewProcess(mamePath(), HelpCommand(mamePath(), QStringLiteral("mame")));
 
     QCOMPARE(result, 0);
     QVERIFY(innerResult != 0);
     QCOMPARE(dialogs->records().size(), 1);
-    QCOMPARE(dialogs->records().first().text,
-             QStringLiteral("ExecNewProcess Error: Cannot perform this operation when process is running"));
-    QVERIFY(outputSeenInside.isEmpty()); // the refusal did not clear or touch the running child's lines
+    QVERIFY(!outputBefore.isEmpty());
+    QCOMPARE(outputAfter, outputBefore); // the refusal did not clear or touch the running child's lines
     QCOMPARE(launcher->CreateProcessOutput.first(), QStringLiteral("MAME v0.251 (fake)"));
-    QFile recorded(record);
-    QVERIFY(recorded.open(QIODevice::ReadOnly));
-    QCOMPARE(recorded.readAll().count('\n'), 1);
+    QCOMPARE(FakeEmulator::Runs(mamePath()).size(), 1);
     // Only the outer run was logged.
     QCOMPARE(BlockTexts(*createProcessLog).filter(QStringLiteral("ExitCode=")).size(), 1);
 }
@@ -252,7 +232,7 @@ void TestExecNewProcess::startFailure() {
     else
         dir = folder->filePath(QStringLiteral("no-such-folder/"));
 
-    dialogs->expectPlain();
+    dialogs->expectPlain("ExecNewProcess Error: ");
     const int result = launcher->ExecNewProcess(dir, HelpCommand(mamePath(), QStringLiteral("mame")));
     QCOMPARE(result, TProcessLauncher::StartFailedCode);
     QVERIFY(launcher->CreateProcessOutput.isEmpty());
@@ -266,7 +246,7 @@ void TestExecNewProcess::startFailure() {
 }
 
 void TestExecNewProcess::escapeStopsTheChild() {
-    ScopedEnv wait("FAKE_EMULATOR_WAIT_TERM", "1");
+    QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("wait_term=1")}));
     state->AllowEscape = true;
     onFirstLine([this] { launcher->FormKeyDown(Qt::Key_Escape); });
     QElapsedTimer timer;
@@ -280,17 +260,18 @@ void TestExecNewProcess::escapeStopsTheChild() {
 }
 
 void TestExecNewProcess::escapeIgnoredWithoutAllowEscape() {
-    ScopedEnv wait("FAKE_EMULATOR_WAIT_TERM", "1");
+    QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("wait_term=1")}));
     state->AllowEscape = false;
     bool runningAfterEscape = false;
     onFirstLine([&] {
         launcher->FormKeyDown(Qt::Key_Escape);
         QVERIFY(!state->EscapeRoutine);
-        // Give a stop request time to land, then end the child ourselves.
-        QTimer::singleShot(300, launcher.get(), [&] {
-            runningAfterEscape = launcher->isRunning() && launcher->CreateProcessOutput.size() == 1;
-            launcher->runner().requestStop();
-        });
+        // A stop would show as the child's last line or its end: wait for either, within a
+        // bound that lets several stop checks pass, then end the child ourselves.
+        const bool stopped = QTest::qWaitFor(
+            [&] { return !launcher->isRunning() || launcher->CreateProcessOutput.size() > 1; }, 300);
+        runningAfterEscape = !stopped;
+        launcher->runner().requestStop();
     });
     launcher->ExecNewProcess(mamePath(), HelpCommand(mamePath(), QStringLiteral("mame")));
     QVERIFY(runningAfterEscape);

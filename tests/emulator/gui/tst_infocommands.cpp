@@ -31,6 +31,7 @@ class TestInfoCommands : public QObject {
 
 void TestInfoCommands::cleanup() {
     QTRY_VERIFY(!QApplication::activeModalWidget());
+    VerifyNoWindowLeftOpen();
 }
 
 void TestInfoCommands::mameHelpWithoutDocs() {
@@ -39,8 +40,8 @@ void TestInfoCommands::mameHelpWithoutDocs() {
         QStringLiteral("File ") + s.env.mamePath() + QStringLiteral("docs/config.txt could not be found.");
     const QString windows =
         QStringLiteral("File ") + s.env.mamePath() + QStringLiteral("docs/windows.txt could not be found.");
-    s.dialogs.expectMessage(mrOk);
-    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectMessage(config, mrOk);
+    s.dialogs.expectMessage(windows, mrOk);
     QStringList shown;
     CloseViewerWhenShown(&shown);
     s.context().RunCommand(TCommand::MAMEHelp);
@@ -52,7 +53,6 @@ void TestInfoCommands::mameHelpWithoutDocs() {
     QCOMPARE(shown.mid(0, 8), QStringList{config} + frame + QStringList{windows} + frame);
     QCOMPARE(shown.value(8), QStringLiteral("Usage:  mame [machine] [media] [software] [options]"));
     QCOMPARE(shown.mid(shown.size() - 3), frame);
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestInfoCommands::mameHelpWithDocs() {
@@ -66,7 +66,6 @@ void TestInfoCommands::mameHelpWithDocs() {
     QCOMPARE(shown.mid(0, 7),
              (QStringList{QStringLiteral("config one"), QStringLiteral("config two"), QString(), kSeparator,
                           QString(), QStringLiteral("windows"), QString()}));
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestInfoCommands::mameVersionShowsTheOutputOrEndsTheProgram() {
@@ -77,33 +76,31 @@ void TestInfoCommands::mameVersionShowsTheOutputOrEndsTheProgram() {
     QCOMPARE(shown.value(0), QStringLiteral("MAME v0.251 (fake)"));
     QVERIFY(!s.form->ExitRequested());
 
-    qputenv("FAKE_EMULATOR_EXIT", "3");
-    s.dialogs.expectMessage(mrOk);
+    s.setScenario({QStringLiteral("exit=3")});
+    s.dialogs.expectMessage("A problem was experienced. The problem code is 3 ", mrOk);
     s.context().RunCommand(TCommand::MAMEVersion);
     QCOMPARE(s.dialogs.records().last().text,
              QStringLiteral("A problem was experienced. The problem code is 3 : No such process"));
     QCOMPARE(s.dialogs.records().last().type, mtError);
     QVERIFY(s.form->ExitRequested());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestInfoCommands::validateSystem() {
     StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
-    s.dialogs.expectMessage(mrNo);
+    s.dialogs.expectMessage("Validating the system may take a while to complete.", mrNo);
     s.context().RunCommand(TCommand::ValidateSystem);
     QVERIFY(s.runsOf(QStringLiteral("-validate")).isEmpty());
     QCOMPARE(s.dialogs.records()[0].text,
              QStringLiteral("Validating the system may take a while to complete.\n"
                             "Do you want to continue to validate?"));
 
-    s.dialogs.expectMessage(mrYes);
+    s.dialogs.expectMessage("Validating the system may take a while to complete.", mrYes);
     QStringList shown;
     CloseViewerWhenShown(&shown);
     s.context().RunCommand(TCommand::ValidateSystem);
     QCOMPARE(shown, QStringList{QStringLiteral("MAME VALIDATION: No issues found.")});
     QCOMPARE(s.form->Ui().StatusHintPanel->text(), QStringLiteral("Please wait.."));
     QVERIFY(s.form->Ui().SortGrid1->isEnabled());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestInfoCommands::listSupportedGames() {
@@ -114,13 +111,12 @@ void TestInfoCommands::listSupportedGames() {
     QCOMPARE(shown.value(0), QStringLiteral("Name:             Description:"));
     QCOMPARE(shown.value(1), QStringLiteral("005               \"005\""));
     QCOMPARE(shown.size(), 33);
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestInfoCommands::supportedGamesListThatCannotBeMadeEndsTheProgram() {
     StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
-    qputenv("FAKE_EMULATOR_EXIT", "2");
-    s.dialogs.expectMessage(mrOk);
+    s.setScenario({QStringLiteral("exit=2")});
+    s.dialogs.expectMessage("A problem was experienced when generating the data file ", mrOk);
     s.context().RunCommand(TCommand::ListSupportedGames);
     QCOMPARE(s.dialogs.records().last().text,
              QStringLiteral("A problem was experienced when generating the data file ") +
@@ -128,44 +124,42 @@ void TestInfoCommands::supportedGamesListThatCannotBeMadeEndsTheProgram() {
                  QStringLiteral("Pellmora.GAM. The problem code is 2 : No such file or directory"));
     QCOMPARE(s.dialogs.records().last().type, mtError);
     QVERIFY(s.form->ExitRequested());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestInfoCommands::editMameIni() {
     StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
     QFile::rename(s.env.mamePath() + QStringLiteral("mame.ini"),
                   s.env.mamePath() + QStringLiteral("MAME.INI"));
-    s.dialogs.expectOpenUrl(true);
+    const QString address = QUrl::fromLocalFile(s.env.mamePath() + QStringLiteral("MAME.INI")).toString();
+    s.dialogs.expectOpenUrl(address, true);
     s.context().RunCommand(TCommand::EditMAMEIni);
-    QCOMPARE(s.dialogs.records().last().text,
-             QUrl::fromLocalFile(s.env.mamePath() + QStringLiteral("MAME.INI")).toString());
+    QCOMPARE(s.dialogs.records().last().text, address);
 
-    s.dialogs.expectOpenUrl(false);
-    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectOpenUrl(address, false);
+    s.dialogs.expectMessage("A problem was experienced. The problem code is 8 ", mrOk);
     s.context().RunCommand(TCommand::EditMAMEIni);
     QCOMPARE(s.dialogs.records().last().text,
              QStringLiteral("A problem was experienced. The problem code is 8 : Exec format error"));
 
     QFile::remove(s.env.mamePath() + QStringLiteral("MAME.INI"));
-    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectMessage("A problem was experienced. The problem code is 2 ", mrOk);
     s.context().RunCommand(TCommand::EditMAMEIni);
     QCOMPARE(s.dialogs.records().last().text,
              QStringLiteral("A problem was experienced. The problem code is 2 : No such file or directory"));
     QVERIFY(!s.form->ExitRequested());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestInfoCommands::identifyGameUsesTheNameOnDisk() {
     StartedWindow s(",?,\"Galaga\",galaga.zip\r\n,?,\"Odd\",\"it's odd\"\r\n");
     s.putGame(QStringLiteral("GALAGA.ZIP"));
     QDir().mkpath(s.romPath() + QStringLiteral("It's Odd"));
-    s.dialogs.expectMessage(mrNo);
+    s.dialogs.expectMessage("Identifying games (via the ROMIDENT switch) can be quite slow.", mrNo);
     s.context().RunCommand(TCommand::IdentifyGame);
     QVERIFY(s.runsOf(QStringLiteral("-romident")).isEmpty());
 
     for (int row : {1, 2}) {
         s.context().Window.SelectGridRow(row);
-        s.dialogs.expectMessage(mrYes);
+        s.dialogs.expectMessage("Identifying games (via the ROMIDENT switch) can be quite slow.", mrYes);
         QStringList shown;
         CloseViewerWhenShown(&shown);
         s.context().RunCommand(TCommand::IdentifyGame);
@@ -179,14 +173,13 @@ void TestInfoCommands::identifyGameUsesTheNameOnDisk() {
                             "Do you wish to continue?"));
     QVERIFY(!s.context().State.AllowEscape);
     QVERIFY(s.form->Ui().SortGrid1->isEnabled());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestInfoCommands::escapeStopsIdentifyGame() {
     StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
-    qputenv("FAKE_EMULATOR_WAIT_TERM", "1");
+    s.setScenario({QStringLiteral("wait_term=1")});
     s.context().Window.SelectGridRow(1);
-    s.dialogs.expectMessage(mrYes);
+    s.dialogs.expectMessage("Identifying games (via the ROMIDENT switch) can be quite slow.", mrYes);
     // Escape once the emulator is waiting, as the user would press it.
     QTimer press;
     press.setInterval(10);
@@ -202,12 +195,10 @@ void TestInfoCommands::escapeStopsIdentifyGame() {
     QStringList shown;
     CloseViewerWhenShown(&shown);
     s.context().RunCommand(TCommand::IdentifyGame);
-    qunsetenv("FAKE_EMULATOR_WAIT_TERM");
     QCOMPARE(shown,
              (QStringList{QStringLiteral("Waiting for SIGTERM"), QStringLiteral("Stopped by SIGTERM")}));
     QCOMPARE(s.form->Ui().StatusHintPanel->text(), QString());
     QVERIFY(!s.context().State.AllowEscape);
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestInfoCommands)

@@ -9,7 +9,9 @@
 #include "mainwindow/gui/TForm1.h"
 #include "options/gui/OptionsPages.h"
 #include "platform/gui/WindowsKeyGrab.h"
+#include "support/FakeEmulator.h"
 #include "support/ListWindow.h"
+#include "support/WindowRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,14 +62,10 @@ struct PlayWindow : ListWindow {
     }
     // The arguments of each run, without the ini path every call carries.
     QList<QStringList> Runs() const {
-        QList<QStringList> runs;
-        for (const QString& line : QString::fromUtf8(env.readFile(recordFile())).split(QLatin1Char('\n'))) {
-            if (line.isEmpty())
-                continue;
-            QStringList args = line.split(QLatin1Char('\t'));
+        QList<QStringList> runs = FakeEmulator::Runs(env.mamePath());
+        for (QStringList& args : runs) {
             if (args.size() >= 2 && args[0] == QLatin1String("-inipath"))
                 args.remove(0, 2);
-            runs << args;
         }
         return runs;
     }
@@ -79,6 +77,7 @@ struct PlayWindow : ListWindow {
 class TestPlayGame : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
     void commandLine_data();
     void commandLine();
     void checksBeforeTheRun();
@@ -122,10 +121,9 @@ void TestPlayGame::commandLine() {
     w.State().readconfig = readconfig;
     w.State().verbose = verbose;
     w.form->Context().CommandLineSwitchesEdit->setText(switches);
-    qputenv("FAKE_EMULATOR_EXIT", "0");
+    w.setScenario({QStringLiteral("exit=0")});
     w.Play("The Game");
     QCOMPARE(w.Runs(), QList<QStringList>{args});
-    QVERIFY(w.dialogs.verifyDone());
 }
 
 void TestPlayGame::checksBeforeTheRun() {
@@ -137,13 +135,13 @@ void TestPlayGame::checksBeforeTheRun() {
         w.AddGameFile(QString::fromUtf8(file));
     w.AddGameFile(QStringLiteral("-createconfig"), true);
 
-    w.dialogs.expectMessage(mrNo);
+    w.dialogs.expectMessage("Pac-Man has not been verified to run correctly with M.A.M.E.", mrNo);
     w.Play("Pac-Man");
     QCOMPARE(w.dialogs.records().last().type, mtConfirmation);
     QVERIFY(w.dialogs.records().last().text.startsWith(
         QStringLiteral("Pac-Man has not been verified to run correctly with M.A.M.E.")));
 
-    w.dialogs.expectMessage(mrOk);
+    w.dialogs.expectMessage("The game \"Gone\" could not be found.", mrOk);
     w.Play("Gone");
     QCOMPARE(
         w.dialogs.records().last().text,
@@ -151,7 +149,9 @@ void TestPlayGame::checksBeforeTheRun() {
                        "exist.\n\nTry deleting the game OR click Scan For Games."));
 
     // A name the emulator would read as an option never reaches it, quoted or not.
-    w.dialogs.expectMessage(mrOk);
+    w.dialogs.expectMessage(QRegularExpression(QStringLiteral(".*\\[-createconfig\\].*"),
+                                               QRegularExpression::DotMatchesEverythingOption),
+                            mrOk);
     w.Play("Option");
     QCOMPARE(w.dialogs.records().last().type, mtError);
     QVERIFY(w.dialogs.records().last().text.contains(QStringLiteral("[-createconfig]")));
@@ -161,14 +161,13 @@ void TestPlayGame::checksBeforeTheRun() {
 
     // The debug box first; "Bad" answered Yes runs the game.
     w.State().debug = true;
-    w.dialogs.expectPlain();
-    w.dialogs.expectMessage(mrYes);
+    w.dialogs.expectPlain("RUN GAME: GameName = Galaga");
+    w.dialogs.expectMessage("Galaga has been verified and found NOT to function correctly", mrYes);
     w.Play("Galaga");
     QCOMPARE(w.dialogs.records().at(w.dialogs.records().size() - 2).text,
              QStringLiteral("RUN GAME: GameName = Galaga\nGameDir = galaga.zip\nGameStatus = Bad"));
     QCOMPARE(w.dialogs.records().last().type, mtWarning);
     QCOMPARE(w.Runs(), QList<QStringList>{QStringList{QStringLiteral("galaga.zip")}});
-    QVERIFY(w.dialogs.verifyDone());
 }
 
 void TestPlayGame::failedRunIsLoggedThenShown() {
@@ -176,10 +175,9 @@ void TestPlayGame::failedRunIsLoggedThenShown() {
     w.AddGameFile(QStringLiteral("pacman.zip"));
     const QString output = w.env.mamePath() + QStringLiteral("output.txt");
     w.env.writeFile(output, "WARNING: no sound\nan Error here\n\nwarning and error both\nplain line\n");
-    qputenv("FAKE_EMULATOR_OUTPUT", output.toUtf8());
-    qputenv("FAKE_EMULATOR_EXIT", "2");
+    w.setScenario({QStringLiteral("output=output.txt"), QStringLiteral("exit=2")});
     w.form->Ui().PageControl1->setCurrentIndex(int(TPage::GameImage));
-    w.dialogs.expectMessage(mrOk);
+    w.dialogs.expectMessage("There was a problem running the game Pac-Man. The problem code is 2", mrOk);
     w.Play("Pac-Man");
 
     const ScriptedDialogs::Record& box = w.dialogs.records().last();
@@ -218,13 +216,12 @@ void TestPlayGame::failedRunIsLoggedThenShown() {
              (QList<QColor>{QColor(255, 255, 0), QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 0, 0)}));
     QVERIFY(after.last().startsWith(QStringLiteral("Finished ")));
     QVERIFY(w.form->Ui().LogRichEdit->hasFocus());
-    QVERIFY(w.dialogs.verifyDone());
 }
 
 void TestPlayGame::runHoldsControlsAndKeys() {
     PlayWindow w(",Good,\"Pac-Man\",pacman.zip\r\n");
     w.AddGameFile(QStringLiteral("pacman.zip"));
-    qputenv("FAKE_EMULATOR_SLEEP_MS", "300");
+    w.setScenario({QStringLiteral("sleep_ms=300")});
     bool sawRun = false, gridOff = false, keysHeld = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -252,7 +249,6 @@ void TestPlayGame::runHoldsControlsAndKeys() {
     QCOMPARE(w.grab->grabs, 2);
     QCOMPARE(w.grab->releases, 1);
     QCOMPARE(w.Runs().size(), 3);
-    QVERIFY(w.dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestPlayGame)

@@ -4,6 +4,7 @@
 #include "emulator/gui/TFindDialog.h"
 #include "emulator/gui/TForm2.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowRules.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -54,11 +55,9 @@ void TestTForm2::init() {
 }
 
 void TestTForm2::cleanup() {
-    QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(u'\n')));
+    dialogs.checkAnswered();
     owner.reset();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                             [](QWidget* w) { return w->isVisible(); }));
+    VerifyNoWindowLeftOpen();
 }
 
 void TestTForm2::textAsLines() {
@@ -99,7 +98,7 @@ void TestTForm2::findTwiceThenNotFound() {
     QCOMPARE(Selected(*viewer), s("pong"));
     QCOMPARE(viewer->RichEdit1->textCursor().selectionStart(), 29);
 
-    dialogs.expectMessage(mrOk);
+    dialogs.expectMessage("Search string \"PONG\" not found.", mrOk);
     viewer->FindDialog1Find();
     QCOMPARE(dialogs.records().size(), 1);
     QCOMPARE(dialogs.records().first().text, s("Search string \"PONG\" not found."));

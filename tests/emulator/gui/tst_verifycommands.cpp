@@ -8,7 +8,7 @@
 #include "mainwindow/gui/TForm1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StartedWindow.h"
-#include "support/WhenModal.h"
+#include "support/WindowRules.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -44,6 +44,7 @@ class TestVerifyCommands : public QObject {
 
 void TestVerifyCommands::cleanup() {
     QTRY_VERIFY(!QApplication::activeModalWidget());
+    VerifyNoWindowLeftOpen();
 }
 
 void TestVerifyCommands::verifyGameRefreshesTheRowAndShowsTheRun() {
@@ -75,7 +76,6 @@ void TestVerifyCommands::verifyGameRefreshesTheRowAndShowsTheRun() {
     s.context().RunCommand(TCommand::VerifyGame);
     QCOMPARE(s.verifyRuns(), (QStringList{QStringLiteral("galaga"), QStringLiteral("PACMAN")}));
     QCOMPARE(s.name(2), QStringLiteral("Pac-Man (Midway)"));
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestVerifyCommands::verifyGameWritesToTheVerifiedGameAfterTheListMoved() {
@@ -90,7 +90,6 @@ void TestVerifyCommands::verifyGameWritesToTheVerifiedGameAfterTheListMoved() {
     s.context().RunCommand(TCommand::VerifyGame);
     QCOMPARE(s.list().Cells(colFileDir, 1), QStringLiteral("pacman.zip"));
     QCOMPARE(s.status(1), QStringLiteral("Good"));
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestVerifyCommands::verifyGameWithoutViewer() {
@@ -101,7 +100,6 @@ void TestVerifyCommands::verifyGameWithoutViewer() {
     s.context().RunCommand(TCommand::VerifyGame);
     QCOMPARE(s.status(1), QStringLiteral("Bad"));
     QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 // Names the emulator would take for an option or a pattern, and the empty list's blank row,
@@ -117,14 +115,13 @@ void TestVerifyCommands::rowsTheEmulatorMustNotSee() {
     QVERIFY(s.verifyRuns().isEmpty());
     QVERIFY(s.logText().contains(QStringLiteral("\"-createconfig\" is not verified")));
     QVERIFY(s.logText().contains(QStringLiteral("\"a*\" is not verified")));
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestVerifyCommands::verifyAllYesSkipsUnknownRowsButCountsThem() {
     StartedWindow s(",,\"a\",galaga.zip\r\n,Bad,\"b\",junk.zip\r\n,,\"c\",pacman\r\n");
     s.putGame(QStringLiteral("galaga.zip"));
     QDir().mkpath(s.romPath() + QStringLiteral("pacman"));
-    s.dialogs.expectMessage(mrYes);
+    s.dialogs.expectMessage(kVerifyAllQuestion, mrYes);
     QStringList shown;
     CloseViewerWhenShown(&shown);
     s.context().RunCommand(TCommand::VerifyAllGames);
@@ -151,21 +148,22 @@ void TestVerifyCommands::verifyAllYesSkipsUnknownRowsButCountsThem() {
                          "1 romsets found, 1 were OK.\r\n");
     QCOMPARE(shown.size(), 8);
     QCOMPARE(s.form->Ui().VerifyAllGamesBitBtn->text(), QStringLiteral("Verify All Games"));
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestVerifyCommands::verifyAllOnTheEmptyList() {
-    StartedWindow s(QByteArray(), {}, {mrOk, mrOk}); // the first-start scan finds nothing
+    // The first-start scan finds nothing.
+    StartedWindow s(QByteArray(), {},
+                    {{QStringLiteral("The Pellmora game list file"), mrOk},
+                     {QStringLiteral("No new games found."), mrOk}});
     QCOMPARE(s.dialogs.records().size(), 2);
     QCOMPARE(s.dialogs.records()[1].text, QStringLiteral("No new games found."));
-    s.dialogs.expectMessage(mrAll);
+    s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);
     CloseViewerWhenShown();
     s.context().RunCommand(TCommand::VerifyAllGames);
     QVERIFY(s.verifyRuns().isEmpty());
     QCOMPARE(s.context().State.GameCount, 0);
     QCOMPARE(s.context().State.nUnknown, 0);
     QCOMPARE(s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.VER")), QByteArray());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
@@ -173,8 +171,8 @@ void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
     for (int i = 1; i <= 10; ++i)
         rows += ",?,\"g\",game" + QByteArray::number(i) + ".zip\r\n";
     StartedWindow s(rows);
-    qputenv("FAKE_EMULATOR_SLEEP_MS", "150");
-    s.dialogs.expectMessage(mrAll);
+    s.setScenario({QStringLiteral("sleep_ms=150")});
+    s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);
     QAbstractButton* button = s.form->Ui().VerifyAllGamesBitBtn;
     // Pressed while the third row's emulator runs.
     QTimer press;
@@ -196,21 +194,26 @@ void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
     QVERIFY(s.logText().contains(QStringLiteral("Stopped by user.")));
     QCOMPARE(s.context().State.nUnknown, 3);
     QCOMPARE(button->text(), QStringLiteral("Verify All Games"));
-    QCOMPARE(button->property("tag").toInt(), 10);
-    QVERIFY(s.dialogs.verifyDone());
+    QVERIFY(IsTagged(button));
 }
 
 void TestVerifyCommands::secondCommandRefusedWhileOneRuns() {
     StartedWindow s(",?,\"Galaga\",galaga.zip\r\n,?,\"Pac-Man\",pacman.zip\r\n");
     s.putGame(QStringLiteral("galaga.zip"));
-    qputenv("FAKE_EMULATOR_SLEEP_MS", "300");
+    s.setScenario({QStringLiteral("sleep_ms=300")});
     s.context().Window.SelectGridRow(1);
     // While the first Verify Game waits for the emulator, the user picks another row and
     // asks again.
-    QTimer::singleShot(100, [&s] {
+    QTimer ask;
+    ask.setInterval(5);
+    connect(&ask, &QTimer::timeout, [&] {
+        if (s.verifyRuns().isEmpty())
+            return;
+        ask.stop();
         s.context().Window.SelectGridRow(2);
         s.context().RunCommand(TCommand::VerifyGame);
     });
+    ask.start();
     CloseViewerWhenShown();
     s.context().RunCommand(TCommand::VerifyGame);
     QCOMPARE(s.verifyRuns(), QStringList{QStringLiteral("galaga")});
@@ -219,12 +222,11 @@ void TestVerifyCommands::secondCommandRefusedWhileOneRuns() {
     QCOMPARE(s.status(1), QStringLiteral("Good"));
     QCOMPARE(s.status(2), QStringLiteral("?"));
     QVERIFY(!s.form->ExitRequested());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestVerifyCommands::viewVerifyReport() {
     StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
-    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectMessage("No report exists.", mrOk);
     s.context().RunCommand(TCommand::ViewVerifyReport);
     QCOMPARE(s.dialogs.records()[0].text,
              QStringLiteral("No report exists.\nUse Verify All Game to product a report."));
@@ -236,7 +238,6 @@ void TestVerifyCommands::viewVerifyReport() {
     CloseViewerWhenShown(&shown);
     s.context().RunCommand(TCommand::ViewVerifyReport);
     QCOMPARE(shown, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestVerifyCommands)

@@ -1,13 +1,16 @@
 // Change Status, Favourite Game and Play a Random Game in the main window.
 
 #include "base/AppState.h"
+#include "base/ProgramTexts.h"
 #include "gamefiles/gui/TForm4.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/ListWindow.h"
+#include "support/WindowRules.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
@@ -22,18 +25,12 @@ const QByteArray Games = ",Good,\"Xevious\",xevious.zip\r\n"
                          ",Bad,\"Pac-Man\",pacman.zip\r\n"
                          ",?,\"Dig Dug\",digdug.zip\r\n";
 
-// Acts on the Change Status dialog once it is up and active.
+// Acts on the Change Status dialog once it is up and active (its focus is set by then).
 void WhenStatusDialogShows(const std::function<void(TForm4*)>& act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isActiveWindow())
-            return;
-        timer->stop();
-        timer->deleteLater();
+    WhenModal<TForm4>([act](TForm4* dialog) {
+        QTRY_VERIFY(dialog->isActiveWindow());
         act(dialog);
     });
-    timer->start(5);
 }
 
 } // namespace
@@ -41,6 +38,7 @@ void WhenStatusDialogShows(const std::function<void(TForm4*)>& act) {
 class TestStatusCommands : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
     void changeStatusWritesWithoutMoving();
     void favouriteTogglesAndKeepsTheGame();
     void randomPlayDrawsOnlyEligibleGames();
@@ -61,20 +59,25 @@ void TestStatusCommands::changeStatusWritesWithoutMoving() {
     QCOMPARE(w.List().Cells(colStatus, row), QStringLiteral("?"));
     QVERIFY(w.ListFile().contains(",?,Xevious,xevious.zip"));
 
-    // Escape changes nothing and writes nothing.
-    const QDateTime written = QFileInfo(w.env.userDataPath() + QStringLiteral("Pellmora.DAT")).lastModified();
+    // Escape changes nothing and writes nothing: the list file stays an hour old.
+    const QString listFile = w.env.userDataPath() + ListFileName;
+    {
+        QFile file(listFile);
+        QVERIFY(
+            file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    const QDateTime written = QFileInfo(listFile).lastModified();
     const QByteArray before = w.ListFile();
-    QTest::qWait(20);
     WhenStatusDialogShows([](TForm4* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     w.form->Context().RunCommand(TCommand::ChangeStatus);
     QCOMPARE(w.List().Cells(colStatus, row), QStringLiteral("?"));
     QCOMPARE(w.ListFile(), before);
-    QCOMPARE(QFileInfo(w.env.userDataPath() + QStringLiteral("Pellmora.DAT")).lastModified(), written);
+    QCOMPARE(QFileInfo(listFile).lastModified(), written);
 
     WhenStatusDialogShows([](TForm4* dialog) { QTest::mouseClick(dialog->BadButton, Qt::LeftButton); });
     w.form->Context().RunCommand(TCommand::ChangeStatus);
     QCOMPARE(w.List().Cells(colStatus, row), QStringLiteral("Bad"));
-    QVERIFY(w.dialogs.verifyDone());
 }
 
 void TestStatusCommands::favouriteTogglesAndKeepsTheGame() {
@@ -113,11 +116,10 @@ void TestStatusCommands::randomPlayDrawsOnlyEligibleGames() {
 
     // No game that may be drawn: the box, and nothing played.
     w.form->Context().GameList.SetCell(colStatus, w.Grid().Row(), QStringLiteral("Bad"));
-    w.dialogs.expectMessage(mrOk);
+    w.dialogs.expectMessage("No games to choose from.", mrOk);
     w.form->Context().RunCommand(TCommand::PlayRandomGame);
     QCOMPARE(w.dialogs.records().last().text, QStringLiteral("No games to choose from."));
     QCOMPARE(played.size(), 1);
-    QVERIFY(w.dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestStatusCommands)

@@ -2,6 +2,7 @@
 
 #include "base/gui/Dialogs.h"
 #include "gamefiles/gui/TForm4.h"
+#include "support/WindowRules.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -81,6 +82,7 @@ void TestTForm4::noButtonHasFocusWhenActive() {
 
 void TestTForm4::cleanup() {
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    VerifyNoWindowLeftOpen();
 }
 
 QTEST_MAIN(TestTForm4)

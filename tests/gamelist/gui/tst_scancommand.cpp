@@ -40,6 +40,7 @@ class TestScanCommand : public QObject {
 
 void TestScanCommand::cleanup() {
     QTRY_VERIFY(!QApplication::activeModalWidget());
+    VerifyNoWindowLeftOpen();
 }
 
 void TestScanCommand::newNamesAreNamedAndAppended() {
@@ -51,7 +52,7 @@ void TestScanCommand::newNamesAreNamedAndAppended() {
         s.putGame(QString::fromLatin1(file));
     for (const char* folder : {"pacman", "joust.old", "-x", "y.zip"})
         QDir().mkpath(s.romPath() + QString::fromLatin1(folder));
-    s.dialogs.expectMessage(mrNo);
+    s.dialogs.expectMessage("6 new games added to the list.", mrNo);
     s.context().RunCommand(TCommand::ScanForGames);
 
     QCOMPARE(s.dialogs.records().size(), 1);
@@ -82,15 +83,14 @@ void TestScanCommand::newNamesAreNamedAndAppended() {
     QVERIFY(settings.contains("GameCount=7") && settings.contains("nGames=32") &&
             settings.contains("ImportDate="));
     QVERIFY(s.env.readFile(ListFile(s)).contains(",?,\"Joust (Green label)\",joust.old"));
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestScanCommand::missingGamesGoAndNamesWithCapitalsStay() {
     StartedWindow s("true,Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n,Bad,\"Mappy (US)\",mappy.zip\r\n",
                     {QStringLiteral("GameCount=2"), QStringLiteral("nFound=2")});
     s.putGame(QStringLiteral("GALAGA.ZIP"));
-    s.dialogs.expectMessage(mrOk);
-    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectMessage("1 missing game(s) removed from the list.", mrOk);
+    s.dialogs.expectMessage("No new games found.", mrOk);
     s.context().RunCommand(TCommand::ScanForGames);
     QCOMPARE(s.dialogs.records()[0].text, QStringLiteral("1 missing game(s) removed from the list."));
     QCOMPARE(s.dialogs.records()[1].text, QStringLiteral("No new games found."));
@@ -101,22 +101,21 @@ void TestScanCommand::missingGamesGoAndNamesWithCapitalsStay() {
 
     // The last game goes: the list file goes with it.
     QFile::remove(s.romPath() + QStringLiteral("GALAGA.ZIP"));
-    s.dialogs.expectMessage(mrOk);
-    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectMessage("1 missing game(s) removed from the list.", mrOk);
+    s.dialogs.expectMessage("No new games found.", mrOk);
     s.context().RunCommand(TCommand::ScanForGames);
     QCOMPARE(s.context().State.GameCount, 0);
     QCOMPARE(s.context().State.nFound, 0);
     QCOMPARE(s.list().RowCount(), 2);
     QVERIFY(!QFile::exists(ListFile(s)));
     QVERIFY(s.runsOf(QStringLiteral("-listfull")).isEmpty());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 void TestScanCommand::unreadableGameFolderChangesNothing() {
     StartedWindow s("true,Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n");
     const QByteArray listBefore = s.env.readFile(ListFile(s));
     QDir(s.romPath()).removeRecursively();
-    s.dialogs.expectMessage(mrOk);
+    s.dialogs.expectMessage("The game folder ", mrOk);
     s.context().RunCommand(TCommand::ScanForGames);
     QCOMPARE(s.dialogs.records()[0].type, mtError);
     QCOMPARE(s.dialogs.records()[0].text,
@@ -126,21 +125,22 @@ void TestScanCommand::unreadableGameFolderChangesNothing() {
     QCOMPARE(s.list().Cells(colFavourite, 1), QStringLiteral("true"));
     QCOMPARE(s.env.readFile(ListFile(s)), listBefore);
     QVERIFY(s.form->Ui().ScanForGamesBitBtn->isEnabled());
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 // A newcomer's first start: the list is built from the game folder and verified at once.
 void TestScanCommand::firstStartScansAndVerifies() {
     QStringList report;
     CloseViewerWhenShown(&report);
-    StartedWindow s(QByteArray(), {}, {mrOk, mrYes, mrAll},
+    StartedWindow s(QByteArray(), {},
+                    {{QStringLiteral("The Pellmora game list file"), mrOk},
+                     {QStringLiteral("1 new games added to the list."), mrYes},
+                     {QStringLiteral("Verifying unknown games may take some time"), mrAll}},
                     [](StartedWindow& w) { w.putGame(QStringLiteral("galaga.zip")); });
     QCOMPARE(s.dialogs.records()[1].text.section(u'\n', 0, 0),
              QStringLiteral("1 new games added to the list."));
     QCOMPARE(RowTexts(s.list()), QStringList{QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip")});
     QCOMPARE(report.value(1), QStringLiteral("galaga - Galaga (Namco rev. B)"));
     QCOMPARE(s.context().State.GameCount, 1);
-    QVERIFY(s.dialogs.verifyDone());
 }
 
 QTEST_MAIN(TestScanCommand)

@@ -5,6 +5,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/GameListDelegate.h"
 #include "gamelist/gui/TSortGrid.h"
+#include "support/WindowRules.h"
 
 #include <QHeaderView>
 #include <QtTest>
@@ -61,6 +62,7 @@ const QList<QStringList> ThreeGames{Game("", "Good", "Xevious"), Game("true", "?
 class TestSortGrid : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
     void headerClickSortsKeepingTheCurrentGame();
     void headerClickOptionsFollowTheButton();
     void heldKeyOrResizeIsNoClick();
@@ -151,8 +153,8 @@ void TestSortGrid::keysReachTheOwnerThenTheGrid() {
 void TestSortGrid::everyPressIsReportedEvenInADoubleClick() {
     Grid g(ThreeGames);
     QList<int> rowsAtPress;
-    g.grid.OnMouseDown = [&](Qt::MouseButton button, QPoint) {
-        if (button == Qt::LeftButton)
+    g.grid.OnMouseDown = [&](const QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton)
             rowsAtPress.append(g.grid.Row());
     };
     const QPoint cell = g.CellRect(colGameName, 3).center();

@@ -1,8 +1,9 @@
 #include "base/AppState.h"
-#include "base/gui/Dialogs.h"
 #include "locate/VersionCheck.h"
 #include "locate/gui/LocateCommands.h"
 #include "locate/gui/TForm5.h"
+#include "support/ScriptedDialogs.h"
+#include "support/WindowRules.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,54 +17,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <deque>
-
 namespace {
-
-// Answers boxes and choosers from queues and records what was asked.
-class FakeDialogs : public Dialogs {
-  public:
-    std::deque<int> answers;
-    std::deque<QString> folders;
-    QList<MessageRequest> boxes;
-    QList<FolderRequest> folderRequests;
-    QList<QUrl> opened;
-    int unexpected = 0;
-
-    int messageBox(QWidget*, const MessageRequest& request) override {
-        boxes.append(request);
-        if (answers.empty()) {
-            ++unexpected;
-            return mrNone;
-        }
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void plainMessage(const QString&) override { ++unexpected; }
-    bool inputBox(QWidget*, const QString&, const QString&, QString&) override {
-        ++unexpected;
-        return false;
-    }
-    QString chooseFolder(QWidget*, const FolderRequest& request) override {
-        folderRequests.append(request);
-        if (folders.empty()) {
-            ++unexpected;
-            return QString();
-        }
-        const QString folder = folders.front();
-        folders.pop_front();
-        return folder;
-    }
-    QStringList chooseFiles(QWidget*, const FilesRequest&) override {
-        ++unexpected;
-        return {};
-    }
-    bool openUrl(const QUrl& url) override {
-        opened.append(url);
-        return true;
-    }
-};
 
 void putLE(QByteArray& bytes, int at, quint64 value, int width) {
     for (int i = 0; i < width; ++i)
@@ -89,6 +43,7 @@ void makeExecutable(const QString& path, const QString& version = QString()) {
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+const QString chooserCaption = QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located.");
 const QString downloadQuestion = QStringLiteral(
     "\n\nDo you want to browse to the MAME website where you can download the latest version of MAME?");
 
@@ -101,7 +56,7 @@ class TestTForm5 : public QObject {
     QTemporaryDir dir;
     QString root; // a tree with a good, an old and a version-less emulator
     AppState state;
-    FakeDialogs dialogs;
+    ScriptedDialogs dialogs;
     QStringList accepted;
 
     std::unique_ptr<TForm5> makeForm() {
@@ -126,14 +81,13 @@ class TestTForm5 : public QObject {
     void init() {
         state = AppState();
         state.MAMEPath = QStringLiteral("/before/");
-        dialogs = FakeDialogs();
+        dialogs.clear();
         accepted.clear();
     }
     void cleanup() {
-        QCOMPARE(dialogs.unexpected, 0);
-        QVERIFY(dialogs.answers.empty());
-        QVERIFY(dialogs.folders.empty());
+        dialogs.checkAnswered();
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        VerifyNoWindowLeftOpen();
     }
 
     void layout() {
@@ -151,7 +105,7 @@ class TestTForm5 : public QObject {
         auto form = makeForm();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        dialogs.folders.push_back(dir.path() + QStringLiteral("/tree")); // no trailing "/"
+        dialogs.expectFolder(chooserCaption, dir.path() + QStringLiteral("/tree")); // no trailing "/"
         bool enabledDuringWalk = true;
         // Runs inside the walk, after the first match: nothing may start, take or close meanwhile.
         QTimer::singleShot(0, form.get(), [&] {
@@ -163,10 +117,8 @@ class TestTForm5 : public QObject {
         });
         form->SearchPath();
 
-        QCOMPARE(dialogs.folderRequests.size(), 1);
-        QCOMPARE(dialogs.folderRequests[0].caption,
-                 QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located."));
-        QCOMPARE(dialogs.folderRequests[0].root, QDir::homePath());
+        QCOMPARE(dialogs.records().size(), 1);
+        QCOMPARE(dialogs.records()[0].root, QDir::homePath());
         QVERIFY(!enabledDuringWalk);
         QVERIFY(form->isVisible());
         QCOMPARE(lines(*form), (QStringList{
@@ -189,7 +141,7 @@ class TestTForm5 : public QObject {
         emit form->ListBox1->itemDoubleClicked(form->ListBox1->item(2));
         QCOMPARE(state.MAMEPath, root + QStringLiteral("unknown/"));
         QCOMPARE(accepted, (QStringList{root + QStringLiteral("good/"), root + QStringLiteral("unknown/")}));
-        QVERIFY(dialogs.boxes.isEmpty());
+        QCOMPARE(dialogs.records().size(), 1);
         QVERIFY(form->isVisible()); // stays open until Close
 
         // A new search starts clean.
@@ -211,17 +163,16 @@ class TestTForm5 : public QObject {
         auto form = makeForm();
         form->SearchForMAME(root + QStringLiteral("old/"));
         form->ListBox1->setCurrentRow(0);
-        dialogs.answers.push_back(answer);
-        form->SelectPath();
-        QCOMPARE(dialogs.boxes.size(), 1);
-        QCOMPARE(
-            dialogs.boxes[0].message,
+        dialogs.expectMessage(
             QStringLiteral("The selected M.A.M.E. application file is an old version.\nThe minimum required "
                            "version is 0.172.0.0") +
-                downloadQuestion);
-        QCOMPARE(dialogs.boxes[0].type, mtWarning);
-        QCOMPARE(dialogs.boxes[0].buttons, mbYes | mbNo);
-        QCOMPARE(dialogs.opened, answer == mrYes ? QList<QUrl>{QUrl(MAMEDownloadURL)} : QList<QUrl>{});
+                downloadQuestion,
+            answer);
+        if (answer == mrYes)
+            dialogs.expectOpenUrl(QUrl(MAMEDownloadURL).toString());
+        form->SelectPath();
+        QCOMPARE(dialogs.records()[0].type, mtWarning);
+        QCOMPARE(dialogs.records()[0].buttons, mbYes | mbNo);
         QCOMPARE(state.MAMEPath, QStringLiteral("/before/"));
         QVERIFY(accepted.isEmpty());
         QVERIFY(form->SelectedEdit->text().isEmpty());
@@ -247,7 +198,7 @@ class TestTForm5 : public QObject {
     void cancellingTheChooserStartsNothing() {
         auto form = makeForm();
         form->SearchForMAME(root + QStringLiteral("good/"));
-        dialogs.folders.push_back(QString());
+        dialogs.expectFolder(chooserCaption, QString());
         form->SearchPath();
         QCOMPARE(form->ListBox1->count(), 1);
         QCOMPARE(form->StatusBar1->currentMessage(), QStringLiteral("Finished."));
@@ -294,29 +245,26 @@ class TestTForm5 : public QObject {
         if (mame64 != QLatin1String("none"))
             makeExecutable(path + QStringLiteral("mame64"), mame64);
         state.CurrentPath = QStringLiteral("/program/");
-        dialogs.folders.push_back(folder.path());
+        dialogs.expectFolder(chooserCaption, folder.path());
         if (!message.isEmpty())
-            dialogs.answers.push_back(message.contains(QLatin1String("browse")) ? mrNo : mrOk);
+            dialogs.expectMessage(message.contains(QLatin1String("%1")) ? message.arg(path) : message,
+                                  message.contains(QLatin1String("browse")) ? mrNo : mrOk);
 
         MAMEDirSelect(state, dialogs, nullptr, QString(), [this](const QString& p) { accepted.append(p); });
 
-        QCOMPARE(dialogs.folderRequests[0].startDir, QStringLiteral("/program/"));
-        QCOMPARE(dialogs.boxes.size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty()) {
-            QCOMPARE(dialogs.boxes[0].message,
-                     message.contains(QLatin1String("%1")) ? message.arg(path) : message);
-            QCOMPARE(dialogs.boxes[0].type, mtWarning);
-        }
+        QCOMPARE(dialogs.records()[0].startDir, QStringLiteral("/program/"));
+        QCOMPARE(dialogs.records().size(), message.isEmpty() ? 1 : 2);
+        if (!message.isEmpty())
+            QCOMPARE(dialogs.records()[1].type, mtWarning);
         QCOMPARE(state.MAMEPath, taken ? path : QStringLiteral("/before/"));
         QCOMPARE(accepted, taken ? QStringList{path} : QStringList{});
-        QVERIFY(dialogs.opened.isEmpty());
     }
 
     void chooseFolderCancelled() {
-        dialogs.folders.push_back(QString());
+        dialogs.expectFolder(chooserCaption, QString());
         MAMEDirSelect(state, dialogs, nullptr, QStringLiteral("/shown/"),
                       [this](const QString& p) { accepted.append(p); });
-        QCOMPARE(dialogs.folderRequests[0].startDir, QStringLiteral("/shown/"));
+        QCOMPARE(dialogs.records()[0].startDir, QStringLiteral("/shown/"));
         QVERIFY(accepted.isEmpty());
         QCOMPARE(state.MAMEPath, QStringLiteral("/before/"));
     }
@@ -334,25 +282,23 @@ class TestTForm5 : public QObject {
                    QStringLiteral("\nThe minimum version required is 0.172.0.0") + downloadQuestion;
         };
 
-        dialogs.answers = {mrNo, mrNo};
+        dialogs.expectMessage(text(QStringLiteral("mame64"), QStringLiteral("0.150.0.0")), mrNo);
+        dialogs.expectMessage(text(QStringLiteral("mame"), QStringLiteral("0.160.0.0")), mrNo);
         QVERIFY(StartupVersionCheck(state, dialogs, nullptr));
-        QCOMPARE(dialogs.boxes.size(), 2);
-        QCOMPARE(dialogs.boxes[0].message, text(QStringLiteral("mame64"), QStringLiteral("0.150.0.0")));
-        QCOMPARE(dialogs.boxes[1].message, text(QStringLiteral("mame"), QStringLiteral("0.160.0.0")));
-        QVERIFY(dialogs.opened.isEmpty());
+        QCOMPARE(dialogs.records().size(), 2);
 
-        dialogs = FakeDialogs();
-        dialogs.answers = {mrYes};
+        dialogs.clear();
+        dialogs.expectMessage(text(QStringLiteral("mame64"), QStringLiteral("0.150.0.0")), mrYes);
+        dialogs.expectOpenUrl(QUrl(MAMEDownloadURL).toString());
         QVERIFY(!StartupVersionCheck(state, dialogs, nullptr));
-        QCOMPARE(dialogs.boxes.size(), 1);
-        QCOMPARE(dialogs.opened, QList<QUrl>{QUrl(MAMEDownloadURL)});
+        QCOMPARE(dialogs.records().size(), 2);
 
         // Good or version-less executables pass silently.
-        dialogs = FakeDialogs();
+        dialogs.clear();
         makeExecutable(state.MAMEPath + QStringLiteral("mame64"), QStringLiteral("0.251"));
         makeExecutable(state.MAMEPath + QStringLiteral("mame"));
         QVERIFY(StartupVersionCheck(state, dialogs, nullptr));
-        QVERIFY(dialogs.boxes.isEmpty());
+        QVERIFY(dialogs.records().isEmpty());
     }
 
     void openFolders() {
@@ -360,9 +306,9 @@ class TestTForm5 : public QObject {
         state.UserDataPath = data.path() + QLatin1Char('/');
         state.MAMEPath = data.path() + QStringLiteral("/gone/");
         OpenExplorertoMAMEPath(state, dialogs);
-        QVERIFY(dialogs.opened.isEmpty());
+        QVERIFY(dialogs.records().isEmpty());
+        dialogs.expectOpenUrl(QUrl::fromLocalFile(state.UserDataPath).toString());
         OpenExplorertoDataPath(state, dialogs);
-        QCOMPARE(dialogs.opened, QList<QUrl>{QUrl::fromLocalFile(state.UserDataPath)});
     }
 };
 

@@ -47,11 +47,12 @@ class TestFailureReport : public QObject {
   private slots:
     void initTestCase() { StartStackTracking(); }
     void cleanupTestCase() { StopStackTracking(); }
+    void cleanup() { VerifyNoWindowLeftOpen(); }
 
     void logSaysWhereTheFailureWasRaised() {
         StartedWindow s(TwoGames);
         const QString folder = s.context().State.UserDataPath;
-        s.dialogs.expectMessage(mrOk);
+        s.dialogs.expectMessage(BoxTextFor(FailureText, folder), mrOk);
         RunFailingCommand(s, [] { FailDeepInsideTheCommand(); });
 
         const QStringList logs = ExceptionLogs(folder);
@@ -74,7 +75,6 @@ class TestFailureReport : public QObject {
         QVERIFY2(first.contains(QLatin1String("FailDeepInsideTheCommand")) &&
                      first.contains(QLatin1String("tst_failurereport.cpp:")),
                  qPrintable(lines.mid(dump, 8).join(QLatin1Char('\n'))));
-        QVERIFY(s.dialogs.verifyDone());
     }
 
     // Failures in the same second: each gets its own file, and logs already there stay as
@@ -88,11 +88,11 @@ class TestFailureReport : public QObject {
             earlier << ExceptionLogFileName(now.addSecs(second));
             s.env.writeFile(folder + earlier.last(), "earlier\r\nEOF\r\n");
         }
-        s.dialogs.expectMessage(mrOk);
-        s.dialogs.expectMessage(mrOk);
+        s.dialogs.expectMessage(BoxTextFor(FailureText, folder), mrOk);
+        s.dialogs.expectMessage(BoxTextFor(FailureText, folder), mrOk);
         RunFailingCommand(s, [] { FailDeepInsideTheCommand(); });
         s.form->RunCommand(TCommand::PlayRandomGame);
-        QVERIFY(s.dialogs.verifyDone());
+        s.dialogs.checkAnswered();
 
         QStringList written = ExceptionLogs(folder);
         for (const QString& name : earlier) {
@@ -135,13 +135,13 @@ class TestFailureReport : public QObject {
         if (realVerifyAll) {
             QVERIFY(QDir().mkpath(report));
             message = QStringLiteral("Unable to write to ") + report;
-            s.dialogs.expectMessage(mrAll);
-            s.dialogs.expectMessage(mrOk);
+            s.dialogs.expectMessage("Verifying unknown games may take some time", mrAll);
+            s.dialogs.expectMessage(QStringLiteral("GENERAL EXCEPTION ERROR: ") + message, mrOk);
             s.context().RunCommand(TCommand::VerifyAllGames);
             QCOMPARE(s.verifyRuns().size(), 2);
         } else {
             message = FailureText;
-            s.dialogs.expectMessage(mrOk);
+            s.dialogs.expectMessage(QStringLiteral("GENERAL EXCEPTION ERROR: ") + message, mrOk);
             RunFailingCommand(s, [&] {
                 state.UserDataPath = logFolder;
                 state.DoingVerification = true;
@@ -152,7 +152,7 @@ class TestFailureReport : public QObject {
             });
             state.UserDataPath = dataPath;
         }
-        QVERIFY(s.dialogs.verifyDone());
+        s.dialogs.checkAnswered();
         const QString box = s.dialogs.records().last().text;
         if (logWritable) {
             QCOMPARE(ExceptionLogs(dataPath).size(), 1);
@@ -175,9 +175,8 @@ class TestFailureReport : public QObject {
         QVERIFY(!state.AllowEscape);
         QVERIFY(!QApplication::overrideCursor());
         // The window goes on: the next command runs.
-        s.dialogs.expectMessage(mrCancel);
+        s.dialogs.expectMessage("Verifying unknown games may take some time", mrCancel);
         s.context().RunCommand(TCommand::VerifyAllGames);
-        QVERIFY(s.dialogs.verifyDone());
     }
 };
 

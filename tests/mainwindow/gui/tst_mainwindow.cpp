@@ -6,10 +6,12 @@
 #include "options/gui/OptionsPages.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -41,8 +44,7 @@ struct ReadyWindow {
         env.prepareReadyStart({}, ",Good,\"Galaga\",galaga.zip\r\n");
         form = std::make_unique<TForm1>(dialogs);
         form->show();
-        QTest::qWait(50);
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(form->Context().State.PostInitialiseDone);
     }
 };
 
@@ -109,6 +111,7 @@ QStringList Names(const QList<QWidget*>& widgets) {
 class TestMainWindow : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { VerifyNoWindowLeftOpen(); }
     void everyControlOfACommandRunsTheSameHandler();
     void buttonsCarryTheirBundledIcons();
     void toolButtonsAreTwentyFiveSquare();
@@ -128,6 +131,8 @@ class TestMainWindow : public QObject {
     void everyDescriptorGetsExactlyItsControls();
     void commandWithoutHandlerSaysSoInTheLog();
     void handlerRunsAnotherCommandThroughTheContext();
+    // Runs the application's own event loop to its end: keep it last.
+    void closingWhileACommandRunsQuitsOnceItEnds();
 };
 
 void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
@@ -173,7 +178,6 @@ void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
     }
     // Menus, tool bar, pop-up and push buttons together.
     QVERIFY(controls > int(form.Ui().bindings.size()));
-    QVERIFY(dialogs.verifyDone());
 }
 
 void TestMainWindow::buttonsCarryTheirBundledIcons() {
@@ -214,7 +218,7 @@ void TestMainWindow::taggedControlsAreExactlyTheListedOnes() {
     QList<QWidget*> taggedWidgets;
     const auto widgets = form.findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
-        if (widget->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(widget))
             taggedWidgets.append(widget);
     }
     QCOMPARE(Names(taggedWidgets), Names(TaggedWidgets(form)));
@@ -222,7 +226,7 @@ void TestMainWindow::taggedControlsAreExactlyTheListedOnes() {
     QSet<QAction*> taggedActions;
     const auto actions = form.findChildren<QAction*>();
     for (QAction* action : actions) {
-        if (action->property("tag").toInt() == kTaggedControl)
+        if (IsTagged(action))
             taggedActions.insert(action);
     }
     const QList<QAction*> expected = TaggedActions(form);
@@ -317,7 +321,6 @@ void TestMainWindow::saveSettingsWaitsForAnOptionChange() {
 
     QTest::mouseClick(form.Ui().SaveSettingsBitBtn, Qt::LeftButton);
     QVERIFY(!form.Ui().SaveSettingsBitBtn->isEnabled());
-    QVERIFY(window.dialogs.verifyDone());
 }
 
 void TestMainWindow::hoveredControlPutsItsHintInTheFirstPanel_data() {
@@ -355,7 +358,6 @@ void TestMainWindow::hoveredControlPutsItsHintInTheFirstPanel() {
     // The tool-tip is the short text, never the status hint.
     QVERIFY(control->toolTip() != hint || !onToolBar);
     QCOMPARE(form.Ui().StatusHintPanel->width(), 600);
-    QVERIFY(window.dialogs.verifyDone());
 }
 
 void TestMainWindow::popupItemHintReachesTheStatusBar() {
@@ -385,7 +387,6 @@ void TestMainWindow::rightClickOnTheGridOpensThePopupMenu() {
     QTRY_VERIFY(form.Ui().PopupMenu1->isVisible());
     QCOMPARE(form.Ui().PopupMenu1->pos(), viewport->mapToGlobal(at));
     form.Ui().PopupMenu1->close();
-    QVERIFY(window.dialogs.verifyDone());
 }
 
 enum class Place { Widget, MenuItem, ToolButton, PopupItem };
@@ -465,7 +466,6 @@ void TestMainWindow::aKeyPressReachesTheWindowOnce() {
     // The next press of the same key is a press of its own.
     QTest::keyClick(widget, Qt::Key(key));
     QCOMPARE(previewed.size(), 2);
-    QVERIFY(window.dialogs.verifyDone());
 }
 
 void TestMainWindow::everyDescriptorGetsExactlyItsControls() {
@@ -519,7 +519,6 @@ void TestMainWindow::commandWithoutHandlerSaysSoInTheLog() {
                  QStringLiteral("\"") + CommandName(unhandled->command) +
                  QStringLiteral("\" is not available in this version of the program.")),
              qPrintable(form.Ui().CreateProcessLog->toPlainText()));
-    QVERIFY(dialogs.verifyDone());
 }
 
 void TestMainWindow::handlerRunsAnotherCommandThroughTheContext() {
@@ -545,7 +544,44 @@ void TestMainWindow::handlerRunsAnotherCommandThroughTheContext() {
     QCOMPARE(runs.size(), 2);
     QCOMPARE(runs[1][0].value<TCommand>(), TCommand::VerifyAllGames);
     QVERIFY(!form.Ui().ScanForGamesBitBtn->isEnabled());
-    QVERIFY(dialogs.verifyDone());
+}
+
+// The user closes the window while a command waits in its own loop (as a run of the emulator
+// does): the program quits only once the command has finished, so its run is not cut short.
+void TestMainWindow::closingWhileACommandRunsQuitsOnceItEnds() {
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    QStringList steps;
+    form.Context().Register(TCommand::ScanForGames, [&] {
+        QEventLoop run;
+        bool finished = false;
+        QTimer::singleShot(0, &form, [&] {
+            form.close();
+            steps << QStringLiteral("closed");
+            // The run's end arrives after the close.
+            QTimer::singleShot(0, &run, [&] {
+                finished = true;
+                run.quit();
+            });
+        });
+        run.exec();
+        steps << (finished ? QStringLiteral("finished") : QStringLiteral("cut short"));
+    });
+    bool timedOut = false;
+    QTimer::singleShot(0, &form, [&] { form.RunCommand(TCommand::ScanForGames); });
+    QTimer bound;
+    bound.setSingleShot(true);
+    connect(&bound, &QTimer::timeout, [&] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    bound.start(5000);
+    const int code = QCoreApplication::exec();
+    QVERIFY2(!timedOut, "the program never quit");
+    QCOMPARE(code, 0);
+    QCOMPARE(steps, (QStringList{QStringLiteral("closed"), QStringLiteral("finished")}));
+    QVERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)

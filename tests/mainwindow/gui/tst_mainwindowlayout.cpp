@@ -5,6 +5,7 @@
 #include "mainwindow/gui/TForm1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowRules.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -83,6 +84,7 @@ void TestMainWindowLayout::init() {
 
 void TestMainWindowLayout::cleanup() {
     QApplication::setFont(applicationFont);
+    VerifyNoWindowLeftOpen();
 }
 
 void TestMainWindowLayout::everyCaptionShowsWhole_data() {
@@ -101,7 +103,7 @@ void TestMainWindowLayout::everyCaptionShowsWhole() {
     ScriptedDialogs dialogs;
     const QSize screen = QGuiApplication::primaryScreen()->size();
     if (screen.width() < 800 || screen.height() < 600)
-        dialogs.expectMessage(mrOk); // the small-screen warning of a scaled test screen
+        dialogs.expectMessage("Current screen resolution is ", mrOk); // a scaled test screen
     TForm1 form(dialogs);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -129,7 +131,6 @@ void TestMainWindowLayout::everyCaptionShowsWhole() {
     for (QAction* action : menuActions)
         QVERIFY2(menus->actionGeometry(action).right() < menus->width(), qPrintable(action->text()));
     form.close();
-    QVERIFY2(dialogs.verifyDone(), qPrintable(dialogs.failures().join(QLatin1Char('\n'))));
 }
 
 void TestMainWindowLayout::designedFontKeepsTheDesignedSizes() {

@@ -1,6 +1,7 @@
 #include "base/AppState.h"
-#include "base/gui/Dialogs.h"
 #include "options/gui/MameIniStartupCheck.h"
+#include "support/ScriptedDialogs.h"
+#include "support/WindowRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,32 +9,6 @@
 #include <QTest>
 
 namespace {
-
-// Records every box and answers OK; only what this check shows.
-class RecordingDialogs : public Dialogs {
-  public:
-    QList<MessageRequest> boxes;
-    QStringList plainMessages;
-
-    int messageBox(QWidget*, const MessageRequest& request) override {
-        boxes << request;
-        return mrOk;
-    }
-    void plainMessage(const QString& message) override { plainMessages << message; }
-    bool inputBox(QWidget*, const QString&, const QString&, QString&) override {
-        qFatal("unexpected input box");
-        return false;
-    }
-    QString chooseFolder(QWidget*, const FolderRequest&) override {
-        qFatal("unexpected folder chooser");
-        return {};
-    }
-    QStringList chooseFiles(QWidget*, const FilesRequest&) override {
-        qFatal("unexpected file chooser");
-        return {};
-    }
-    bool openUrl(const QUrl&) override { qFatal("unexpected openUrl"); }
-};
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -48,6 +23,10 @@ class TestMameIniStartup : public QObject {
 
   private slots:
     void init();
+    void cleanup() {
+        dialogs.checkAnswered();
+        VerifyNoWindowLeftOpen();
+    }
     void createsMissingFileThroughTheEmulator();
     void createConfigFailure_data();
     void createConfigFailure();
@@ -61,7 +40,7 @@ class TestMameIniStartup : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir;
     AppState state;
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     QStringList commands; // "folder|command" per run
 };
 
@@ -73,8 +52,7 @@ void TestMameIniStartup::init() {
     state.MAMEEXE = QStringLiteral("mame64");
     for (const char* folder : {"roms", "snap", "cfg"})
         QVERIFY(QDir().mkpath(state.MAMEPath + QLatin1String(folder)));
-    dialogs.boxes.clear();
-    dialogs.plainMessages.clear();
+    dialogs.clear();
     commands.clear();
 }
 
@@ -100,7 +78,7 @@ void TestMameIniStartup::createsMissingFileThroughTheEmulator() {
     QVERIFY(run(&created, 0));
     QCOMPARE(commands, QStringList{state.MAMEPath + QLatin1Char('|') + state.MAMEPath +
                                    QStringLiteral("mame64 -createconfig")});
-    QVERIFY(dialogs.boxes.isEmpty());
+    QVERIFY(dialogs.records().isEmpty());
     QCOMPARE(state.rompath, state.MAMEPath + QStringLiteral("roms/"));
     QCOMPARE(state.readconfig, QStringLiteral("1"));
 
@@ -131,10 +109,11 @@ void TestMameIniStartup::createConfigFailure() {
     QFETCH(int, exitCode);
     QFETCH(QString, message);
     const QByteArray created("readconfig 1\r\n");
+    dialogs.expectMessage(message.replace(QLatin1Char('@'), state.MAMEPath), mrOk);
     QVERIFY(!run(creates ? &created : nullptr, exitCode));
-    QCOMPARE(dialogs.boxes.size(), 1);
-    const MessageRequest box = dialogs.boxes.first();
-    QCOMPARE(box.message, message.replace(QLatin1Char('@'), state.MAMEPath));
+    QCOMPARE(dialogs.records().size(), 1);
+    const ScriptedDialogs::Record box = dialogs.records().first();
+    QCOMPARE(box.text, message);
     QCOMPARE(box.type, mtError);
     QCOMPARE(box.buttons, int(mbOK));
     QCOMPARE(box.title, QStringLiteral("Pellmora"));
@@ -142,23 +121,26 @@ void TestMameIniStartup::createConfigFailure() {
 
 void TestMameIniStartup::folderFailureShowsErrorBox() {
     WriteFile(state.MAMEPath + QStringLiteral("mame.ini"), "rompath a;b\r\nreadconfig 0\r\n");
+    dialogs.expectMessage(QRegularExpression(QStringLiteral(".*multiple paths.*"),
+                                             QRegularExpression::DotMatchesEverythingOption),
+                          mrOk);
     QVERIFY(!run(nullptr, 0));
     QVERIFY(commands.isEmpty());
-    QCOMPARE(dialogs.boxes.size(), 1);
-    QCOMPARE(dialogs.boxes.first().type, mtError);
-    QCOMPARE(dialogs.boxes.first().title, QStringLiteral("Pellmora"));
-    QVERIFY(dialogs.boxes.first().message.contains(QStringLiteral("multiple paths")));
+    QCOMPARE(dialogs.records().size(), 1);
+    QCOMPARE(dialogs.records().first().type, mtError);
+    QCOMPARE(dialogs.records().first().title, QStringLiteral("Pellmora"));
 }
 
 void TestMameIniStartup::readconfigWarningIsABoxAndGoesOn() {
     WriteFile(state.MAMEPath + QStringLiteral("mame.ini"), "readconfig 0\r\ngamma 1.5\r\n");
+    dialogs.expectMessage("The MAME.INI configuration file has the attribute \"readconfig\"", mrOk);
     QVERIFY(run(nullptr, 0));
-    QCOMPARE(dialogs.boxes.size(), 1);
-    const MessageRequest box = dialogs.boxes.first();
+    QCOMPARE(dialogs.records().size(), 1);
+    const ScriptedDialogs::Record box = dialogs.records().first();
     QCOMPARE(box.type, mtWarning);
     QCOMPARE(box.buttons, int(mbOK));
     QCOMPARE(box.title, QStringLiteral("Pellmora"));
-    QCOMPARE(box.message,
+    QCOMPARE(box.text,
              QStringLiteral(
                  "The MAME.INI configuration file has the attribute \"readconfig\" set to \"0\".\nThis "
                  "means that the MAME emulator will not use the MAME.INI configuration file when playing "
@@ -183,8 +165,10 @@ void TestMameIniStartup::debugShowsFoundValue() {
     QFETCH(QStringList, plain);
     state.debug = debug;
     WriteFile(state.MAMEPath + QStringLiteral("mame.ini"), ini);
+    for (const QString& message : plain)
+        dialogs.expectPlain(message);
     QVERIFY(run(nullptr, 0));
-    QCOMPARE(dialogs.plainMessages, plain);
+    QCOMPARE(dialogs.records().size(), plain.size());
 }
 
 QTEST_MAIN(TestMameIniStartup)

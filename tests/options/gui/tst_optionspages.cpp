@@ -1,7 +1,9 @@
 #include "base/AppError.h"
 #include "base/AppState.h"
+#include "base/gui/CommandControls.h"
 #include "options/gui/OptionsPages.h"
 #include "support/FileSizeLimit.h"
+#include "support/WindowRules.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -110,6 +112,7 @@ void TestOptionsPages::init() {
 void TestOptionsPages::cleanup() {
     window.reset();
     dir.reset();
+    VerifyNoWindowLeftOpen();
 }
 
 QString TestOptionsPages::writeIni(const QByteArray& bytes) {
@@ -296,7 +299,7 @@ void TestOptionsPages::editsTakeEightTypedCharacters() {
 void TestOptionsPages::controlsAreTaggedForLongOperations() {
     int options = 0;
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (control->property("tag").toInt() != 10)
+        if (!IsTagged(control))
             continue;
         ++options;
         QCOMPARE(control->property("helpContext").toInt(), 70);

@@ -34,7 +34,8 @@ void TestSingleInstance::secondStartActivatesTheFirstAndEnds() {
 
     QProcess* first = start(program, home.path());
     QVERIFY(first->waitForStarted());
-    QTest::qWait(500); // the first copy registers before its splash
+    // The first copy listens (its socket appears in its TMPDIR) before its splash.
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(home.path()).entryList(QDir::System).isEmpty(), 10000);
 
     QProcess* second = start(program, home.path());
     QVERIFY(second->waitForFinished(15000));

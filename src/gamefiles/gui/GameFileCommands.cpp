@@ -1,0 +1,157 @@
+#include "gamefiles/gui/GameFileCommands.h"
+
+#include "base/GameFileLookup.h"
+#include "base/gui/CommandContext.h"
+#include "emulator/gui/TForm2.h"
+#include "gamefiles/ArchiveTest.h"
+#include "gamefiles/GameFileActions.h"
+#include "gamefiles/GameFileNames.h"
+#include "gamefiles/gui/AddGameCommand.h"
+#include "gamefiles/gui/GameFileSupport.h"
+#include "gamefiles/gui/SnapshotCommands.h"
+#include "gamelist/GameListFile.h"
+#include "gamelist/GameListModel.h"
+
+namespace {
+
+struct SelectedGame {
+    int row = 0;
+    QString status;
+    QString gameName;
+    QString fileDir;
+};
+
+// The selected row when it names a game entry of rompath; row 0 for the empty list's blank
+// row (or a File/Dir that would reach outside rompath), which the commands leave alone.
+SelectedGame ReadSelectedGame(TCommandContext& context) {
+    const int row = context.Window.GridRow();
+    const TGameListModel& list = context.GameList;
+    if (row < 1 || row >= list.RowCount() || context.State.rompath.isEmpty())
+        return {};
+    SelectedGame game{row, list.Cells(colStatus, row), list.Cells(colGameName, row),
+                      list.Cells(colFileDir, row)};
+    if (!IsGameEntryName(game.fileDir))
+        return {};
+    return game;
+}
+
+GameFolders FoldersOf(const AppState& state) {
+    return {state.rompath, state.cfg_directory, state.nvram_directory, state.snapshot_directory};
+}
+
+void DebugGameBox(TCommandContext& context, const QString& lead, const SelectedGame& game) {
+    if (!context.State.debug)
+        return;
+    context.MessageApp(lead + QStringLiteral("GameName = ") + game.gameName + QStringLiteral("\nGameDir = ") +
+                           game.fileDir + QStringLiteral("\nGameStatus = ") + game.status,
+                       mtInformation, mbOK);
+}
+
+bool Confirmed(TCommandContext& context, const QString& question) {
+    return context.MessageApp(question, mtConfirmation, mbYes | mbNo) == mrYes;
+}
+
+} // namespace
+
+void DeleteGame(TCommandContext& context) {
+    const SelectedGame game = ReadSelectedGame(context);
+    if (game.row < 1)
+        return;
+    DebugGameBox(context, QStringLiteral("DELETE GAME: "), game);
+    if (!Confirmed(context, QStringLiteral("Are you certain you wish to delete the game: \n\nName:\t") +
+                                game.gameName + QStringLiteral("\nFile/Dir: \t") + game.fileDir))
+        return;
+    const GameFolders folders = FoldersOf(context.State);
+    const QString warning = DeleteGameEntry(folders, game.fileDir, [&context](const QString& file) {
+        if (context.State.debug)
+            context.MessageApp(QStringLiteral("DELETING ") + file, mtInformation, mbOK);
+    });
+    if (!warning.isEmpty())
+        context.MessageApp(warning, mtWarning, mbOK);
+    DeletePerGameFiles(folders, game.fileDir);
+    context.GameList.DeleteRow(game.row);
+    RecountAndShowCounters(context);
+    SaveGameList(context.GameList, context.State.UserDataPath);
+    context.Window.SelectGridRow(qMax(1, game.row - 1));
+    ShowSnapshot(context, context.Window.GridRow());
+}
+
+void ResetGame(TCommandContext& context) {
+    const SelectedGame game = ReadSelectedGame(context);
+    if (game.row < 1)
+        return;
+    DebugGameBox(context, QStringLiteral("RESET GAME: "), game);
+    if (!Confirmed(context, QStringLiteral("Are you certain you wish to reset the game ") + game.gameName +
+                                QStringLiteral(" ?")))
+        return;
+    DeletePerGameFiles(FoldersOf(context.State), game.fileDir);
+    // The picture just deleted must not stay on the Game Image tab.
+    ShowSnapshot(context, game.row);
+}
+
+void RenameGameClick(TCommandContext& context) {
+    const SelectedGame game = ReadSelectedGame(context);
+    if (game.row < 1)
+        return;
+    DebugGameBox(context, QStringLiteral("GAME: "), game);
+    QString answer = RenameOldName(game.fileDir);
+    if (!context.dialogs.inputBox(context.Owner(), QStringLiteral("Rename.."),
+                                  QStringLiteral("Enter the new name for ") + game.gameName, answer))
+        return;
+    const AppState& state = context.State;
+    const RenameResult result = RenameGameEntry(state.rompath, game.fileDir, answer);
+    switch (result.outcome) {
+    case RenameOutcome::Unchanged:
+        return;
+    case RenameOutcome::Refused:
+        context.MessageApp(
+            QStringLiteral("The name \"") + answer.trimmed() +
+                QStringLiteral("\" cannot be given to a game: it must not be empty, start with "
+                               "\".\" or \"-\", or hold \"/\" or \"..\"."),
+            mtError, mbOK);
+        return;
+    case RenameOutcome::Failed:
+        context.MessageApp(
+            QStringLiteral("Error renaming file/directory!\n\nYou either do not have permission to "
+                           "modify the file name OR another file with the same name already "
+                           "exists."),
+            mtError, mbOK);
+        return;
+    case RenameOutcome::Renamed:
+        break;
+    }
+    MoveSnapshot(state.snapshot_directory, game.fileDir, result.newFileDir);
+    context.GameList.SetCell(colFileDir, game.row, result.newFileDir);
+    SaveGameList(context.GameList, state.UserDataPath);
+    ShowSnapshot(context, game.row);
+}
+
+void TestZIPFileClick(TCommandContext& context) {
+    const int row = context.Window.GridRow();
+    if (row < 1 || !context.Form2)
+        return;
+    const QString fileDir = context.GameList.Cells(colFileDir, row);
+    const QString rompath = context.State.rompath;
+    // The file as named on disk; a missing one is reported under its listed name.
+    QString path = IsGameEntryName(fileDir) ? FindGameFile(rompath, fileDir) : QString();
+    if (path.isEmpty())
+        path = rompath + fileDir;
+    TForm2& viewer = *context.Form2;
+    viewer.Clear();
+    QString report;
+    const int verdict = TestZip(path, report);
+    viewer.Append(QString());
+    AppendReport(viewer, report);
+    viewer.Append(QString());
+    viewer.Append(QStringLiteral("Zip file ") + path +
+                  (verdict == 0 ? QStringLiteral(" is OK.") : QStringLiteral(" contains a problem.")));
+    viewer.ShowModal();
+}
+
+void RegisterGameFileCommands(TCommandContext& context) {
+    context.Register(TCommand::DeleteGame, [&context] { DeleteGame(context); });
+    context.Register(TCommand::ResetGame, [&context] { ResetGame(context); });
+    context.Register(TCommand::RenameGame, [&context] { RenameGameClick(context); });
+    context.Register(TCommand::TestZipFile, [&context] { TestZIPFileClick(context); });
+    context.Register(TCommand::AddGame, [&context] { AddGame(context); });
+}

@@ -1,0 +1,164 @@
+// Add Game in the main window over the fake emulator: the chooser, the extension test, the
+// supported-games lookup, the duplicate and archive tests, the copy into rompath, the new row
+// and what the viewer says. Nothing the user had may be lost on the way.
+
+#include "../ArchiveFixtures.h"
+#include "base/AppState.h"
+#include "emulator/gui/TForm2.h"
+#include "gamelist/GameListModel.h"
+#include "mainwindow/gui/TForm1.h"
+#include "support/ListWindow.h"
+#include "support/WindowRules.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+namespace {
+
+const char* const ChooserCaption = "Select Zip file(s) for one or more games to add...";
+
+const QByteArray Games = ",Good,\"Xevious\",xevious.zip\r\n"
+                         ",Good,\"Pac-Man (Midway)\",pacman.zip\r\n";
+
+struct AddWindow : ListWindow {
+    AddWindow() : ListWindow(Games) { QDir().mkpath(Downloads()); }
+    QString Downloads() const { return env.userDataPath() + QStringLiteral("../my downloads/"); }
+    // A valid zip of one item, where the user keeps it.
+    QString GoodZip(const QString& folder, const QString& name) const {
+        const QString path = folder + name;
+        if (!WriteArchive(path, ARCHIVE_FORMAT_ZIP, "zip:compression=deflate",
+                          {{"rom.bin", QByteArray(300, 'r')}}))
+            qWarning("could not write %s", qPrintable(path));
+        return path;
+    }
+    QStringList AddChosen(const QStringList& chosen) {
+        dialogs.expectFiles(ChooserCaption, chosen);
+        QStringList shown;
+        CloseViewerWhenShown(&shown);
+        form->Context().RunCommand(TCommand::AddGame);
+        return shown;
+    }
+    QStringList RomFiles() const { return QDir(romPath()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    int Row(const QString& fileDir) const {
+        for (int row = 1; row < List().RowCount(); ++row)
+            if (List().Cells(colFileDir, row) == fileDir)
+                return row;
+        return -1;
+    }
+};
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+class TestAddGame : public QObject {
+    Q_OBJECT
+  private slots:
+    void anythingButArchivesBlocksTheSelection();
+    void addsUnderTheShortNameAndStopsAtAnUnknownGame();
+    void duplicatesBadArchivesAndFilesInRompath();
+    void failedCopyAddsNothingAndKeepsTheTarget();
+    void cleanup() { VerifyNoWindowLeftOpen(); }
+};
+
+void TestAddGame::anythingButArchivesBlocksTheSelection() {
+    AddWindow w;
+    const QString zip = w.GoodZip(w.Downloads(), Text("galaga.zip"));
+    w.env.writeFile(w.Downloads() + Text("README.TXT"), "read me");
+    const QStringList before = w.RomFiles();
+    w.dialogs.expectFiles(ChooserCaption, {zip, w.Downloads() + Text("README.TXT")});
+    w.dialogs.expectMessage("The game file(s) must ALL be ZIP files.", mrOk);
+    w.form->Context().RunCommand(TCommand::AddGame);
+    const QList<ScriptedDialogs::Record> records = w.dialogs.records();
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records.last().text, Text("The game file(s) must ALL be ZIP files."));
+    QCOMPARE(records.last().type, mtError);
+    QCOMPARE(w.RomFiles(), before);
+    QCOMPARE(w.Names().size(), 2);
+    QVERIFY(w.runsOf(Text("-listfull")).isEmpty());
+    // The chooser's folder is remembered all the same, and offered next time.
+    QCOMPARE(QDir(w.form->Context().State.FileDialogPath), QDir(w.Downloads()));
+    w.dialogs.expectFiles(ChooserCaption, {});
+    w.form->Context().RunCommand(TCommand::AddGame);
+    QCOMPARE(QDir(w.dialogs.records().last().startDir), QDir(w.Downloads()));
+}
+
+void TestAddGame::addsUnderTheShortNameAndStopsAtAnUnknownGame() {
+    AddWindow w;
+    const QString galaga = w.GoodZip(w.Downloads(), Text("GALAGA.ZIP"));
+    QFile::setPermissions(galaga, QFile::ReadOwner | QFile::ReadUser);
+    w.env.writeFile(w.Downloads() + Text("notagame.zip"), "whatever");
+    const QString third = w.GoodZip(w.Downloads(), Text("mspacman.zip"));
+
+    const QStringList shown = w.AddChosen({galaga, w.Downloads() + Text("notagame.zip"), third});
+    // Copied as the emulator will look for it, and writable.
+    QCOMPARE(w.RomFiles(), (QStringList{Text("galaga.zip")}));
+    QVERIFY(QFileInfo(w.romPath() + Text("galaga.zip")).isWritable());
+    QCOMPARE(w.env.readFile(w.romPath() + Text("galaga.zip")), w.env.readFile(galaga));
+    QCOMPARE(w.verifyRuns(), (QStringList{Text("galaga")}));
+    const int row = w.Row(Text("galaga.zip"));
+    QCOMPARE(w.List().Cells(colGameName, row), Text("Galaga (Namco rev. B)"));
+    QCOMPARE(w.List().Cells(colStatus, row), Text("Good"));
+    // Sorted in by Game Name, counted and saved.
+    QCOMPARE(w.Names(),
+             (QStringList{Text("Galaga (Namco rev. B)"), Text("Pac-Man (Midway)"), Text("Xevious")}));
+    QCOMPARE(w.Setting(Text("GameCount")), 3);
+    QCOMPARE(w.Setting(Text("nFound")), 3);
+    QVERIFY(w.ListFile().contains("Galaga (Namco rev. B)\",galaga.zip") ||
+            w.ListFile().contains("Galaga (Namco rev. B),galaga.zip"));
+    QVERIFY(shown.contains(Text("The game Galaga (Namco rev. B) has been added.")));
+    QCOMPARE(shown.last(), w.Downloads() + Text("notagame.zip - NOT A VALID GAME."));
+    QVERIFY(!shown.join(u'\n').contains(Text("mspacman")));
+    QVERIFY(w.form->Context().State.DisplayVerifyGame);
+}
+
+void TestAddGame::duplicatesBadArchivesAndFilesInRompath() {
+    AddWindow w;
+    // PacMan.zip: pacman.zip is listed. mspacman.zip: text, not an archive.
+    const QString duplicate = w.GoodZip(w.Downloads(), Text("PacMan.zip"));
+    w.env.writeFile(w.Downloads() + Text("mspacman.zip"), "not a zip");
+    // galaga.zip dropped into rompath and not scanned yet: chosen there, it must stay whole.
+    const QString dropped = w.GoodZip(w.romPath(), Text("galaga.zip"));
+    const QByteArray droppedBytes = w.env.readFile(dropped);
+
+    const QStringList shown = w.AddChosen({dropped, duplicate, w.Downloads() + Text("mspacman.zip")});
+    const QString text = shown.join(u'\n');
+    QVERIFY(text.contains(
+        Text("The game PacMan.zip already exists in the list of games.\nNo further action taken.")));
+    QVERIFY(text.contains(Text("ERROR The file is password protected \\ encrypted.")));
+    QVERIFY(text.contains(Text("Zip file ") + w.Downloads() + Text("mspacman.zip contains a problem.")));
+    QCOMPARE(w.RomFiles(), (QStringList{Text("galaga.zip")}));
+    QCOMPARE(w.env.readFile(dropped), droppedBytes);
+    QVERIFY(w.Row(Text("galaga.zip")) > 0);
+    QCOMPARE(w.Row(Text("mspacman.zip")), -1);
+    QCOMPARE(w.Names().size(), 3);
+    // The verification of galaga started the viewer afresh; what came after it follows.
+    QVERIFY(text.contains(Text("The game Galaga (Namco rev. B) has been added.")));
+    QCOMPARE(shown.last(), Text("Zip file ") + w.Downloads() + Text("mspacman.zip contains a problem."));
+}
+
+void TestAddGame::failedCopyAddsNothingAndKeepsTheTarget() {
+    AddWindow w;
+    const QString chosen = w.GoodZip(w.Downloads(), Text("galaga.zip"));
+    // Something the copy cannot replace sits where the game would go.
+    QVERIFY(QDir().mkpath(w.romPath() + Text("galaga.zip")));
+    w.putGame(Text("galaga.zip/keep.bin"), "keep");
+    const QByteArray listBefore = w.ListFile();
+
+    const QStringList shown = w.AddChosen({chosen});
+    QVERIFY2(
+        shown.join(u'\n').contains(Text(" could not be copied to ") + w.romPath() + Text("galaga.zip: ")),
+        qPrintable(shown.join(u'|')));
+    QCOMPARE(w.env.readFile(w.romPath() + Text("galaga.zip/keep.bin")), QByteArray("keep"));
+    QCOMPARE(QDir(w.romPath()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(w.Row(Text("galaga.zip")), -1);
+    QVERIFY(w.verifyRuns().isEmpty());
+    QCOMPARE(w.ListFile(), listBefore);
+}
+
+QTEST_MAIN(TestAddGame)
+#include "tst_addgame.moc"
