@@ -6,10 +6,10 @@
 #include "base/GameFileLookup.h"
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
+#include "base/gui/StatusText.h"
+#include "base/gui/WaitCursor.h"
 #include "emulator/gui/EmulatorCommandScope.h"
-#include "emulator/gui/StatusText.h"
 #include "emulator/gui/SupportedGamesFile.h"
-#include "emulator/gui/WaitCursor.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ScanRules.h"
@@ -140,7 +140,7 @@ int ScanGameFolder(TCommandContext& context) {
         play->setEnabled(false);
     {
         WaitCursor cursor;
-        if (!GenerateSupportedGamesFile(context))
+        if (!EnsureSupportedGamesFile(context))
             return 0;
         AddNewGames(context, newNames);
     }

@@ -1,4 +1,4 @@
-#include "emulator/gui/VerifyCommands.h"
+#include "gamelist/gui/VerifyCommands.h"
 
 #include "base/AppError.h"
 #include "base/AsciiCase.h"
@@ -9,14 +9,14 @@
 #include "base/WholeFile.h"
 #include "base/gui/CommandContext.h"
 #include "base/gui/CommandControls.h"
+#include "base/gui/StatusText.h"
+#include "base/gui/WaitCursor.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/ExecNewProcess.h"
-#include "emulator/gui/StatusText.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
-#include "emulator/gui/WaitCursor.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListSearch.h"
@@ -143,7 +143,7 @@ void VerifySelectedGame(TCommandContext& context) {
     QString gameName = list.Cells(colGameName, selected);
     const QString verifyName = VerifyName(fileDir);
     DebugVerifyBox(context, "VERIFY GAME: ", gameName, verifyName, list.Cells(colStatus, selected));
-    if (!GenerateSupportedGamesFile(context))
+    if (!EnsureSupportedGamesFile(context))
         return;
 
     const auto found = FindSupportedGame(SupportedGamesFileName(state.UserDataPath), verifyName);
@@ -243,7 +243,7 @@ void VerifyAllGames(TCommandContext& context) {
     if (answer != mrYes && answer != mrAll)
         return;
     SetStatusText(context, QStringLiteral("Please wait.."));
-    if (!GenerateSupportedGamesFile(context))
+    if (!EnsureSupportedGamesFile(context))
         return;
     state.DoingVerification = true;
     state.StopVerification = false;
