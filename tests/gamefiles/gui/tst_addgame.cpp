@@ -60,6 +60,7 @@ class TestAddGame : public QObject {
   private slots:
     void anythingButArchivesBlocksTheSelection();
     void addsUnderTheShortNameAndStopsAtAnUnknownGame();
+    void addsA7zArchive();
     void duplicatesBadArchivesAndFilesInRompath();
     void failedCopyAddsNothingAndKeepsTheTarget();
     void cleanup() { VerifyNoWindowLeftOpen(); }
@@ -114,6 +115,26 @@ void TestAddGame::addsUnderTheShortNameAndStopsAtAnUnknownGame() {
     QCOMPARE(shown.last(), w.Downloads() + Text("notagame.zip - NOT A VALID GAME."));
     QVERIFY(!shown.join(u'\n').contains(Text("mspacman")));
     QVERIFY(w.form->Context().State.DisplayVerifyGame);
+}
+
+void TestAddGame::addsA7zArchive() {
+    AddWindow w;
+    const QString chosen = w.Downloads() + Text("DigDug.7Z");
+    QVERIFY(WriteArchive(chosen, ARCHIVE_FORMAT_7ZIP, "",
+                         {{"dd1.1", QByteArray(5000, 'd')}, {"dd1.2", QByteArray(3000, 'u')}}));
+
+    const QStringList shown = w.AddChosen({chosen});
+    const QString text = shown.join(u'\n');
+    QCOMPARE(w.RomFiles(), (QStringList{Text("digdug.7z")}));
+    QCOMPARE(w.env.readFile(w.romPath() + Text("digdug.7z")), w.env.readFile(chosen));
+    QCOMPARE(w.verifyRuns(), (QStringList{Text("digdug")}));
+    const int row = w.Row(Text("digdug.7z"));
+    QVERIFY(row > 0);
+    QCOMPARE(w.List().Cells(colGameName, row), Text("Dig Dug (rev 2)"));
+    QCOMPARE(w.List().Cells(colStatus, row), Text("Good"));
+    QCOMPARE(w.Setting(Text("GameCount")), 3);
+    QVERIFY(w.ListFile().contains("digdug.7z"));
+    QVERIFY2(text.contains(Text("The game Dig Dug (rev 2) has been added.")), qPrintable(text));
 }
 
 void TestAddGame::duplicatesBadArchivesAndFilesInRompath() {
