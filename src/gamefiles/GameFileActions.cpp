@@ -21,8 +21,8 @@ DeleteResult DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
     ClearReadOnly(path);
     if (IsArchiveName(fileDir)) {
         if (path.isEmpty())
-            return {DeleteOutcome::Missing,
-                    QStringLiteral("The file ") + folders.rompath + fileDir + QStringLiteral(" does not exist.")};
+            return {DeleteOutcome::Missing, QStringLiteral("The file ") + folders.rompath + fileDir +
+                                                QStringLiteral(" does not exist.")};
         QFile archive(path);
         if (!archive.remove())
             return {DeleteOutcome::Failed, QStringLiteral("The file ") + path +

@@ -6,6 +6,7 @@
 #include "base/AppState.h"
 #include "emulator/gui/TForm2.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/ListWindow.h"
 #include "support/WindowRules.h"
@@ -59,6 +60,7 @@ class TestAddGame : public QObject {
     Q_OBJECT
   private slots:
     void anythingButArchivesBlocksTheSelection();
+    void ctrlAOnTheGridStartsAddGame();
     void addsUnderTheShortNameAndStopsAtAnUnknownGame();
     void addsA7zArchive();
     void duplicatesBadArchivesAndFilesInRompath();
@@ -86,6 +88,17 @@ void TestAddGame::anythingButArchivesBlocksTheSelection() {
     w.dialogs.expectFiles(ChooserCaption, {});
     w.form->Context().RunCommand(TCommand::AddGame);
     QCOMPARE(QDir(w.dialogs.records().last().startDir), QDir(w.Downloads()));
+}
+
+void TestAddGame::ctrlAOnTheGridStartsAddGame() {
+    AddWindow w;
+    w.Grid().setFocus();
+    QTRY_VERIFY(w.Grid().hasFocus());
+    w.dialogs.expectFiles(ChooserCaption, {});
+    QTest::keyClick(&w.Grid(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w.Commands(), QList<TCommand>{TCommand::AddGame});
+    // Not taken as the grid's own select-all: one row stays selected.
+    QCOMPARE(w.Grid().selectionModel()->selectedRows().size(), 1);
 }
 
 void TestAddGame::addsUnderTheShortNameAndStopsAtAnUnknownGame() {
