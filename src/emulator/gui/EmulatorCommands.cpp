@@ -3,17 +3,12 @@
 #include "base/gui/CommandContext.h"
 #include "emulator/gui/InfoCommands.h"
 #include "emulator/gui/TForm2.h"
-#include "emulator/gui/VerifyCommands.h"
 
 void RegisterEmulatorCommands(TCommandContext& context) {
     context.Form2 = new TForm2(context.dialogs, context.Owner());
     const auto bind = [&context](TCommand command, void (*handler)(TCommandContext&)) {
         context.Register(command, [&context, handler] { handler(context); });
     };
-    bind(TCommand::IdentifyGame, IdentifyGame);
-    bind(TCommand::VerifyGame, VerifyGame);
-    bind(TCommand::VerifyAllGames, VerifyAllGames);
-    bind(TCommand::ViewVerifyReport, ViewVerifyReport);
     bind(TCommand::ListSupportedGames, ListSupportedGames);
     bind(TCommand::EditMAMEIni, EditMAMEConfig);
     bind(TCommand::MAMEHelp, HelpWithMAME);

@@ -1,6 +1,6 @@
 #pragma once
-// The emulator subsystem's commands: verification and the information commands, with the
-// text viewer they share.
+// The emulator subsystem's commands: the information commands, with the text viewer that every
+// command showing the emulator's answers shares.
 
 struct TCommandContext;
 

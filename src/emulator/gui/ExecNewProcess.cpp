@@ -3,7 +3,7 @@
 #include "base/AppState.h"
 #include "base/gui/ActivityLog.h"
 #include "base/gui/Dialogs.h"
-#include "emulator/gui/WaitCursor.h"
+#include "base/gui/WaitCursor.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
 #pragma once
-// The commands that show what the emulator says about itself or about one game, in the
-// text viewer; Edit MAME.INI opens the emulator's configuration in the desktop's editor.
+// The commands that show what the emulator says about itself, in the text viewer; Edit
+// MAME.INI opens the emulator's configuration in the desktop's editor.
 
 struct TCommandContext;
 
@@ -9,4 +9,3 @@ void DisplayMAMEVersion(TCommandContext& context);
 void ValidateSystem(TCommandContext& context);
 void ListSupportedGames(TCommandContext& context);
 void EditMAMEConfig(TCommandContext& context);
-void IdentifyGame(TCommandContext& context);

@@ -4,11 +4,10 @@
 #include "base/NameText.h"
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
+#include "base/gui/WaitCursor.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
-#include "emulator/gui/VerifyCommands.h"
-#include "emulator/gui/WaitCursor.h"
 #include "gamefiles/ArchiveTest.h"
 #include "gamefiles/GameFileNames.h"
 #include "gamefiles/gui/GameFileSupport.h"
@@ -16,6 +15,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/SupportedGames.h"
 #include "gamelist/gui/GameListCommands.h"
+#include "gamelist/gui/VerifyCommands.h"
 #include "platform/SafeFileOps.h"
 
 #include <QDir>

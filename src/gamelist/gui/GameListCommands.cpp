@@ -5,8 +5,10 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListSearch.h"
 #include "gamelist/gui/GameListGridEvents.h"
+#include "gamelist/gui/IdentifyCommand.h"
 #include "gamelist/gui/ScanCommand.h"
 #include "gamelist/gui/TSortGrid.h"
+#include "gamelist/gui/VerifyCommands.h"
 
 #include <QLineEdit>
 
@@ -53,5 +55,9 @@ void SearchGame(TCommandContext& context) {
 void RegisterGameListCommands(TCommandContext& context) {
     context.Register(TCommand::ScanForGames, [&context] { ScanForGames(context); });
     context.Register(TCommand::SearchGame, [&context] { SearchGame(context); });
+    context.Register(TCommand::IdentifyGame, [&context] { IdentifyGame(context); });
+    context.Register(TCommand::VerifyGame, [&context] { VerifyGame(context); });
+    context.Register(TCommand::VerifyAllGames, [&context] { VerifyAllGames(context); });
+    context.Register(TCommand::ViewVerifyReport, [&context] { ViewVerifyReport(context); });
     ConnectGridEvents(context);
 }

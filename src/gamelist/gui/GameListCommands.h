@@ -8,7 +8,8 @@
 
 struct TCommandContext;
 
-// Gives the game list's commands (Search, Scan for Games) their handlers and binds the grid.
+// Gives the game list's commands (Search, Scan for Games, and the emulator's work on rows:
+// Identify, Verify, Verify All, the verification report) their handlers and binds the grid.
 void RegisterGameListCommands(TCommandContext& context);
 
 // Sorts the list again by SortColumn with GSortOptions; the current game stays current.

@@ -1,7 +1,7 @@
 #include "gamelist/gui/TSortGrid.h"
 
 #include "base/gui/DesignScale.h"
-#include "emulator/gui/WaitCursor.h"
+#include "base/gui/WaitCursor.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/GridSort.h"
 #include "gamelist/gui/GameListDelegate.h"

@@ -3,8 +3,8 @@
 
 #include "base/AppState.h"
 #include "emulator/gui/ExecNewProcess.h"
-#include "emulator/gui/PlayCommands.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/gui/PlayCommands.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
 #include "options/gui/OptionsPages.h"

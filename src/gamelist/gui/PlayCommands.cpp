@@ -1,4 +1,4 @@
-#include "emulator/gui/PlayCommands.h"
+#include "gamelist/gui/PlayCommands.h"
 
 #include "base/DateTimeText.h"
 #include "base/GameFileLookup.h"
