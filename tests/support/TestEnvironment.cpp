@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 TestEnvironment::TestEnvironment() {
     qputenv("XDG_DATA_HOME", root.path().toUtf8() + "/data");
@@ -20,6 +21,9 @@ QString TestEnvironment::mamePath() const {
 }
 
 void TestEnvironment::installEmulator(const QString& name) {
+    // Without it start-up would search for an emulator in a real window nobody answers.
+    if (!QFileInfo(qEnvironmentVariable("PELLMORA_FAKE_EMULATOR")).isExecutable())
+        qFatal("PELLMORA_FAKE_EMULATOR names no fake emulator: run the test through ctest");
     FakeEmulator::Install(mamePath(), name);
 }
 

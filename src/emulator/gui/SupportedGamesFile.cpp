@@ -1,19 +1,42 @@
 #include "emulator/gui/SupportedGamesFile.h"
 
 #include "base/DeleteFileAndWait.h"
+#include "base/WholeFile.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/CommandTexts.h"
+#include "emulator/SupportedGamesStamp.h"
 #include "emulator/gui/ExecNewProcess.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 QString SupportedGamesFileName(const QString& userDataPath) {
     return userDataPath + QStringLiteral("Pellmora.GAM");
 }
 
+QString SupportedGamesStampName(const QString& userDataPath) {
+    return SupportedGamesFileName(userDataPath) + QStringLiteral(".stamp");
+}
+
+namespace {
+
+std::optional<TSupportedGamesStamp> ReadStamp(const QString& stampName) {
+    QFile file(stampName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return ParseStamp(file.read(4096));
+}
+
+} // namespace
+
 bool GenerateSupportedGamesFile(TCommandContext& context) {
     const AppState& state = context.State;
     const QString fileName = SupportedGamesFileName(state.UserDataPath);
+    const QString stampName = SupportedGamesStampName(state.UserDataPath);
+    // The note goes first, so a run that fails or is cut short leaves a list nobody trusts.
+    DeleteFileAndWait(stampName);
+    // Taken before the run: an executable replaced meanwhile makes the note stale, not wrong.
+    const auto executable = IdentityOfFile(state.MAMEPath + state.MAMEEXE);
     // A file that cannot be deleted is left to the run: it overwrites it, or fails and says so.
     DeleteFileAndWait(fileName);
     const int code = context.Launcher.ExecNewProcess(
@@ -25,9 +48,23 @@ bool GenerateSupportedGamesFile(TCommandContext& context) {
                   SystemErrorText(code);
     else if (!QFileInfo(fileName).isFile())
         problem = QStringLiteral("File ") + fileName + QStringLiteral(" could not be created.");
-    if (problem.isEmpty())
+    if (problem.isEmpty()) {
+        // Without a note the list is simply made again next time.
+        const auto list = IdentityOfFile(fileName);
+        if (executable && list)
+            WriteWholeFile(stampName, StampText({*executable, list->size}));
         return true;
+    }
     context.MessageApp(problem, mtError, mbOK);
     context.Window.ExitProgram();
     return false;
+}
+
+bool EnsureSupportedGamesFile(TCommandContext& context) {
+    const AppState& state = context.State;
+    if (SupportedGamesListIsCurrent(ReadStamp(SupportedGamesStampName(state.UserDataPath)),
+                                    IdentityOfFile(state.MAMEPath + state.MAMEEXE),
+                                    IdentityOfFile(SupportedGamesFileName(state.UserDataPath))))
+        return true;
+    return GenerateSupportedGamesFile(context);
 }

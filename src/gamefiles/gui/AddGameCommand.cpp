@@ -174,7 +174,7 @@ void AddGame(TCommandContext& context) {
     Next next = Next::NextFile;
     {
         const WaitCursor wait;
-        if (!GenerateSupportedGamesFile(context))
+        if (!EnsureSupportedGamesFile(context))
             return;
         for (const QString& path : chosen) {
             next = AddOneGame(context, path);

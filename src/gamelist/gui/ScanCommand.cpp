@@ -140,7 +140,7 @@ int ScanGameFolder(TCommandContext& context) {
         play->setEnabled(false);
     {
         WaitCursor cursor;
-        if (!GenerateSupportedGamesFile(context))
+        if (!EnsureSupportedGamesFile(context))
             return 0;
         AddNewGames(context, newNames);
     }

@@ -134,7 +134,7 @@ void VerifySelectedGame(TCommandContext& context) {
     QString gameName = list.Cells(colGameName, selected);
     const QString verifyName = VerifyName(fileDir);
     DebugVerifyBox(context, "VERIFY GAME: ", gameName, verifyName, list.Cells(colStatus, selected));
-    if (!GenerateSupportedGamesFile(context))
+    if (!EnsureSupportedGamesFile(context))
         return;
 
     const auto found = FindSupportedGame(SupportedGamesFileName(state.UserDataPath), verifyName);
@@ -234,7 +234,7 @@ void VerifyAllGames(TCommandContext& context) {
     if (answer != mrYes && answer != mrAll)
         return;
     SetStatusText(context, QStringLiteral("Please wait.."));
-    if (!GenerateSupportedGamesFile(context))
+    if (!EnsureSupportedGamesFile(context))
         return;
     state.DoingVerification = true;
     state.StopVerification = false;
