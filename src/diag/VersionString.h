@@ -2,5 +2,6 @@
 
 #include <QString>
 
-// "Version " + major + "." + minor + " Release " + release + " Build " + build of this program.
+// "Version " + major + "." + minor + " Release " + release + " Build " + build of this program,
+// from the numbers embedded when it was built; "No Version Information" without them.
 QString GetVersionString();

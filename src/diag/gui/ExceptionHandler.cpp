@@ -1,15 +1,41 @@
 #include "diag/gui/ExceptionHandler.h"
 
-#include "base/AppError.h"
+#include "base/AppState.h"
+#include "base/ProgramTexts.h"
 #include "base/gui/MessageApp.h"
+#include "diag/CurrentException.h"
+#include "diag/VersionString.h"
 
-void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const QString& message) {
-    MessageApp(dialogs, owner, QStringLiteral("GENERAL EXCEPTION ERROR: ") + message, mtError, mbOK,
-               QStringLiteral("GENERAL EXCEPTION ERROR"));
+#include <QDateTime>
+
+namespace {
+
+const AppState*& InstalledState() {
+    static const AppState* state = nullptr;
+    return state;
 }
 
-QString ExceptionMessage(const std::exception& error) {
-    if (const auto* appError = dynamic_cast<const AppError*>(&error))
-        return appError->message();
-    return QString::fromLocal8Bit(error.what());
+const QString BoxTitle = QStringLiteral("GENERAL EXCEPTION ERROR");
+
+} // namespace
+
+void InstallExceptionHandler(const AppState* state) {
+    InstalledState() = state;
+}
+
+void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const TExceptionReport& report) {
+    const AppState* state = InstalledState();
+    if (!state) {
+        MessageApp(dialogs, owner, BoxTitle + QStringLiteral(": ") + report.Message, mtError, mbOK, BoxTitle);
+        return;
+    }
+    const TExceptionLogContext log{ProgramName, GetVersionString(), QDateTime::currentDateTime(),
+                                   state->CurrentPath, state->UserDataPath};
+    const QString fileName = WriteExceptionLogFor(log, report);
+    MessageApp(dialogs, owner, ExceptionBoxText(report.Message, fileName, state->UserDataPath), mtError, mbOK,
+               BoxTitle);
+}
+
+void HandleCurrentException(Dialogs& dialogs, QWidget* owner) {
+    GeneralExceptionHandler(dialogs, owner, DescribeCurrentException());
 }

@@ -1,29 +1,33 @@
 #pragma once
-// The one place failures no operation handles end: the user is told, the operation is
-// abandoned, and the program goes on.
+// The one place failures no operation handles end: the failure is written to the exception
+// log in the user data folder, the user is told where, the operation is abandoned, and the
+// program goes on.
 
 #include <QString>
 
-#include <exception>
 #include <utility>
 
+struct AppState;
+struct TExceptionReport;
 class Dialogs;
 class QWidget;
 
-void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const QString& message);
+// Makes the handler write its logs with the folders of state (the main window does this as
+// the first step of its creation); nullptr: no log, the box alone. state must outlive it.
+void InstallExceptionHandler(const AppState* state);
 
-// The text of an exception, whatever its kind.
-QString ExceptionMessage(const std::exception& error);
+void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const TExceptionReport& report);
+
+// GeneralExceptionHandler for the failure being handled. Call only inside a catch block.
+void HandleCurrentException(Dialogs& dialogs, QWidget* owner);
 
 // Runs work; a failure it raises goes to GeneralExceptionHandler. Returns false then.
 template <typename Work> bool RunGuarded(Dialogs& dialogs, QWidget* owner, Work&& work) {
     try {
         std::forward<Work>(work)();
         return true;
-    } catch (const std::exception& error) {
-        GeneralExceptionHandler(dialogs, owner, ExceptionMessage(error));
     } catch (...) {
-        GeneralExceptionHandler(dialogs, owner, QStringLiteral("Unknown exception"));
+        HandleCurrentException(dialogs, owner);
     }
     return false;
 }

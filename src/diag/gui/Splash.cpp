@@ -1,33 +1,20 @@
 #include "diag/gui/Splash.h"
 
-#include "base/ProgramTexts.h"
-#include "diag/VersionString.h"
+#include "diag/gui/TAboutBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFrame>
-#include <QLabel>
+#include <QScreen>
 #include <QThread>
-#include <QVBoxLayout>
 
-QWidget* CreateSplash() {
-    auto* splash = new QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
+#include <memory>
+
+QWidget* CreateSplash(Dialogs& dialogs) {
+    // The splash is gone before any command runs: its debug switch changes nothing.
+    static bool debug = false;
+    auto* splash = new TAboutBox(dialogs, debug);
     splash->setObjectName(QStringLiteral("Splash"));
-    splash->setFrameShape(QFrame::Box);
-    splash->setAttribute(Qt::WA_DeleteOnClose);
-    auto* layout = new QVBoxLayout(splash);
-    layout->setContentsMargins(40, 30, 40, 30);
-    auto* name = new QLabel(ProgramName, splash);
-    QFont font = name->font();
-    font.setPointSize(font.pointSize() * 2);
-    font.setBold(true);
-    name->setFont(font);
-    name->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel(GetVersionString(), splash);
-    version->setAlignment(Qt::AlignCenter);
-    layout->addWidget(name);
-    layout->addWidget(version);
-    splash->adjustSize();
+    splash->MakeSplash();
     return splash;
 }
 
@@ -38,4 +25,15 @@ void LongDelay(int milliseconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         QThread::msleep(1);
     }
+}
+
+void ShowSplashWhile(Dialogs& dialogs, int minimumMs, const std::function<void()>& createWindows) {
+    const std::unique_ptr<QWidget> splash(CreateSplash(dialogs));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splash->move(screen->geometry().center() - splash->rect().center());
+    splash->show();
+    LongDelay(minimumMs);
+    splash->repaint();
+    createWindows();
+    splash->close();
 }

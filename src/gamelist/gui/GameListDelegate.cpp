@@ -1,32 +1,13 @@
 #include "gamelist/gui/GameListDelegate.h"
 
+#include "base/gui/StatusCell.h"
 #include "gamelist/GameListModel.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
-
-// Below this contrast the grid's own text colour is not read on a status colour: white
-// highlighted text on the yellow of "?", or grey disabled text while a game runs.
-constexpr double kMinimumContrast = 2.0;
-
-double RelativeLuminance(const QColor& colour) {
-    const auto linear = [](double channel) {
-        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 QStyle* StyleOf(const QStyleOptionViewItem& option) {
     return option.widget ? option.widget->style() : QApplication::style();
@@ -35,13 +16,7 @@ QStyle* StyleOf(const QStyleOptionViewItem& option) {
 } // namespace
 
 QColor GameListDelegate::StatusColour(const QString& status) {
-    if (status == QLatin1String("Bad"))
-        return QColor(255, 99, 99);
-    if (status == QLatin1String("Good"))
-        return QColor(0, 134, 67);
-    if (status == QLatin1String("?"))
-        return QColor(205, 205, 68);
-    return QColor();
+    return StatusFillColour(status);
 }
 
 void GameListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -75,17 +50,9 @@ void GameListDelegate::PaintFavourite(QPainter* painter, const QStyleOptionViewI
     style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, option.widget);
 }
 
+// The text keeps the grid's colour where it reads on the fill: the status colours are fixed,
+// the grid's text colour comes with the style.
 void GameListDelegate::PaintStatus(QPainter* painter, const QStyleOptionViewItem& option, const QColor& fill,
                                    const QString& status) const {
-    painter->fillRect(option.rect, fill);
-    const bool selected = option.state & QStyle::State_Selected;
-    QColor text = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
-    if (Contrast(text, fill) < kMinimumContrast)
-        text = Contrast(Qt::black, fill) >= Contrast(Qt::white, fill) ? QColor(Qt::black) : QColor(Qt::white);
-    painter->save();
-    painter->setPen(text);
-    painter->setFont(option.font);
-    painter->drawText(option.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                      status);
-    painter->restore();
+    PaintStatusCell(painter, option, fill, status);
 }

@@ -99,14 +99,23 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
         button->setText(QStringLiteral("Stop"));
         button->setIcon(button->style()->standardIcon(QStyle::SP_BrowserStop));
         Untag(button);
-    } else {
-        button->setText(QStringLiteral("Verify All Games"));
-        button->setIcon(button->property(normalIcon).value<QIcon>());
-        Tag(button);
+        return;
     }
+    const QVariant icon = button->property(normalIcon);
+    // Never switched to Stop: it is in its normal mode already.
+    if (!icon.isValid())
+        return;
+    button->setText(QStringLiteral("Verify All Games"));
+    button->setIcon(icon.value<QIcon>());
+    button->setProperty(normalIcon, QVariant());
+    Tag(button);
 }
 
 } // namespace
+
+void ShowVerifyButtonIdle(TCommandContext& context) {
+    SetVerifyButtonRunning(context, false);
+}
 
 QString VerifyReportFileName(const QString& userDataPath) {
     return userDataPath + QStringLiteral("Pellmora.VER");

@@ -16,6 +16,8 @@ void VerifySelectedGame(TCommandContext& context);
 // stops it at the next row.
 void VerifyAllGames(TCommandContext& context);
 void StopVerify(AppState& state);
+// The Verify All Games button back in its normal mode, as after a run that a failure abandoned.
+void ShowVerifyButtonIdle(TCommandContext& context);
 void ViewVerifyReport(TCommandContext& context);
 
 // UserDataPath + "Pellmora.VER".

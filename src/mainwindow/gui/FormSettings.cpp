@@ -2,6 +2,7 @@
 
 #include "base/IniFile.h"
 #include "base/SettingsKeys.h"
+#include "diag/gui/StyleEngine.h"
 #include "mainwindow/gui/TForm1.h"
 
 #include <QGuiApplication>
@@ -18,8 +19,10 @@ void TForm1::ReadFormSettings() {
     // Centred on the size without the frame for now; once shown, with the frame.
     centreHorizontally = !settings.LeftStored;
     centreVertically = !settings.TopStored;
-    // Styles are applied by the style chooser; until then the name is kept and written back.
     State.StyleName = settings.StyleName;
+    // An unknown name fails here: the window settings are then neither marked read nor
+    // written back at close, so the stored name stays until the user chooses a style.
+    SetCurrentStyle(State.StyleName);
     State.FormSettingsRead = true;
 }
 

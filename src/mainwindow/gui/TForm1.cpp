@@ -5,6 +5,7 @@
 #include "base/gui/ActivityLog.h"
 #include "base/gui/DesignScale.h"
 #include "base/gui/Dialogs.h"
+#include "diag/gui/DiagCommands.h"
 #include "diag/gui/ExceptionHandler.h"
 #include "emulator/gui/EmulatorCommands.h"
 #include "emulator/gui/ExecNewProcess.h"
@@ -15,6 +16,7 @@
 #include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/PlayCommands.h"
 #include "gamelist/gui/TSortGrid.h"
+#include "gamelist/gui/VerifyCommands.h"
 #include "locate/gui/LocateCommands.h"
 #include "mainwindow/gui/GameDataPage.h"
 #include "mainwindow/gui/StartupSequence.h"
@@ -37,12 +39,19 @@
 
 // Marks the window busy while a command or start-up step runs. Closing the window in the
 // middle of one (its wait loop keeps serving the close box) ends the program only once
-// the command has finished, so no run is cut short.
+// the command has finished, so no run is cut short. When the last one ends after a failure
+// abandoned part of the work, the window is made idle again.
 class TBusyScope {
   public:
     explicit TBusyScope(TForm1& form) : form(form) { ++form.busyDepth; }
     ~TBusyScope() {
-        if (--form.busyDepth == 0 && form.quitWhenIdle)
+        if (--form.busyDepth != 0)
+            return;
+        if (form.abandoned) {
+            form.abandoned = false;
+            form.ReturnToIdle();
+        }
+        if (form.quitWhenIdle)
             QCoreApplication::quit();
     }
     TBusyScope(const TBusyScope&) = delete;
@@ -53,6 +62,8 @@ class TBusyScope {
 };
 
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs_(dialogs) {
+    // From here on a failure is written to the exception log of this window's user data folder.
+    InstallExceptionHandler(&State);
     setObjectName(QStringLiteral("TForm1"));
     // The program ends when the main window has closed and no command is running.
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -99,6 +110,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
+    InstallExceptionHandler(nullptr);
 }
 
 // Each subsystem gives its commands their handlers; the order is the order in which the
@@ -110,6 +122,7 @@ void TForm1::RegisterCommands() {
     RegisterSnapshotCommands(*context);
     RegisterGameFileCommands(*context);
     RegisterLocateCommands(*context);
+    RegisterDiagCommands(*context, [this] { WriteFormSettings(); });
     RegisterOptionsCommands(*context);
     RegisterGameListCommands(*context);
     context->Register(TCommand::ExitProgram, [this] { ExitProgram(); });
@@ -155,7 +168,19 @@ QSize TForm1::DesignedFrameSize() const {
 void TForm1::RunCommand(TCommand command) {
     emit commandRun(command);
     TBusyScope busy(*this);
-    RunGuarded(Dialogs_, this, [&] { Commands->Run(command); });
+    if (!RunGuarded(Dialogs_, this, [&] { Commands->Run(command); }))
+        abandoned = true;
+}
+
+void TForm1::ReturnToIdle() {
+    State.DoingVerification = false;
+    State.AllowEscape = false;
+    ShowVerifyButtonIdle(*context);
+    EnableTaggedComponents(true);
+    if (QAbstractButton* play = PushButton(TCommand::PlayGame))
+        play->setEnabled(true);
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
 }
 
 void TForm1::ExitProgram() {
@@ -247,7 +272,8 @@ void TForm1::ScheduleFirstPaintStep() {
     // Not inside the paint itself: the step may open boxes and run the emulator.
     QTimer::singleShot(0, this, [this] {
         TBusyScope busy(*this);
-        RunGuarded(Dialogs_, this, [this] { Startup->Post_Initialise(); });
+        if (!RunGuarded(Dialogs_, this, [this] { Startup->Post_Initialise(); }))
+            abandoned = true;
     });
 }
 

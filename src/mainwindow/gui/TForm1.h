@@ -70,6 +70,9 @@ class TForm1 : public QMainWindow, private TMainWindowServices {
     QSize DesignedFrameSize() const;
     void CentreFramedWindow();
 
+    // After a failure abandoned a command: controls enabled, normal cursor, the Verify All
+    // Games button in its normal mode, no run flags left set. Nothing is rolled back.
+    void ReturnToIdle();
     void RegisterCommands();
     void BindControls();
     void ScheduleFirstPaintStep();
@@ -100,5 +103,7 @@ class TForm1 : public QMainWindow, private TMainWindowServices {
     // Commands and start-up steps in progress; the program ends only when none is.
     int busyDepth = 0;
     bool quitWhenIdle = false;
+    // A failure has abandoned part of the commands in progress.
+    bool abandoned = false;
     friend class TBusyScope;
 };

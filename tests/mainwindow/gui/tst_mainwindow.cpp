@@ -505,12 +505,18 @@ void TestMainWindow::commandWithoutHandlerSaysSoInTheLog() {
     TestEnvironment env;
     ScriptedDialogs dialogs;
     TForm1 form(dialogs);
-    QVERIFY(!form.Context().Commands.HasHandler(TCommand::Donate));
+    // Any command no subsystem has given a handler yet.
+    const TCommandDescriptor* unhandled = nullptr;
+    for (const TCommandDescriptor& row : AllCommands())
+        if (!unhandled && !form.Context().Commands.HasHandler(row.command))
+            unhandled = &row;
+    if (!unhandled)
+        QSKIP("every command has its handler");
     QSignalSpy runs(&form, &TForm1::commandRun);
-    form.RunCommand(TCommand::Donate);
+    form.RunCommand(unhandled->command);
     QCOMPARE(runs.size(), 1);
     QVERIFY2(form.Ui().CreateProcessLog->toPlainText().contains(
-                 QStringLiteral("\"") + CommandName(TCommand::Donate) +
+                 QStringLiteral("\"") + CommandName(unhandled->command) +
                  QStringLiteral("\" is not available in this version of the program.")),
              qPrintable(form.Ui().CreateProcessLog->toPlainText()));
 }

@@ -1,0 +1,5 @@
+#include "platform/SymbolName.h"
+
+QString ExportedFunctionName(const void*) {
+    return QString();
+}
