@@ -13,21 +13,26 @@
 #include <cerrno>
 #include <cstring>
 
-QString DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
-                        const std::function<void(const QString&)>& beforeDeletion) {
+DeleteResult DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
+                             const std::function<void(const QString&)>& beforeDeletion) {
     if (!IsGameEntryName(fileDir) || folders.rompath.isEmpty())
-        return QString(); // never rompath itself
+        return {}; // never rompath itself
     const QString path = FindGameFile(folders.rompath, fileDir);
     ClearReadOnly(path);
     if (IsArchiveName(fileDir)) {
-        if (path.isEmpty() || !QFile::remove(path))
-            return QStringLiteral("The file ") + folders.rompath + fileDir +
-                   QStringLiteral(" does not exist.");
+        if (path.isEmpty())
+            return {DeleteOutcome::Missing, QStringLiteral("The file ") + folders.rompath + fileDir +
+                                                QStringLiteral(" does not exist.")};
+        QFile archive(path);
+        if (!archive.remove())
+            return {DeleteOutcome::Failed, QStringLiteral("The file ") + path +
+                                               QStringLiteral(" could not be deleted: ") +
+                                               archive.errorString() + QStringLiteral(".")};
     } else if (path.isEmpty() || !DeleteDirectory(path, beforeDeletion)) {
-        return QStringLiteral("The directory ") + folders.rompath + fileDir +
-               QStringLiteral(" does not exist.");
+        return {DeleteOutcome::Missing, QStringLiteral("The directory ") + folders.rompath + fileDir +
+                                            QStringLiteral(" does not exist.")};
     }
-    return QString();
+    return {};
 }
 
 void DeletePerGameFiles(const GameFolders& folders, const QString& fileDir) {

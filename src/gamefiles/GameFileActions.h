@@ -13,14 +13,25 @@ struct GameFolders {
     QString snapshotDirectory;
 };
 
+enum class DeleteOutcome {
+    Deleted, // or nothing to do: not a game entry (the placeholder row)
+    Missing, // the archive or folder was not there; the rest of the delete goes on
+    Failed,  // the archive is there and could not be removed; nothing else may change
+};
+
+struct DeleteResult {
+    DeleteOutcome outcome = DeleteOutcome::Deleted;
+    QString message; // the box to show, empty when Deleted
+};
+
 // Deletes the game's archive (an archive row) or the top-level files of its folder and the
 // folder itself when that empties it (a folder row), clearing the read-only bit first; a
-// symbolic link loses only the link. Returns the warning to show, or an empty text:
-// "The file " / "The directory " + rompath + fileDir + " does not exist.". Does nothing for
-// a fileDir that is not a game entry (the placeholder row). beforeDeletion is told each file
-// of a folder before it goes.
-QString DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
-                        const std::function<void(const QString&)>& beforeDeletion = {});
+// symbolic link loses only the link. Missing: "The file " / "The directory " + rompath +
+// fileDir + " does not exist.". Failed: the archive's path and the system's reason. Does
+// nothing for a fileDir that is not a game entry (the placeholder row). beforeDeletion is
+// told each file of a folder before it goes.
+DeleteResult DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
+                             const std::function<void(const QString&)>& beforeDeletion = {});
 
 // Deletes the game's configuration, non-volatile memory and snapshot files, where they
 // exist; failures are passed over. Nothing for the placeholder row.

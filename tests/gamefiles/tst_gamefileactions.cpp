@@ -142,10 +142,12 @@ void TestGameFileActions::DeleteTakesTheGameAndItsFilesOnly() {
     if (QString::fromUtf8(QTest::currentDataTag()).startsWith(QLatin1String("read-only")))
         QVERIFY(QFile::setPermissions(root + made.first(), QFile::ReadOwner));
     QStringList told;
-    const QString given = DeleteGameEntry(folders, fileDir, [&told](const QString& path) { told << path; });
+    const DeleteResult given =
+        DeleteGameEntry(folders, fileDir, [&told](const QString& path) { told << path; });
     DeletePerGameFiles(folders, fileDir);
 
-    QCOMPARE(given,
+    QCOMPARE(given.outcome, warning.isEmpty() ? DeleteOutcome::Deleted : DeleteOutcome::Missing);
+    QCOMPARE(given.message,
              warning.isEmpty() ? QString() : QString(warning).replace(QStringLiteral("%1"), folders.rompath));
     QStringList expected =
         Others + left + QStringList{S("cfg/"), S("nvram/"), S("roms/"), S("roms/galaga.zip"), S("snap/")};

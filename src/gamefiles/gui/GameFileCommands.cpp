@@ -62,12 +62,17 @@ void DeleteGame(TCommandContext& context) {
                                 game.gameName + QStringLiteral("\nFile/Dir: \t") + game.fileDir))
         return;
     const GameFolders folders = FoldersOf(context.State);
-    const QString warning = DeleteGameEntry(folders, game.fileDir, [&context](const QString& file) {
+    const DeleteResult result = DeleteGameEntry(folders, game.fileDir, [&context](const QString& file) {
         if (context.State.debug)
             context.MessageApp(QStringLiteral("DELETING ") + file, mtInformation, mbOK);
     });
-    if (!warning.isEmpty())
-        context.MessageApp(warning, mtWarning, mbOK);
+    if (result.outcome == DeleteOutcome::Failed) {
+        // The game is still there and playable: its row and per-game files stay with it.
+        context.MessageApp(result.message, mtError, mbOK);
+        return;
+    }
+    if (result.outcome == DeleteOutcome::Missing)
+        context.MessageApp(result.message, mtWarning, mbOK);
     DeletePerGameFiles(folders, game.fileDir);
     context.GameList.DeleteRow(game.row);
     RecountAndShowCounters(context);

@@ -6,6 +6,7 @@
 #include "base/AppState.h"
 #include "emulator/gui/TForm2.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/ListWindow.h"
 #include "support/WindowRules.h"
@@ -59,7 +60,9 @@ class TestAddGame : public QObject {
     Q_OBJECT
   private slots:
     void anythingButArchivesBlocksTheSelection();
+    void ctrlAOnTheGridStartsAddGame();
     void addsUnderTheShortNameAndStopsAtAnUnknownGame();
+    void addsA7zArchive();
     void duplicatesBadArchivesAndFilesInRompath();
     void failedCopyAddsNothingAndKeepsTheTarget();
     void cleanup() { VerifyNoWindowLeftOpen(); }
@@ -85,6 +88,17 @@ void TestAddGame::anythingButArchivesBlocksTheSelection() {
     w.dialogs.expectFiles(ChooserCaption, {});
     w.form->Context().RunCommand(TCommand::AddGame);
     QCOMPARE(QDir(w.dialogs.records().last().startDir), QDir(w.Downloads()));
+}
+
+void TestAddGame::ctrlAOnTheGridStartsAddGame() {
+    AddWindow w;
+    w.Grid().setFocus();
+    QTRY_VERIFY(w.Grid().hasFocus());
+    w.dialogs.expectFiles(ChooserCaption, {});
+    QTest::keyClick(&w.Grid(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w.Commands(), QList<TCommand>{TCommand::AddGame});
+    // Not taken as the grid's own select-all: one row stays selected.
+    QCOMPARE(w.Grid().selectionModel()->selectedRows().size(), 1);
 }
 
 void TestAddGame::addsUnderTheShortNameAndStopsAtAnUnknownGame() {
@@ -114,6 +128,26 @@ void TestAddGame::addsUnderTheShortNameAndStopsAtAnUnknownGame() {
     QCOMPARE(shown.last(), w.Downloads() + Text("notagame.zip - NOT A VALID GAME."));
     QVERIFY(!shown.join(u'\n').contains(Text("mspacman")));
     QVERIFY(w.form->Context().State.DisplayVerifyGame);
+}
+
+void TestAddGame::addsA7zArchive() {
+    AddWindow w;
+    const QString chosen = w.Downloads() + Text("DigDug.7Z");
+    QVERIFY(WriteArchive(chosen, ARCHIVE_FORMAT_7ZIP, "",
+                         {{"dd1.1", QByteArray(5000, 'd')}, {"dd1.2", QByteArray(3000, 'u')}}));
+
+    const QStringList shown = w.AddChosen({chosen});
+    const QString text = shown.join(u'\n');
+    QCOMPARE(w.RomFiles(), (QStringList{Text("digdug.7z")}));
+    QCOMPARE(w.env.readFile(w.romPath() + Text("digdug.7z")), w.env.readFile(chosen));
+    QCOMPARE(w.verifyRuns(), (QStringList{Text("digdug")}));
+    const int row = w.Row(Text("digdug.7z"));
+    QVERIFY(row > 0);
+    QCOMPARE(w.List().Cells(colGameName, row), Text("Dig Dug (rev 2)"));
+    QCOMPARE(w.List().Cells(colStatus, row), Text("Good"));
+    QCOMPARE(w.Setting(Text("GameCount")), 3);
+    QVERIFY(w.ListFile().contains("digdug.7z"));
+    QVERIFY2(text.contains(Text("The game Dig Dug (rev 2) has been added.")), qPrintable(text));
 }
 
 void TestAddGame::duplicatesBadArchivesAndFilesInRompath() {

@@ -8,6 +8,7 @@
 #include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/ListWindow.h"
+#include "support/UndeletableFile.h"
 #include "support/WindowRules.h"
 
 #include <QDir>
@@ -60,6 +61,7 @@ class TestGameFileCommands : public QObject {
   private slots:
     void deleteRemovesGameFilesAndRow();
     void deleteFolderGamesTheLastGameAndTheBlankRow();
+    void deleteThatCannotRemoveTheGameKeepsEverything();
     void resetRemovesOnlyPerGameFiles();
     void renameMovesGameAndSnapshot();
     void renameRefusesAndFailsWithoutChange_data();
@@ -142,6 +144,33 @@ void TestGameFileCommands::deleteFolderGamesTheLastGameAndTheBlankRow() {
         w.Run(command);
     QVERIFY(QFileInfo(w.romPath()).isDir());
     QVERIFY(w.Exists(QStringLiteral("roms/pacman.zip")));
+}
+
+void TestGameFileCommands::deleteThatCannotRemoveTheGameKeepsEverything() {
+    GameFilesWindow w;
+    w.putGame(QStringLiteral("pacman.zip"), "PK-pacman");
+    w.PutPerGameFiles(QStringLiteral("pacman"));
+    const QByteArray listBefore = w.ListFile();
+    const UndeletableFile locked(w.romPath() + QStringLiteral("pacman.zip"));
+    if (!locked.holds())
+        QSKIP("this file system lets root delete any file");
+    w.SelectRow(3);
+    w.dialogs.expectMessage(DeleteQuestion, mrYes);
+    w.dialogs.expectMessage("The file ", mrOk);
+    w.Run(TCommand::DeleteGame);
+
+    const ScriptedDialogs::Record& box = w.dialogs.records().last();
+    QVERIFY2(box.text.startsWith(Text("The file ") + w.romPath() + Text("pacman.zip could not be deleted: ")),
+             qPrintable(box.text));
+    QCOMPARE(box.type, mtError);
+    QCOMPARE(w.env.readFile(w.romPath() + QStringLiteral("pacman.zip")), QByteArray("PK-pacman"));
+    QVERIFY(w.Exists(QStringLiteral("cfg/pacman.cfg")));
+    QVERIFY(w.Exists(QStringLiteral("nvram/pacman.nv")));
+    QVERIFY(w.Exists(QStringLiteral("snap/pacman.png")));
+    QCOMPARE(w.FileDir(3), Text("pacman.zip"));
+    QCOMPARE(w.Names().size(), 5);
+    QCOMPARE(w.Grid().Row(), 3);
+    QCOMPARE(w.ListFile(), listBefore);
 }
 
 void TestGameFileCommands::resetRemovesOnlyPerGameFiles() {
