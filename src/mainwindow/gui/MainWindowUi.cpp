@@ -8,6 +8,7 @@
 #include "mainwindow/gui/GameDataPage.h"
 #include "mainwindow/gui/MainWindowCommands.h"
 #include "options/gui/OptionsPages.h"
+#include "platform/gui/TaskbarProgress.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -261,6 +262,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     new RightEndPlacer(ProgressBar1, StatusBar1);
+    MirrorOnTaskbar(ProgressBar1, form);
     form->setStatusBar(StatusBar1);
 
     Timer1 = new QTimer(form);
