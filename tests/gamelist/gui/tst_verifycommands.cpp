@@ -147,7 +147,7 @@ void TestVerifyCommands::verifyAllYesSkipsUnknownRowsButCountsThem() {
                          "\r\npacman - Pac-Man (Midway)\r\nromset pacman is good\r\n"
                          "1 romsets found, 1 were OK.\r\n");
     QCOMPARE(shown.size(), 8);
-    QCOMPARE(s.form->Ui().VerifyAllGamesBitBtn->text(), QStringLiteral("Verify All Games"));
+    QCOMPARE(s.form->Ui().VerifyAllGamesBtn->text(), QStringLiteral("Verify All Games"));
 }
 
 void TestVerifyCommands::verifyAllOnTheEmptyList() {
@@ -173,7 +173,7 @@ void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
     StartedWindow s(rows);
     s.setScenario({QStringLiteral("sleep_ms=150")});
     s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);
-    QAbstractButton* button = s.form->Ui().VerifyAllGamesBitBtn;
+    QAbstractButton* button = s.form->Ui().VerifyAllGamesBtn;
     // The emulator knows none of them: after one run for all ten, each row runs on its own.
     // Pressed while the third row's own run goes.
     QTimer press;
