@@ -40,6 +40,7 @@ class TestVerifyCommands : public QObject {
     void stopDuringTheThirdOfTenRows();
     void secondCommandRefusedWhileOneRuns();
     void viewVerifyReport();
+    void debugModeShowsEachStep();
 };
 
 void TestVerifyCommands::cleanup() {
@@ -239,6 +240,32 @@ void TestVerifyCommands::viewVerifyReport() {
     CloseViewerWhenShown(&shown);
     s.context().RunCommand(TCommand::ViewVerifyReport);
     QCOMPARE(shown, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
+}
+
+void TestVerifyCommands::debugModeShowsEachStep() {
+    StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
+    s.putGame(QStringLiteral("galaga.zip"));
+    s.context().State.debug = true;
+    s.context().Window.SelectGridRow(1);
+    s.dialogs.expectPlain(QStringLiteral("VERIFY GAME: GameName = Galaga\nGameDir = galaga\nGameStatus = ?"));
+    s.dialogs.expectPlain(QStringLiteral("Result: GameGood = True"));
+    CloseViewerWhenShown();
+    s.context().RunCommand(TCommand::VerifyGame);
+
+    // The verdict line wrapped in control characters that are not white space.
+    s.env.writeFile(s.env.mamePath() + QStringLiteral("verify-output.txt"), "\x1bromset galaga is bad\x1b");
+    s.setScenario({QStringLiteral("output=verify-output.txt")});
+    s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);
+    s.dialogs.expectPlain(QStringLiteral(
+        "VERIFY GAMES: GameName = Galaga (Namco rev. B)\nGameDir = galaga\nGameStatus = Good"));
+    const QString wanted = QStringLiteral(" FOR romset galaga is good");
+    s.dialogs.expectPlain(QStringLiteral("SEARCHING ") + QString::fromLatin1(kSeparator) + wanted);
+    s.dialogs.expectPlain(QStringLiteral("SEARCHING galaga - galaga (namco rev. b)") + wanted);
+    s.dialogs.expectPlain(QStringLiteral("SEARCHING romset galaga is bad") + wanted);
+    s.dialogs.expectPlain(QStringLiteral("Result: GameBad = True"));
+    CloseViewerWhenShown();
+    s.context().RunCommand(TCommand::VerifyAllGames);
+    QCOMPARE(s.status(1), QStringLiteral("Bad"));
 }
 
 QTEST_MAIN(TestVerifyCommands)
