@@ -166,7 +166,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     Image1 = imagePage->Image1;
     Image2 = imagePage->Image2;
     NoImageLabel = imagePage->NoImageLabel;
-    DeleteImageBitBtn = imagePage->DeleteImageBitBtn;
+    ClearImageBitBtn = imagePage->ClearImageBitBtn;
     RefreshImageBitBtn = imagePage->RefreshImageBitBtn;
     ImageHelpBitBtn = imagePage->ImageHelpBitBtn;
 
@@ -190,7 +190,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     KnownGamesLabel = GameData->KnownGamesLabel;
     UnknownGamesLabel = GameData->UnknownGamesLabel;
     ImportDateLabel = GameData->ImportDateLabel;
-    VerifyAllGamesBitBtn = GameData->VerifyAllGamesBitBtn;
+    VerifyAllGamesBtn = GameData->VerifyAllGamesBtn;
     ViewVerifyReportBitBtn = GameData->ViewVerifyReportBitBtn;
     VerifyDateLabel = GameData->VerifyDateLabel;
 

@@ -24,7 +24,7 @@ const QByteArray Games = ",Good,\"Xevious\",xevious.zip\r\n"
                          ",Good,\"Pac-Man (Midway)\",pacman.zip\r\n";
 
 struct AddWindow : ListWindow {
-    AddWindow() : ListWindow(Games) { QDir().mkpath(Downloads()); }
+    explicit AddWindow(const QByteArray& rows = Games) : ListWindow(rows) { QDir().mkpath(Downloads()); }
     QString Downloads() const { return env.userDataPath() + QStringLiteral("../my downloads/"); }
     // A valid zip of one item, where the user keeps it.
     QString GoodZip(const QString& folder, const QString& name) const {
@@ -65,6 +65,7 @@ class TestAddGame : public QObject {
     void addsA7zArchive();
     void duplicatesBadArchivesAndFilesInRompath();
     void failedCopyAddsNothingAndKeepsTheTarget();
+    void rowsWithoutAFileStayWhenGamesAreAdded();
     void cleanup() { VerifyNoWindowLeftOpen(); }
 };
 
@@ -192,6 +193,25 @@ void TestAddGame::failedCopyAddsNothingAndKeepsTheTarget() {
     QCOMPARE(w.Row(Text("galaga.zip")), -1);
     QVERIFY(w.verifyRuns().isEmpty());
     QCOMPARE(w.ListFile(), listBefore);
+}
+
+void TestAddGame::rowsWithoutAFileStayWhenGamesAreAdded() {
+    // A list file from elsewhere may hold a row without a File/Dir: the game count leaves it out,
+    // and a new game must still go after the last row, not over it.
+    AddWindow w(",Good,\"Xevious\",xevious.zip\r\n"
+                ",?,\"Hand-made entry\",\r\n"
+                ",Good,\"Pac-Man (Midway)\",pacman.zip\r\n");
+    const QString galaga = w.GoodZip(w.Downloads(), Text("galaga.zip"));
+    const QString mspacman = w.GoodZip(w.Downloads(), Text("mspacman.zip"));
+
+    w.AddChosen({galaga, mspacman});
+    QStringList names = w.Names();
+    names.sort();
+    QCOMPARE(names, (QStringList{Text("Galaga (Namco rev. B)"), Text("Hand-made entry"), Text("Ms. Pac-Man"),
+                                 Text("Pac-Man (Midway)"), Text("Xevious")}));
+    QCOMPARE(w.Setting(Text("GameCount")), 4);
+    for (const char* kept : {"Xevious", "Hand-made entry", "Pac-Man (Midway)"})
+        QVERIFY2(w.ListFile().contains(kept), kept);
 }
 
 QTEST_MAIN(TestAddGame)
