@@ -1,8 +1,13 @@
 #include "emulator/PlayTexts.h"
 
-QString PlayDebugText(const QString& gameName, const QString& fileDir, const QString& status) {
-    return QStringLiteral("RUN GAME: GameName = ") + gameName + QStringLiteral("\nGameDir = ") + fileDir +
+QString RowDebugText(const QString& lead, const QString& gameName, const QString& gameDir,
+                     const QString& status) {
+    return lead + QStringLiteral("GameName = ") + gameName + QStringLiteral("\nGameDir = ") + gameDir +
            QStringLiteral("\nGameStatus = ") + status;
+}
+
+QString PlayDebugText(const QString& gameName, const QString& fileDir, const QString& status) {
+    return RowDebugText(QStringLiteral("RUN GAME: "), gameName, fileDir, status);
 }
 
 QString GameFileMissingText(const QString& gameName, const QString& fileDir) {

@@ -1,9 +1,12 @@
 #pragma once
-// The texts Play Game shows around a run of the emulator.
+// The texts Play Game shows around a run of the emulator, and the debug box every row command shares.
 
 #include <QString>
 #include <QStringList>
 
+// A debug box's three lines about a row, after the command's lead ("RUN GAME: ", "DELETE GAME: "...).
+QString RowDebugText(const QString& lead, const QString& gameName, const QString& gameDir,
+                     const QString& status);
 // The debug box: the inputs of the run.
 QString PlayDebugText(const QString& gameName, const QString& fileDir, const QString& status);
 // The game's archive or folder is not in the game folder.

@@ -31,7 +31,7 @@ const QString ChooserFilter =
 
 void DebugBox(TCommandContext& context, const QString& text) {
     if (context.State.debug)
-        context.MessageApp(text, mtInformation, mbOK);
+        context.dialogs.plainMessage(text);
 }
 
 // Where the chooser opens: the remembered folder, or the home folder when that is gone (a

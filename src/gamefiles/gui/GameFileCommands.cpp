@@ -2,6 +2,7 @@
 
 #include "base/GameFileLookup.h"
 #include "base/gui/CommandContext.h"
+#include "emulator/PlayTexts.h"
 #include "emulator/gui/TForm2.h"
 #include "gamefiles/ArchiveTest.h"
 #include "gamefiles/GameFileActions.h"
@@ -42,9 +43,7 @@ GameFolders FoldersOf(const AppState& state) {
 void DebugGameBox(TCommandContext& context, const QString& lead, const SelectedGame& game) {
     if (!context.State.debug)
         return;
-    context.MessageApp(lead + QStringLiteral("GameName = ") + game.gameName + QStringLiteral("\nGameDir = ") +
-                           game.fileDir + QStringLiteral("\nGameStatus = ") + game.status,
-                       mtInformation, mbOK);
+    context.dialogs.plainMessage(RowDebugText(lead, game.gameName, game.fileDir, game.status));
 }
 
 bool Confirmed(TCommandContext& context, const QString& question) {
@@ -64,7 +63,7 @@ void DeleteGame(TCommandContext& context) {
     const GameFolders folders = FoldersOf(context.State);
     const DeleteResult result = DeleteGameEntry(folders, game.fileDir, [&context](const QString& file) {
         if (context.State.debug)
-            context.MessageApp(QStringLiteral("DELETING ") + file, mtInformation, mbOK);
+            context.dialogs.plainMessage(QStringLiteral("DELETING ") + file);
     });
     if (result.outcome == DeleteOutcome::Failed) {
         // The game is still there and playable: its row and per-game files stay with it.

@@ -4,6 +4,7 @@
 #include "base/NameText.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/CommandTexts.h"
+#include "emulator/PlayTexts.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/ExecNewProcess.h"
 
@@ -14,9 +15,7 @@ QString UnknownGameName() {
 void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
                     const QString& verifyName, const QString& status) {
     if (context.State.debug)
-        context.dialogs.plainMessage(QString::fromLatin1(lead) + QStringLiteral("GameName = ") + gameName +
-                                     QStringLiteral("\nGameDir = ") + verifyName +
-                                     QStringLiteral("\nGameStatus = ") + status);
+        context.dialogs.plainMessage(RowDebugText(QString::fromLatin1(lead), gameName, verifyName, status));
 }
 
 QString BlockVerdict(TCommandContext& context, const QStringList& lines, const QString& verifyName,

@@ -66,6 +66,7 @@ class TestAddGame : public QObject {
     void duplicatesBadArchivesAndFilesInRompath();
     void failedCopyAddsNothingAndKeepsTheTarget();
     void rowsWithoutAFileStayWhenGamesAreAdded();
+    void debugModeShowsPlainBoxes();
     void cleanup() { VerifyNoWindowLeftOpen(); }
 };
 
@@ -216,3 +217,21 @@ void TestAddGame::rowsWithoutAFileStayWhenGamesAreAdded() {
 
 QTEST_MAIN(TestAddGame)
 #include "tst_addgame.moc"
+
+void TestAddGame::debugModeShowsPlainBoxes() {
+    AddWindow w;
+    const QString galaga = w.GoodZip(w.Downloads(), Text("galaga.zip"));
+    w.form->Context().State.debug = true;
+    // Plain boxes (no icon, the program's title), in the order of the steps they come before.
+    w.dialogs.expectFiles(ChooserCaption, {galaga});
+    w.dialogs.expectPlain(Text("File selected = ") + galaga);
+    w.dialogs.expectPlain(Text("Testing ZIP file ") + galaga);
+    w.dialogs.expectPlain(Text("COPY FROM: ") + galaga + Text("\nCOPY TO: ") + w.romPath() +
+                          Text("galaga.zip"));
+    // Then Verify Game's own.
+    w.dialogs.expectPlain("VERIFY GAME: GameName = Galaga (Namco rev. B)\nGameDir = galaga\nGameStatus = ?");
+    w.dialogs.expectPlain("Result: GameGood = True");
+    CloseViewerWhenShown();
+    w.form->Context().RunCommand(TCommand::AddGame);
+    QCOMPARE(w.RomFiles(), (QStringList{Text("galaga.zip")}));
+}

@@ -67,6 +67,7 @@ class TestGameFileCommands : public QObject {
     void renameRefusesAndFailsWithoutChange_data();
     void renameRefusesAndFailsWithoutChange();
     void testZipShowsTheReport();
+    void debugModeShowsPlainBoxes();
     void cleanup() { VerifyNoWindowLeftOpen(); }
 };
 
@@ -306,3 +307,27 @@ void TestGameFileCommands::testZipShowsTheReport() {
 
 QTEST_MAIN(TestGameFileCommands)
 #include "tst_gamefilecommands.moc"
+
+void TestGameFileCommands::debugModeShowsPlainBoxes() {
+    GameFilesWindow w;
+    QVERIFY(QDir().mkpath(w.romPath() + QStringLiteral("digdug")));
+    w.putGame(QStringLiteral("digdug/dd1.bin"));
+    w.putGame(QStringLiteral("pacman.zip"));
+    w.form->Context().State.debug = true;
+
+    // Plain boxes (no icon, the program's title), each before the step it describes.
+    w.SelectRow(3);
+    w.dialogs.expectPlain("RESET GAME: GameName = Pac-Man\nGameDir = pacman.zip\nGameStatus = Bad");
+    w.dialogs.expectMessage(ResetQuestion, mrNo);
+    w.Run(TCommand::ResetGame);
+    w.dialogs.expectPlain("GAME: GameName = Pac-Man\nGameDir = pacman.zip\nGameStatus = Bad");
+    w.dialogs.expectInput(RenamePrompt, false, QString());
+    w.Run(TCommand::RenameGame);
+
+    w.SelectRow(1);
+    w.dialogs.expectPlain("DELETE GAME: GameName = Dig Dug\nGameDir = digdug\nGameStatus = Good");
+    w.dialogs.expectMessage(DeleteQuestion, mrYes);
+    w.dialogs.expectPlain(Text("DELETING ") + w.romPath() + Text("digdug/dd1.bin"));
+    w.Run(TCommand::DeleteGame);
+    QVERIFY(!w.Exists(QStringLiteral("roms/digdug/dd1.bin")));
+}
