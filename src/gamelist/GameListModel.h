@@ -46,7 +46,8 @@ class TGameListModel : public QAbstractTableModel {
     void SetHeaderTexts();
 
     // Writes a new game into row gameCount + 1 (the blank row 1 of the empty list when
-    // gameCount is 0), the grid then having gameCount + 2 rows. Returns the new game count.
+    // gameCount is 0), the grid then having gameCount + 2 rows; never over an existing game
+    // row: with a smaller gameCount, after the last one. Returns the new game count.
     int AppendGame(int gameCount, const QString& status, const QString& gameName, const QString& fileDir);
     // Removes a game row (1..RowCount() - 1); removing the only one leaves the empty list.
     void DeleteRow(int row);
