@@ -61,6 +61,7 @@ class TestGameListView : public QObject {
     void keysJumpShowTheImageAndPlay();
     void secondPressWithin300msPlays();
     void favouriteClickTogglesMovesAndSaves();
+    void favouriteClickLeavesARowWithoutFileAlone();
     void searchFindsNextAndAsksAtTheEnd();
 };
 
@@ -172,6 +173,17 @@ void TestGameListView::favouriteClickTogglesMovesAndSaves() {
     QCOMPARE(w.Name(1), QStringLiteral("Galaga"));
     QVERIFY(w.ListFile().contains(",?,\"Dig Dug\",digdug.zip"));
     QVERIFY(!w.ListFile().contains("true,?,\"Dig Dug\""));
+}
+
+// Marked and saved, such a row (the empty list's blank row, a damaged line) would come back as a
+// game that no scan or command removes.
+void TestGameListView::favouriteClickLeavesARowWithoutFileAlone() {
+    ListWindow w(",?,\"No file\",\r\n,Good,\"Xevious\",xevious.zip\r\n");
+    const QByteArray before = w.ListFile();
+    const int row = int(w.Names().indexOf(QStringLiteral("No file"))) + 1;
+    QTest::mouseClick(w.Grid().viewport(), Qt::LeftButton, {}, w.CellCentre(colFavourite, row));
+    QCOMPARE(w.List().Cells(colFavourite, row), QString());
+    QCOMPARE(w.ListFile(), before);
 }
 
 void TestGameListView::searchFindsNextAndAsksAtTheEnd() {
