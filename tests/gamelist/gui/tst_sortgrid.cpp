@@ -65,7 +65,7 @@ class TestSortGrid : public QObject {
     void cleanup() { VerifyNoWindowLeftOpen(); }
     void headerClickSortsKeepingTheCurrentGame();
     void headerClickOptionsFollowTheButton();
-    void heldKeyOrResizeIsNoClick();
+    void heldKeyResizeOrReleaseOffTheHeaderIsNoClick();
     void oneGameIsNeverSorted();
     void keysReachTheOwnerThenTheGrid();
     void everyPressIsReportedEvenInADoubleClick();
@@ -106,7 +106,7 @@ void TestSortGrid::headerClickOptionsFollowTheButton() {
     QCOMPARE(g.NameAt(1), QStringLiteral("Galaga")); // "?" first
 }
 
-void TestSortGrid::heldKeyOrResizeIsNoClick() {
+void TestSortGrid::heldKeyResizeOrReleaseOffTheHeaderIsNoClick() {
     Grid g(ThreeGames);
     for (const Qt::KeyboardModifier key : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
         g.ClickHeader(colGameName, Qt::LeftButton, key);
@@ -123,6 +123,12 @@ void TestSortGrid::heldKeyOrResizeIsNoClick() {
     QApplication::sendEvent(header, &move);
     QTest::mouseRelease(header, Qt::LeftButton, {}, border + QPoint(20, 0));
     QVERIFY(g.grid.columnWidth(colStatus) > 39);
+    QCOMPARE(g.clickSorts.size(), 0);
+
+    // Pressed on the header, let go over the rows.
+    QTest::mousePress(header, Qt::LeftButton, {}, g.HeaderPoint(colGameName));
+    QTest::mouseRelease(header, Qt::LeftButton, {},
+                        g.HeaderPoint(colGameName) + QPoint(0, header->height() + 20));
     QCOMPARE(g.clickSorts.size(), 0);
     QCOMPARE(g.grid.SortedColumn(), -1);
 }
