@@ -8,6 +8,7 @@
 #include "support/WindowRules.h"
 
 #include <QHeaderView>
+#include <QStyleOptionHeader>
 #include <QtTest>
 
 #include <memory>
@@ -44,6 +45,15 @@ struct Grid {
     }
     void ClickHeader(int col, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {}) {
         QTest::mouseClick(grid.horizontalHeader()->viewport(), button, keys, HeaderPoint(col));
+    }
+    // The arrow the header draws in a column: up, down or none.
+    QStyleOptionHeader::SortIndicator ArrowOf(int col) const {
+        auto* header = dynamic_cast<TSortGridHeader*>(grid.horizontalHeader());
+        if (!header)
+            return QStyleOptionHeader::None;
+        QStyleOptionHeader option;
+        header->initStyleOptionForIndex(&option, col);
+        return option.sortIndicator;
     }
     QRect CellRect(int col, int row) const { return grid.visualRect(list.index(row - 1, col)); }
     QColor PixelAt(QPoint point) { return grid.viewport()->grab().toImage().pixelColor(point); }
@@ -90,6 +100,8 @@ void TestSortGrid::headerClickSortsKeepingTheCurrentGame() {
     QVERIFY(g.grid.horizontalHeader()->isSortIndicatorShown());
     QCOMPARE(g.grid.horizontalHeader()->sortIndicatorSection(), colGameName);
     QCOMPARE(g.grid.horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+    QCOMPARE(g.ArrowOf(colGameName), QStyleOptionHeader::SortUp);
+    QCOMPARE(g.ArrowOf(colStatus), QStyleOptionHeader::None);
 }
 
 void TestSortGrid::headerClickOptionsFollowTheButton() {
@@ -100,6 +112,7 @@ void TestSortGrid::headerClickOptionsFollowTheButton() {
     QCOMPARE(g.clickSorts[0].SortStyle, ssAutomatic);
     QCOMPARE(g.NameAt(1), QStringLiteral("Xevious")); // GOOD first when descending
     QCOMPARE(g.grid.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(g.ArrowOf(colStatus), QStyleOptionHeader::SortDown);
     // The owner's options are the ones sorted with.
     g.grid.OnClickSort = [](int, int, TSortOptions& options) { options.SortDirection = sdAscending; };
     g.ClickHeader(colStatus, Qt::RightButton);
