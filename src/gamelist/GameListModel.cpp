@@ -80,6 +80,10 @@ int TGameListModel::GameCount() const {
     return RowCount() - 1;
 }
 
+bool TGameListModel::IsGameRow(int row) const {
+    return row >= 1 && !Cells(colFileDir, row).isEmpty();
+}
+
 void TGameListModel::Clear() {
     for (QStringList& row : grid)
         row.clear();

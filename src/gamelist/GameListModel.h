@@ -38,6 +38,11 @@ class TGameListModel : public QAbstractTableModel {
     // The number of game rows: RowCount() - 1, except 0 for the empty list (two rows, row 1 blank).
     int GameCount() const;
 
+    // A game row: 1..RowCount() - 1 with a File/Dir. The empty list's blank row, or a damaged
+    // line without File/Dir, names no game: marked or given a status and saved, it would come
+    // back as a row that no scan or command removes.
+    bool IsGameRow(int row) const;
+
     // Every cell empty; row and column counts kept.
     void Clear();
     // Two rows: the header texts in row 0, row 1 blank. Column count kept.

@@ -57,9 +57,7 @@ class TGridEvents {
         const std::shared_ptr<void> clear(nullptr, [this](void*) { FInMouseClick = false; });
         const int row = context.Grid.FavouriteCellAt(position);
         TGameListModel& list = context.GameList;
-        // A row without File/Dir (the empty list's blank row) is no game: marked and saved, it
-        // would come back as a row no scan or command removes.
-        if (row < 1 || list.Cells(colFileDir, row).isEmpty())
+        if (!list.IsGameRow(row))
             return;
         const bool marked = list.Cells(colFavourite, row).toUpper() == QLatin1String("TRUE");
         list.SetCell(colFavourite, row, marked ? QString() : QStringLiteral("true"));

@@ -24,7 +24,7 @@ const QByteArray Games = ",Good,\"Xevious\",xevious.zip\r\n"
                          ",Good,\"Pac-Man (Midway)\",pacman.zip\r\n";
 
 struct AddWindow : ListWindow {
-    AddWindow() : ListWindow(Games) { QDir().mkpath(Downloads()); }
+    explicit AddWindow(const QByteArray& rows = Games) : ListWindow(rows) { QDir().mkpath(Downloads()); }
     QString Downloads() const { return env.userDataPath() + QStringLiteral("../my downloads/"); }
     // A valid zip of one item, where the user keeps it.
     QString GoodZip(const QString& folder, const QString& name) const {
@@ -63,6 +63,7 @@ class TestAddGame : public QObject {
     void ctrlAOnTheGridStartsAddGame();
     void addsUnderTheShortNameAndStopsAtAnUnknownGame();
     void addsA7zArchive();
+    void rowWithoutFileCostsNoGame();
     void duplicatesBadArchivesAndFilesInRompath();
     void failedCopyAddsNothingAndKeepsTheTarget();
     void cleanup() { VerifyNoWindowLeftOpen(); }
@@ -148,6 +149,16 @@ void TestAddGame::addsA7zArchive() {
     QCOMPARE(w.Setting(Text("GameCount")), 3);
     QVERIFY(w.ListFile().contains("digdug.7z"));
     QVERIFY2(text.contains(Text("The game Dig Dug (rev 2) has been added.")), qPrintable(text));
+}
+
+// After the first game the recount leaves out the row without File/Dir, so the count is below
+// the rows: the second game must still go after them, not over the last game.
+void TestAddGame::rowWithoutFileCostsNoGame() {
+    AddWindow w(QByteArrayLiteral(",?,\"Alpha without a file\",\r\n") + Games);
+    w.AddChosen({w.GoodZip(w.Downloads(), Text("galaga.zip")), w.GoodZip(w.Downloads(), Text("mappy.zip"))});
+    QCOMPARE(w.Names(), (QStringList{Text("Alpha without a file"), Text("Galaga (Namco rev. B)"),
+                                     Text("Mappy (US)"), Text("Pac-Man (Midway)"), Text("Xevious")}));
+    QVERIFY(w.ListFile().contains("Xevious"));
 }
 
 void TestAddGame::duplicatesBadArchivesAndFilesInRompath() {

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -61,7 +62,7 @@ class TestGameListView : public QObject {
     void keysJumpShowTheImageAndPlay();
     void secondPressWithin300msPlays();
     void favouriteClickTogglesMovesAndSaves();
-    void favouriteClickLeavesARowWithoutFileAlone();
+    void rowWithoutFileTakesNoMarkNorStatus();
     void searchFindsNextAndAsksAtTheEnd();
 };
 
@@ -175,14 +176,29 @@ void TestGameListView::favouriteClickTogglesMovesAndSaves() {
     QVERIFY(!w.ListFile().contains("true,?,\"Dig Dug\""));
 }
 
-// Marked and saved, such a row (the empty list's blank row, a damaged line) would come back as a
-// game that no scan or command removes.
-void TestGameListView::favouriteClickLeavesARowWithoutFileAlone() {
+// Marked or given a status and saved, such a row (the empty list's blank row, a damaged line)
+// would come back as a game that no scan or command removes: the Favourite click, the Favourite
+// command and Change Status leave it alone.
+void TestGameListView::rowWithoutFileTakesNoMarkNorStatus() {
     ListWindow w(",?,\"No file\",\r\n,Good,\"Xevious\",xevious.zip\r\n");
     const QByteArray before = w.ListFile();
-    const int row = int(w.Names().indexOf(QStringLiteral("No file"))) + 1;
+    QVERIFY(w.SelectGame(QStringLiteral("No file")));
+    const int row = w.Grid().Row();
     QTest::mouseClick(w.Grid().viewport(), Qt::LeftButton, {}, w.CellCentre(colFavourite, row));
-    QCOMPARE(w.List().Cells(colFavourite, row), QString());
+    w.form->Context().RunCommand(TCommand::FavouriteGame);
+    bool statusDialogShown = false;
+    QTimer::singleShot(0, [&statusDialogShown] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            statusDialogShown = true;
+            dialog->close();
+        }
+    });
+    w.form->Context().RunCommand(TCommand::ChangeStatus);
+    QCoreApplication::processEvents();
+    QVERIFY(!statusDialogShown);
+    QCOMPARE(w.CurrentName(), QStringLiteral("No file"));
+    QCOMPARE(w.List().Cells(colFavourite, w.Grid().Row()), QString());
+    QCOMPARE(w.List().Cells(colStatus, w.Grid().Row()), QStringLiteral("?"));
     QCOMPARE(w.ListFile(), before);
 }
 
