@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     TApplication app(argc, argv);
     QApplication::setApplicationName(ProgramName);
     QApplication::setApplicationDisplayName(ProgramName);
+    // The installed desktop entry: the desktop shows its icon and the task-bar progress on it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pellmora"));
     RememberDesktopStyle();
 
     SingleInstance instance(QCoreApplication::applicationFilePath());

@@ -29,7 +29,7 @@ TGameImagePage::TGameImagePage(int imageSide, QWidget* parent) : QWidget(parent)
     bold.setBold(true);
     NoImageLabel->setFont(bold);
     NoImageLabel->setAlignment(Qt::AlignCenter);
-    DeleteImageBitBtn = MakeCommandButton(this, TCommand::DeleteImage);
+    ClearImageBitBtn = MakeCommandButton(this, TCommand::DeleteImage);
     RefreshImageBitBtn = MakeCommandButton(this, TCommand::RefreshImage);
     ImageHelpBitBtn = MakeCommandButton(this, TCommand::ImageHelp);
 
@@ -37,7 +37,7 @@ TGameImagePage::TGameImagePage(int imageSide, QWidget* parent) : QWidget(parent)
     layout->addWidget(picturePlace, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addStretch(1);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {DeleteImageBitBtn, RefreshImageBitBtn, ImageHelpBitBtn})
+    for (QPushButton* button : {ClearImageBitBtn, RefreshImageBitBtn, ImageHelpBitBtn})
         buttons->addWidget(button);
     buttons->addStretch(1);
     layout->addLayout(buttons);
@@ -52,12 +52,12 @@ void TGameImagePage::ShowPicture(const QImage& picture) {
     Image2->setPixmap(QPixmap::fromImage(fitted));
     Image2->show();
     NoImageLabel->hide();
-    DeleteImageBitBtn->setEnabled(true);
+    ClearImageBitBtn->setEnabled(true);
 }
 
 void TGameImagePage::ShowNoImage() {
     Image2->clear();
     Image2->hide();
     NoImageLabel->show();
-    DeleteImageBitBtn->setEnabled(false);
+    ClearImageBitBtn->setEnabled(false);
 }

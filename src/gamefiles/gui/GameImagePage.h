@@ -22,7 +22,7 @@ class TGameImagePage : public QWidget {
     QLabel* Image1;
     QLabel* Image2;
     QLabel* NoImageLabel;
-    QPushButton* DeleteImageBitBtn;
+    QPushButton* ClearImageBitBtn;
     QPushButton* RefreshImageBitBtn;
     QPushButton* ImageHelpBitBtn;
 };

@@ -1,6 +1,7 @@
 #include "gamelist/gui/VerifyRun.h"
 
 #include "base/AsciiCase.h"
+#include "base/NameText.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/VerifyRules.h"
@@ -27,8 +28,9 @@ QString BlockVerdict(TCommandContext& context, const QStringList& lines, const Q
         const QString wanted =
             QStringLiteral("romset ") + AsciiLower(verifyName) + QStringLiteral(" is good");
         for (const QString& line : lines)
-            context.dialogs.plainMessage(QStringLiteral("SEARCHING ") + AsciiLower(line.trimmed()) +
-                                         QStringLiteral(" FOR ") + wanted);
+            context.dialogs.plainMessage(QStringLiteral("SEARCHING ") +
+                                         AsciiLower(TrimBlanksAndControls(line)) + QStringLiteral(" FOR ") +
+                                         wanted);
     }
     if (verdict == QLatin1String("Good"))
         context.dialogs.plainMessage(QStringLiteral("Result: GameGood = True"));

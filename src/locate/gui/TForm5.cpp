@@ -41,7 +41,8 @@ TForm5::TForm5(AppState& state, Dialogs& dialogs, std::function<void(const QStri
     : QDialog(parent), state(state), dialogs(dialogs), acceptPath(std::move(acceptPath)) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Search for MAME"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // No title-bar buttons: "Close" is the way out, and it is off while a search runs.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     auto* drivePanel = new QGroupBox(this);
     auto* driveLabel = new QLabel(QStringLiteral("Drive to search:"), drivePanel);

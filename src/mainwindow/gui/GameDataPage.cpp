@@ -50,7 +50,7 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     KnownGamesLabel = MakeValueLabel(this, QStringLiteral("KnownGamesLabel"), QStringLiteral("0"));
     UnknownGamesLabel = MakeValueLabel(this, QStringLiteral("UnknownGamesLabel"), QStringLiteral("0"));
     ImportDateLabel = MakeValueLabel(this, QStringLiteral("ImportDateLabel"), QStringLiteral("None"));
-    VerifyAllGamesBitBtn = MakeCommandButton(this, TCommand::VerifyAllGames);
+    VerifyAllGamesBtn = MakeCommandButton(this, TCommand::VerifyAllGames);
     ViewVerifyReportBitBtn = MakeCommandButton(this, TCommand::ViewVerifyReport);
     VerifyDateLabel = MakeValueLabel(this, QStringLiteral("VerifyDateLabel"), QStringLiteral("None"));
 
@@ -85,7 +85,7 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     QGridLayout* verifyGrid = MakeFrameGrid(verifyBox);
     auto* verifyButtons = new QHBoxLayout;
     verifyButtons->setSpacing(6);
-    verifyButtons->addWidget(VerifyAllGamesBitBtn);
+    verifyButtons->addWidget(VerifyAllGamesBtn);
     verifyButtons->addWidget(ViewVerifyReportBitBtn);
     verifyButtons->addStretch(1);
     verifyGrid->addLayout(verifyButtons, 0, 0, 1, 2);

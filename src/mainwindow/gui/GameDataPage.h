@@ -27,7 +27,7 @@ class TGameDataPage : public QWidget {
     QLabel* KnownGamesLabel;
     QLabel* UnknownGamesLabel;
     QLabel* ImportDateLabel;
-    QPushButton* VerifyAllGamesBitBtn;
+    QPushButton* VerifyAllGamesBtn;
     QPushButton* ViewVerifyReportBitBtn;
     QLabel* VerifyDateLabel;
 };

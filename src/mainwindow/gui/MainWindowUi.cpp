@@ -8,6 +8,7 @@
 #include "mainwindow/gui/GameDataPage.h"
 #include "mainwindow/gui/MainWindowCommands.h"
 #include "options/gui/OptionsPages.h"
+#include "platform/gui/TaskbarProgress.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -165,7 +166,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     Image1 = imagePage->Image1;
     Image2 = imagePage->Image2;
     NoImageLabel = imagePage->NoImageLabel;
-    DeleteImageBitBtn = imagePage->DeleteImageBitBtn;
+    ClearImageBitBtn = imagePage->ClearImageBitBtn;
     RefreshImageBitBtn = imagePage->RefreshImageBitBtn;
     ImageHelpBitBtn = imagePage->ImageHelpBitBtn;
 
@@ -189,7 +190,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     KnownGamesLabel = GameData->KnownGamesLabel;
     UnknownGamesLabel = GameData->UnknownGamesLabel;
     ImportDateLabel = GameData->ImportDateLabel;
-    VerifyAllGamesBitBtn = GameData->VerifyAllGamesBitBtn;
+    VerifyAllGamesBtn = GameData->VerifyAllGamesBtn;
     ViewVerifyReportBitBtn = GameData->ViewVerifyReportBitBtn;
     VerifyDateLabel = GameData->VerifyDateLabel;
 
@@ -261,6 +262,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     new RightEndPlacer(ProgressBar1, StatusBar1);
+    MirrorOnTaskbar(ProgressBar1, form);
     form->setStatusBar(StatusBar1);
 
     Timer1 = new QTimer(form);

@@ -53,7 +53,7 @@ struct TForm1Ui {
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;
     QLabel* NoImageLabel = nullptr;
-    QPushButton* DeleteImageBitBtn = nullptr;
+    QPushButton* ClearImageBitBtn = nullptr;
     QPushButton* RefreshImageBitBtn = nullptr;
     QPushButton* ImageHelpBitBtn = nullptr;
 
@@ -70,7 +70,7 @@ struct TForm1Ui {
     QLabel* KnownGamesLabel = nullptr;
     QLabel* UnknownGamesLabel = nullptr;
     QLabel* ImportDateLabel = nullptr;
-    QPushButton* VerifyAllGamesBitBtn = nullptr;
+    QPushButton* VerifyAllGamesBtn = nullptr;
     QPushButton* ViewVerifyReportBitBtn = nullptr;
     QLabel* VerifyDateLabel = nullptr;
 

@@ -66,6 +66,7 @@ class TestAddGame : public QObject {
     void rowWithoutFileCostsNoGame();
     void duplicatesBadArchivesAndFilesInRompath();
     void failedCopyAddsNothingAndKeepsTheTarget();
+    void rowsWithoutAFileStayWhenGamesAreAdded();
     void cleanup() { VerifyNoWindowLeftOpen(); }
 };
 
@@ -203,6 +204,25 @@ void TestAddGame::failedCopyAddsNothingAndKeepsTheTarget() {
     QCOMPARE(w.Row(Text("galaga.zip")), -1);
     QVERIFY(w.verifyRuns().isEmpty());
     QCOMPARE(w.ListFile(), listBefore);
+}
+
+void TestAddGame::rowsWithoutAFileStayWhenGamesAreAdded() {
+    // A list file from elsewhere may hold a row without a File/Dir: the game count leaves it out,
+    // and a new game must still go after the last row, not over it.
+    AddWindow w(",Good,\"Xevious\",xevious.zip\r\n"
+                ",?,\"Hand-made entry\",\r\n"
+                ",Good,\"Pac-Man (Midway)\",pacman.zip\r\n");
+    const QString galaga = w.GoodZip(w.Downloads(), Text("galaga.zip"));
+    const QString mspacman = w.GoodZip(w.Downloads(), Text("mspacman.zip"));
+
+    w.AddChosen({galaga, mspacman});
+    QStringList names = w.Names();
+    names.sort();
+    QCOMPARE(names, (QStringList{Text("Galaga (Namco rev. B)"), Text("Hand-made entry"), Text("Ms. Pac-Man"),
+                                 Text("Pac-Man (Midway)"), Text("Xevious")}));
+    QCOMPARE(w.Setting(Text("GameCount")), 4);
+    for (const char* kept : {"Xevious", "Hand-made entry", "Pac-Man (Midway)"})
+        QVERIFY2(w.ListFile().contains(kept), kept);
 }
 
 QTEST_MAIN(TestAddGame)

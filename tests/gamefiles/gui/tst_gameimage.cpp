@@ -39,11 +39,11 @@ struct ImageWindow : ListWindow {
     QSize Shown() const {
         const TGameImagePage& page = Page();
         if (page.Image2->isHidden()) {
-            if (page.NoImageLabel->isHidden() || page.DeleteImageBitBtn->isEnabled())
+            if (page.NoImageLabel->isHidden() || page.ClearImageBitBtn->isEnabled())
                 return QSize(-2, -2); // neither state: a fault
             return QSize();
         }
-        if (!page.NoImageLabel->isHidden() || !page.DeleteImageBitBtn->isEnabled())
+        if (!page.NoImageLabel->isHidden() || !page.ClearImageBitBtn->isEnabled())
             return QSize(-2, -2);
         return page.Image2->pixmap().size();
     }
@@ -108,7 +108,7 @@ void TestGameImage::deleteRefreshAndHelp() {
     QTest::mouseClick(w.Page().RefreshImageBitBtn, Qt::LeftButton);
     QCOMPARE(w.Shown(), QSize(79, 238));
 
-    QTest::mouseClick(w.Page().DeleteImageBitBtn, Qt::LeftButton);
+    QTest::mouseClick(w.Page().ClearImageBitBtn, Qt::LeftButton);
     QVERIFY(!QFile::exists(w.Snap("galaga.png")));
     QCOMPARE(w.Shown(), QSize());
     w.Select("Pac-Man");

@@ -182,7 +182,7 @@ void TestVerifyAllBatches::stopDuringABatch() {
     StartedWindow s(rows, {QStringLiteral("SortColumn=3")});
     PutFiles(s, files);
     s.setScenario({QStringLiteral("sleep_ms=300")});
-    QAbstractButton* button = s.form->Ui().VerifyAllGamesBitBtn;
+    QAbstractButton* button = s.form->Ui().VerifyAllGamesBtn;
     QTimer press;
     press.setInterval(5);
     connect(&press, &QTimer::timeout, [&] {

@@ -40,6 +40,7 @@ class TestVerifyCommands : public QObject {
     void stopDuringTheThirdOfTenRows();
     void secondCommandRefusedWhileOneRuns();
     void viewVerifyReport();
+    void debugModeShowsEachStep();
 };
 
 void TestVerifyCommands::cleanup() {
@@ -147,7 +148,7 @@ void TestVerifyCommands::verifyAllYesSkipsUnknownRowsButCountsThem() {
                          "\r\npacman - Pac-Man (Midway)\r\nromset pacman is good\r\n"
                          "1 romsets found, 1 were OK.\r\n");
     QCOMPARE(shown.size(), 8);
-    QCOMPARE(s.form->Ui().VerifyAllGamesBitBtn->text(), QStringLiteral("Verify All Games"));
+    QCOMPARE(s.form->Ui().VerifyAllGamesBtn->text(), QStringLiteral("Verify All Games"));
 }
 
 void TestVerifyCommands::verifyAllOnTheEmptyList() {
@@ -173,7 +174,7 @@ void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
     StartedWindow s(rows);
     s.setScenario({QStringLiteral("sleep_ms=150")});
     s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);
-    QAbstractButton* button = s.form->Ui().VerifyAllGamesBitBtn;
+    QAbstractButton* button = s.form->Ui().VerifyAllGamesBtn;
     // The emulator knows none of them: after one run for all ten, each row runs on its own.
     // Pressed while the third row's own run goes.
     QTimer press;
@@ -239,6 +240,32 @@ void TestVerifyCommands::viewVerifyReport() {
     CloseViewerWhenShown(&shown);
     s.context().RunCommand(TCommand::ViewVerifyReport);
     QCOMPARE(shown, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
+}
+
+void TestVerifyCommands::debugModeShowsEachStep() {
+    StartedWindow s(",?,\"Galaga\",galaga.zip\r\n");
+    s.putGame(QStringLiteral("galaga.zip"));
+    s.context().State.debug = true;
+    s.context().Window.SelectGridRow(1);
+    s.dialogs.expectPlain(QStringLiteral("VERIFY GAME: GameName = Galaga\nGameDir = galaga\nGameStatus = ?"));
+    s.dialogs.expectPlain(QStringLiteral("Result: GameGood = True"));
+    CloseViewerWhenShown();
+    s.context().RunCommand(TCommand::VerifyGame);
+
+    // The verdict line wrapped in control characters that are not white space.
+    s.env.writeFile(s.env.mamePath() + QStringLiteral("verify-output.txt"), "\x1bromset galaga is bad\x1b");
+    s.setScenario({QStringLiteral("output=verify-output.txt")});
+    s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);
+    s.dialogs.expectPlain(QStringLiteral(
+        "VERIFY GAMES: GameName = Galaga (Namco rev. B)\nGameDir = galaga\nGameStatus = Good"));
+    const QString wanted = QStringLiteral(" FOR romset galaga is good");
+    s.dialogs.expectPlain(QStringLiteral("SEARCHING ") + QString::fromLatin1(kSeparator) + wanted);
+    s.dialogs.expectPlain(QStringLiteral("SEARCHING galaga - galaga (namco rev. b)") + wanted);
+    s.dialogs.expectPlain(QStringLiteral("SEARCHING romset galaga is bad") + wanted);
+    s.dialogs.expectPlain(QStringLiteral("Result: GameBad = True"));
+    CloseViewerWhenShown();
+    s.context().RunCommand(TCommand::VerifyAllGames);
+    QCOMPARE(s.status(1), QStringLiteral("Bad"));
 }
 
 QTEST_MAIN(TestVerifyCommands)

@@ -167,10 +167,10 @@ class TestFailureReport : public QObject {
         }
 
         const TForm1Ui& ui = s.form->Ui();
-        QCOMPARE(ui.VerifyAllGamesBitBtn->text(), QStringLiteral("Verify All Games"));
-        QVERIFY(!ui.VerifyAllGamesBitBtn->icon().isNull());
+        QCOMPARE(ui.VerifyAllGamesBtn->text(), QStringLiteral("Verify All Games"));
+        QVERIFY(!ui.VerifyAllGamesBtn->icon().isNull());
         for (const QWidget* control :
-             {static_cast<QWidget*>(ui.VerifyAllGamesBitBtn), static_cast<QWidget*>(ui.ScanForGamesBitBtn),
+             {static_cast<QWidget*>(ui.VerifyAllGamesBtn), static_cast<QWidget*>(ui.ScanForGamesBitBtn),
               static_cast<QWidget*>(ui.RunGameBitBtn), static_cast<QWidget*>(ui.SortGrid1)})
             QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
         QVERIFY(!state.DoingVerification);

@@ -71,11 +71,11 @@ QList<QWidget*> TaggedWidgets(const TForm1& form) {
                                ui.RandomPlayBtn,
                                ui.SaveSettingsBitBtn,
                                ui.ScanForGamesBitBtn,
-                               ui.VerifyAllGamesBitBtn,
+                               ui.VerifyAllGamesBtn,
                                ui.ViewVerifyReportBitBtn,
                                ui.MAMEDirSearchBitBtn,
                                ui.SearchGameBitBtn,
-                               ui.DeleteImageBitBtn,
+                               ui.ClearImageBitBtn,
                                ui.RefreshImageBitBtn,
                                ui.ImageHelpBitBtn,
                                ui.MAMEDirSelectButton,
@@ -147,7 +147,7 @@ void TestMainWindow::everyControlOfACommandRunsTheSameHandler() {
     }
     // Both wait for something to act on: an option change, a picture shown.
     form.Ui().SaveSettingsBitBtn->setEnabled(true);
-    form.Ui().DeleteImageBitBtn->setEnabled(true);
+    form.Ui().ClearImageBitBtn->setEnabled(true);
     QSignalSpy runs(&form, &TForm1::commandRun);
 
     int controls = 0;
