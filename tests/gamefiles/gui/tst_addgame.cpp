@@ -63,7 +63,6 @@ class TestAddGame : public QObject {
     void ctrlAOnTheGridStartsAddGame();
     void addsUnderTheShortNameAndStopsAtAnUnknownGame();
     void addsA7zArchive();
-    void rowWithoutFileCostsNoGame();
     void duplicatesBadArchivesAndFilesInRompath();
     void failedCopyAddsNothingAndKeepsTheTarget();
     void rowsWithoutAFileStayWhenGamesAreAdded();
@@ -150,16 +149,6 @@ void TestAddGame::addsA7zArchive() {
     QCOMPARE(w.Setting(Text("GameCount")), 3);
     QVERIFY(w.ListFile().contains("digdug.7z"));
     QVERIFY2(text.contains(Text("The game Dig Dug (rev 2) has been added.")), qPrintable(text));
-}
-
-// After the first game the recount leaves out the row without File/Dir, so the count is below
-// the rows: the second game must still go after them, not over the last game.
-void TestAddGame::rowWithoutFileCostsNoGame() {
-    AddWindow w(QByteArrayLiteral(",?,\"Alpha without a file\",\r\n") + Games);
-    w.AddChosen({w.GoodZip(w.Downloads(), Text("galaga.zip")), w.GoodZip(w.Downloads(), Text("mappy.zip"))});
-    QCOMPARE(w.Names(), (QStringList{Text("Alpha without a file"), Text("Galaga (Namco rev. B)"),
-                                     Text("Mappy (US)"), Text("Pac-Man (Midway)"), Text("Xevious")}));
-    QVERIFY(w.ListFile().contains("Xevious"));
 }
 
 void TestAddGame::duplicatesBadArchivesAndFilesInRompath() {
