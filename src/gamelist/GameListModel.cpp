@@ -80,6 +80,10 @@ int TGameListModel::GameCount() const {
     return RowCount() - 1;
 }
 
+bool TGameListModel::IsGameRow(int row) const {
+    return row >= 1 && !Cells(colFileDir, row).isEmpty();
+}
+
 void TGameListModel::Clear() {
     for (QStringList& row : grid)
         row.clear();
@@ -103,7 +107,9 @@ void TGameListModel::SetHeaderTexts() {
 
 int TGameListModel::AppendGame(int gameCount, const QString& status, const QString& gameName,
                                const QString& fileDir) {
-    const int row = std::max(gameCount, 0) + 1;
+    // A count that lags behind the rows (a recount leaves out rows without File/Dir) must not
+    // write over the games below it, nor cut them off.
+    const int row = std::max({gameCount, 0, GameCount()}) + 1;
     SetRowCount(row + 1);
     grid[static_cast<size_t>(row)] = QStringList{QString(), status, gameName, fileDir};
     EmitRowsChanged(row, row);

@@ -38,6 +38,11 @@ class TGameListModel : public QAbstractTableModel {
     // The number of game rows: RowCount() - 1, except 0 for the empty list (two rows, row 1 blank).
     int GameCount() const;
 
+    // A game row: 1..RowCount() - 1 with a File/Dir. The empty list's blank row, or a damaged
+    // line without File/Dir, names no game: marked or given a status and saved, it would come
+    // back as a row that no scan or command removes.
+    bool IsGameRow(int row) const;
+
     // Every cell empty; row and column counts kept.
     void Clear();
     // Two rows: the header texts in row 0, row 1 blank. Column count kept.
@@ -46,7 +51,8 @@ class TGameListModel : public QAbstractTableModel {
     void SetHeaderTexts();
 
     // Writes a new game into row gameCount + 1 (the blank row 1 of the empty list when
-    // gameCount is 0), the grid then having gameCount + 2 rows. Returns the new game count.
+    // gameCount is 0), the grid then having gameCount + 2 rows; never over an existing game
+    // row: with a smaller gameCount, after the last one. Returns the new game count.
     int AppendGame(int gameCount, const QString& status, const QString& gameName, const QString& fileDir);
     // Removes a game row (1..RowCount() - 1); removing the only one leaves the empty list.
     void DeleteRow(int row);

@@ -63,7 +63,7 @@ QString StatusOfResult(int result) {
 
 void ChangeGameStatus(TCommandContext& context) {
     const int row = context.Window.GridRow();
-    if (row < 1 || !context.Form4)
+    if (!context.GameList.IsGameRow(row) || !context.Form4)
         return;
     const QString status = StatusOfResult(context.Form4->Execute());
     if (status.isEmpty())
@@ -75,9 +75,9 @@ void ChangeGameStatus(TCommandContext& context) {
 
 void FavouriteGame(TCommandContext& context) {
     const int row = context.Window.GridRow();
-    if (row < 1)
-        return;
     TGameListModel& list = context.GameList;
+    if (!list.IsGameRow(row))
+        return;
     list.SetCell(colFavourite, row,
                  list.Cells(colFavourite, row).isEmpty() ? QStringLiteral("true") : QString());
     ResortGameList(context);

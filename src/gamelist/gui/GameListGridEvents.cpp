@@ -56,9 +56,9 @@ class TGridEvents {
         // The guard ends however the toggle ends: a failed save reaches the handler.
         const std::shared_ptr<void> clear(nullptr, [this](void*) { FInMouseClick = false; });
         const int row = context.Grid.FavouriteCellAt(position);
-        if (row < 1)
-            return;
         TGameListModel& list = context.GameList;
+        if (!list.IsGameRow(row))
+            return;
         const bool marked = list.Cells(colFavourite, row).toUpper() == QLatin1String("TRUE");
         list.SetCell(colFavourite, row, marked ? QString() : QStringLiteral("true"));
         ResortGameList(context);

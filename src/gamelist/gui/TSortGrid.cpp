@@ -6,11 +6,19 @@
 #include "gamelist/GridSort.h"
 #include "gamelist/gui/GameListDelegate.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+void TSortGridHeader::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const {
+    QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+    if (option->sortIndicator == QStyleOptionHeader::SortUp)
+        option->sortIndicator = QStyleOptionHeader::SortDown;
+    else if (option->sortIndicator == QStyleOptionHeader::SortDown)
+        option->sortIndicator = QStyleOptionHeader::SortUp;
+}
+
 TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
+    setHorizontalHeader(new TSortGridHeader(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -141,12 +149,15 @@ void TSortGrid::HeaderPressed(const QMouseEvent*) {
 }
 
 void TSortGrid::HeaderReleased(const QMouseEvent* event) {
-    // A drag that resized a column is no click; nor is a release with a key or another button held.
+    // A drag that resized a column is no click; nor is a release with a key or another button
+    // held, nor one dragged off the header and let go over the rows.
     const bool resized = SectionSizes() != sizesAtHeaderPress;
     const Qt::KeyboardModifiers held = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-    const int col = horizontalHeader()->logicalIndexAt(event->position().toPoint());
+    const QPoint released = event->position().toPoint();
+    const int col = horizontalHeader()->logicalIndexAt(released);
     if (!hasFocus() || !SortOnClick || resized || (event->modifiers() & held) ||
-        event->buttons() != Qt::NoButton || col < 0)
+        event->buttons() != Qt::NoButton || col < 0 ||
+        !horizontalHeader()->viewport()->rect().contains(released))
         return;
     TSortOptions options;
     options.SortDirection = event->button() == Qt::RightButton ? sdDescending : sdAscending;

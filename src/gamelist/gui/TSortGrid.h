@@ -4,11 +4,20 @@
 
 #include "base/AppState.h"
 
+#include <QHeaderView>
 #include <QTableView>
 
 #include <functional>
 
 class TGameListModel;
+
+// The grid's header row. Its arrow points up for an ascending sort and down for a descending
+// one; Qt's own header draws them the other way round.
+class TSortGridHeader : public QHeaderView {
+  public:
+    explicit TSortGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
+};
 
 class TSortGrid : public QTableView {
     Q_OBJECT

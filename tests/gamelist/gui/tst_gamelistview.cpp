@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -61,6 +62,7 @@ class TestGameListView : public QObject {
     void keysJumpShowTheImageAndPlay();
     void secondPressWithin300msPlays();
     void favouriteClickTogglesMovesAndSaves();
+    void rowWithoutFileTakesNoMarkNorStatus();
     void searchFindsNextAndAsksAtTheEnd();
 };
 
@@ -172,6 +174,32 @@ void TestGameListView::favouriteClickTogglesMovesAndSaves() {
     QCOMPARE(w.Name(1), QStringLiteral("Galaga"));
     QVERIFY(w.ListFile().contains(",?,\"Dig Dug\",digdug.zip"));
     QVERIFY(!w.ListFile().contains("true,?,\"Dig Dug\""));
+}
+
+// Marked or given a status and saved, such a row (the empty list's blank row, a damaged line)
+// would come back as a game that no scan or command removes: the Favourite click, the Favourite
+// command and Change Status leave it alone.
+void TestGameListView::rowWithoutFileTakesNoMarkNorStatus() {
+    ListWindow w(",?,\"No file\",\r\n,Good,\"Xevious\",xevious.zip\r\n");
+    const QByteArray before = w.ListFile();
+    QVERIFY(w.SelectGame(QStringLiteral("No file")));
+    const int row = w.Grid().Row();
+    QTest::mouseClick(w.Grid().viewport(), Qt::LeftButton, {}, w.CellCentre(colFavourite, row));
+    w.form->Context().RunCommand(TCommand::FavouriteGame);
+    bool statusDialogShown = false;
+    QTimer::singleShot(0, [&statusDialogShown] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            statusDialogShown = true;
+            dialog->close();
+        }
+    });
+    w.form->Context().RunCommand(TCommand::ChangeStatus);
+    QCoreApplication::processEvents();
+    QVERIFY(!statusDialogShown);
+    QCOMPARE(w.CurrentName(), QStringLiteral("No file"));
+    QCOMPARE(w.List().Cells(colFavourite, w.Grid().Row()), QString());
+    QCOMPARE(w.List().Cells(colStatus, w.Grid().Row()), QStringLiteral("?"));
+    QCOMPARE(w.ListFile(), before);
 }
 
 void TestGameListView::searchFindsNextAndAsksAtTheEnd() {

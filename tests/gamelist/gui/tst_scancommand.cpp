@@ -35,6 +35,7 @@ class TestScanCommand : public QObject {
     void newNamesAreNamedAndAppended();
     void missingGamesGoAndNamesWithCapitalsStay();
     void unreadableGameFolderChangesNothing();
+    void rowWithoutFileNeverCostsAGame();
     void firstStartScansAndVerifies();
 };
 
@@ -125,6 +126,26 @@ void TestScanCommand::unreadableGameFolderChangesNothing() {
     QCOMPARE(s.list().Cells(colFavourite, 1), QStringLiteral("true"));
     QCOMPARE(s.env.readFile(ListFile(s)), listBefore);
     QVERIFY(s.form->Ui().ScanForGamesBitBtn->isEnabled());
+}
+
+// A row without File/Dir (a damaged line) is kept but not counted, so after the removals the
+// count is below the rows: the new game must still go after them, not over the game in its place.
+void TestScanCommand::rowWithoutFileNeverCostsAGame() {
+    StartedWindow s(",?,\"Alpha without a file\",\r\n"
+                    ",Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n"
+                    ",Bad,\"Mappy (US)\",mappy.zip\r\n",
+                    {QStringLiteral("SortColumn=2"), QStringLiteral("SortDirection=0")});
+    s.putGame(QStringLiteral("galaga.zip"));
+    s.putGame(QStringLiteral("pacman.zip"));
+    s.dialogs.expectMessage("1 missing game(s) removed from the list.", mrOk);
+    s.dialogs.expectMessage("1 new games added to the list.", mrNo);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(RowTexts(s.list()), (QStringList{
+                                     QStringLiteral("|?|Alpha without a file|"),
+                                     QStringLiteral("|?|Pac-Man (Midway)|pacman.zip"),
+                                     QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip"),
+                                 }));
+    QVERIFY(s.env.readFile(ListFile(s)).contains(",Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n"));
 }
 
 // A newcomer's first start: the list is built from the game folder and verified at once.

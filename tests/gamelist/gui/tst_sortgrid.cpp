@@ -8,6 +8,7 @@
 #include "support/WindowRules.h"
 
 #include <QHeaderView>
+#include <QStyleOptionHeader>
 #include <QtTest>
 
 #include <memory>
@@ -45,6 +46,15 @@ struct Grid {
     void ClickHeader(int col, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {}) {
         QTest::mouseClick(grid.horizontalHeader()->viewport(), button, keys, HeaderPoint(col));
     }
+    // The arrow the header draws in a column: up, down or none.
+    QStyleOptionHeader::SortIndicator ArrowOf(int col) const {
+        auto* header = dynamic_cast<TSortGridHeader*>(grid.horizontalHeader());
+        if (!header)
+            return QStyleOptionHeader::None;
+        QStyleOptionHeader option;
+        header->initStyleOptionForIndex(&option, col);
+        return option.sortIndicator;
+    }
     QRect CellRect(int col, int row) const { return grid.visualRect(list.index(row - 1, col)); }
     QColor PixelAt(QPoint point) { return grid.viewport()->grab().toImage().pixelColor(point); }
 };
@@ -65,7 +75,7 @@ class TestSortGrid : public QObject {
     void cleanup() { VerifyNoWindowLeftOpen(); }
     void headerClickSortsKeepingTheCurrentGame();
     void headerClickOptionsFollowTheButton();
-    void heldKeyOrResizeIsNoClick();
+    void heldKeyResizeOrReleaseOffTheHeaderIsNoClick();
     void oneGameIsNeverSorted();
     void keysReachTheOwnerThenTheGrid();
     void everyPressIsReportedEvenInADoubleClick();
@@ -90,6 +100,8 @@ void TestSortGrid::headerClickSortsKeepingTheCurrentGame() {
     QVERIFY(g.grid.horizontalHeader()->isSortIndicatorShown());
     QCOMPARE(g.grid.horizontalHeader()->sortIndicatorSection(), colGameName);
     QCOMPARE(g.grid.horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+    QCOMPARE(g.ArrowOf(colGameName), QStyleOptionHeader::SortUp);
+    QCOMPARE(g.ArrowOf(colStatus), QStyleOptionHeader::None);
 }
 
 void TestSortGrid::headerClickOptionsFollowTheButton() {
@@ -100,13 +112,14 @@ void TestSortGrid::headerClickOptionsFollowTheButton() {
     QCOMPARE(g.clickSorts[0].SortStyle, ssAutomatic);
     QCOMPARE(g.NameAt(1), QStringLiteral("Xevious")); // GOOD first when descending
     QCOMPARE(g.grid.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(g.ArrowOf(colStatus), QStyleOptionHeader::SortDown);
     // The owner's options are the ones sorted with.
     g.grid.OnClickSort = [](int, int, TSortOptions& options) { options.SortDirection = sdAscending; };
     g.ClickHeader(colStatus, Qt::RightButton);
     QCOMPARE(g.NameAt(1), QStringLiteral("Galaga")); // "?" first
 }
 
-void TestSortGrid::heldKeyOrResizeIsNoClick() {
+void TestSortGrid::heldKeyResizeOrReleaseOffTheHeaderIsNoClick() {
     Grid g(ThreeGames);
     for (const Qt::KeyboardModifier key : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
         g.ClickHeader(colGameName, Qt::LeftButton, key);
@@ -123,6 +136,12 @@ void TestSortGrid::heldKeyOrResizeIsNoClick() {
     QApplication::sendEvent(header, &move);
     QTest::mouseRelease(header, Qt::LeftButton, {}, border + QPoint(20, 0));
     QVERIFY(g.grid.columnWidth(colStatus) > 39);
+    QCOMPARE(g.clickSorts.size(), 0);
+
+    // Pressed on the header, let go over the rows.
+    QTest::mousePress(header, Qt::LeftButton, {}, g.HeaderPoint(colGameName));
+    QTest::mouseRelease(header, Qt::LeftButton, {},
+                        g.HeaderPoint(colGameName) + QPoint(0, header->height() + 20));
     QCOMPARE(g.clickSorts.size(), 0);
     QCOMPARE(g.grid.SortedColumn(), -1);
 }
