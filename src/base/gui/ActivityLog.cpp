@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -58,6 +59,7 @@ class LogPane : public QObject {
     }
 
   private:
+    static constexpr int kLineWritten = 1;
     struct Line {
         QString prefix;
         QString text;
@@ -74,12 +76,15 @@ class LogPane : public QObject {
             cursor.movePosition(QTextCursor::End);
         cursor.beginEditBlock();
         for (const Line& line : std::as_const(pending)) {
-            if (!document->isEmpty())
+            // An empty document still has its first block; an empty first line leaves it empty
+            // but taken, so the mark tells the next line to start a block of its own.
+            if (!document->isEmpty() || document->firstBlock().userState() == kLineWritten)
                 cursor.insertBlock(QTextBlockFormat(), PlainBlack());
             if (!line.prefix.isEmpty())
                 cursor.insertText(line.prefix, PlainBlack());
             if (!line.text.isEmpty())
                 cursor.insertText(line.text, line.format);
+            cursor.block().setUserState(kLineWritten);
         }
         cursor.endEditBlock();
         pending.clear();

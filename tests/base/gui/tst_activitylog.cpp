@@ -50,6 +50,7 @@ class TestActivityLog : public QObject {
     void routing();
     void oneLinePerCallAndTimeStamp();
     void batchGivesTheSameLines();
+    void emptyLineFirstIsKept();
     void viewFollowsTheEndWithoutTakingFocus();
 
   private:
@@ -153,6 +154,18 @@ void TestActivityLog::batchGivesTheSameLines() {
     // After the batch, lines go out at once again.
     batched.WriteLog(QStringLiteral("after"));
     QVERIFY(createProcessLog->document()->lastBlock().text().endsWith(QStringLiteral(" after")));
+}
+
+void TestActivityLog::emptyLineFirstIsKept() {
+    ActivityLog log(createProcessLog, logRichEdit);
+    // A game's start on a Log tab that is empty, at start-up and after the pane was cleared.
+    for (int round = 0; round < 2; ++round) {
+        log.WriteLogTab(QString());
+        log.WriteLogTab(QStringLiteral("Pong"), clBlue, fsBold);
+        log.WriteLogTab(QString());
+        QCOMPARE(Lines(*logRichEdit), (QStringList{QString(), QStringLiteral("Pong"), QString()}));
+        logRichEdit->clear();
+    }
 }
 
 void TestActivityLog::viewFollowsTheEndWithoutTakingFocus() {
