@@ -7,3 +7,7 @@
 inline const QString ProgramName = QStringLiteral("Pellmora");
 // The game list file in the user data folder.
 inline const QString ListFileName = QStringLiteral("Pellmora.DAT");
+// The emulator's list of supported games, kept in the user data folder.
+inline const QString SupportedGamesListName = QStringLiteral("Pellmora.GAM");
+// Verify All's report in the user data folder.
+inline const QString VerifyReportName = QStringLiteral("Pellmora.VER");

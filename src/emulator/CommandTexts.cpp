@@ -1,6 +1,7 @@
 #include "emulator/CommandTexts.h"
 
 #include "base/AsciiCase.h"
+#include "base/ProgramTexts.h"
 #include "emulator/ShellQuote.h"
 
 #include <cstring>
@@ -26,7 +27,7 @@ QString CreateConfigCommand(const QString& mamePath, const QString& mameExe) {
 
 QString ListFullCommand(const QString& mamePath, const QString& mameExe, const QString& userDataPath) {
     return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -listfull > ") +
-           ShellQuote(userDataPath + QStringLiteral("Pellmora.GAM"));
+           ShellQuote(userDataPath + SupportedGamesListName);
 }
 
 QString VerifyRomsCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir) {

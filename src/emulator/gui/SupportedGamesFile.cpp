@@ -1,6 +1,7 @@
 #include "emulator/gui/SupportedGamesFile.h"
 
 #include "base/DeleteFileAndWait.h"
+#include "base/ProgramTexts.h"
 #include "base/WholeFile.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/CommandTexts.h"
@@ -11,7 +12,7 @@
 #include <QFileInfo>
 
 QString SupportedGamesFileName(const QString& userDataPath) {
-    return userDataPath + QStringLiteral("Pellmora.GAM");
+    return userDataPath + SupportedGamesListName;
 }
 
 QString SupportedGamesStampName(const QString& userDataPath) {

@@ -75,7 +75,7 @@ void ShowVerifyButtonIdle(TCommandContext& context) {
 }
 
 QString VerifyReportFileName(const QString& userDataPath) {
-    return userDataPath + QStringLiteral("Pellmora.VER");
+    return userDataPath + VerifyReportName;
 }
 
 void VerifyGame(TCommandContext& context) {
