@@ -86,9 +86,8 @@ bool CopyIntoRompath(TCommandContext& context, const QString& chosenPath, const 
 void ListNewGame(TCommandContext& context, const SupportedGame& game, const QString& targetName) {
     AppState& state = context.State;
     TGameListModel& list = context.GameList;
-    // After the list's last row: the game count leaves out rows without a File/Dir, and a
-    // row placed by it would overwrite the rows after them.
-    state.GameCount = list.AppendGame(list.GameCount(), QStringLiteral("?"), game.description, targetName);
+    // The list appends after its last row even when the count lags behind it.
+    state.GameCount = list.AppendGame(state.GameCount, QStringLiteral("?"), game.description, targetName);
     context.Window.SelectGridRow(state.GameCount);
     state.DisplayVerifyGame = false;
     struct Restore {
