@@ -1,6 +1,6 @@
 #pragma once
-// The program's shared state: the folders, counters, option values and run flags
-// every command reads and writes. One instance lives in the main window.
+// The program's shared state, in parts by what they are: folders, mame.ini values, list
+// counters, the remembered view and run flags. One instance lives in the main window.
 
 #include <QString>
 
@@ -21,8 +21,10 @@ struct TSortOptions {
 // A date-time as the number of days since 30 December 1899, the time of day as the fraction; 0 means none.
 using TDateTime = double;
 
-struct AppState {
-    // Folders, each ending in "/".
+// Where things are, each folder ending in "/": the program's own folders, the emulator's
+// folder and executable name, and the folders its mame.ini names. Set at start-up and by the
+// emulator folder commands.
+struct TFolders {
     QString CurrentPath;
     QString UserDataPath;
     QString MAMEPath;
@@ -31,27 +33,39 @@ struct AppState {
     QString snapshot_directory;
     QString nvram_directory;
     QString cfg_directory;
+};
 
-    // Option values read from mame.ini at start-up.
+// Option values read from mame.ini at start-up; the Controls, Audio and Video tabs edit the
+// document itself, not these.
+struct TMameIniValues {
     QString mame_window, readconfig, scheat, usemouse, joystick, steadykey, verbose, skip_gameinfo;
     QString sound, samplerate, antialias, hwstretch, gamma, brightness, contrast;
+};
 
-    // Counters and dates shown on the Game Data tab.
+// Counters and dates of the game list, shown on the Game Data tab and kept in the settings
+// file: written by Scan, Verify and the game-file commands.
+struct TListCounters {
     int GameCount = 0;
     int nFound = 0;
     int nUnknown = 0;
     int nGames = 0;
     TDateTime ImportDate = 0;
     TDateTime VerifyDate = 0;
+};
 
+// What the main window remembers between starts in the settings file.
+struct TRememberedView {
     QString FileDialogPath;
     int SortColumn = 0;
     TSortOptions GSortOptions;
     int ActivePage = 0;
     QString LastSelectedGame;
     QString StyleName;
+};
 
-    // Run flags.
+// Flags of the running program: the debug mode, the run under way and what may end it,
+// and how far start-up has come. Never saved.
+struct TRunFlags {
     bool debug = false;
     bool DoingVerification = false;
     bool StopVerification = false;
@@ -64,3 +78,7 @@ struct AppState {
     bool GenerateGameList = false;
     bool PostInitialiseDone = false;
 };
+
+// The whole state by its parts: a handler reaches every name as before (State.MAMEPath), and
+// code that needs one part takes that part alone.
+struct AppState : TFolders, TMameIniValues, TListCounters, TRememberedView, TRunFlags {};

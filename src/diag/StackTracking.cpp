@@ -56,10 +56,6 @@ void StopStackTracking() {
     tracking = false;
 }
 
-bool StackTrackingOn() {
-    return tracking;
-}
-
 TStackFrames RecordedStack(const void* exceptionObject) {
     if (!tracking || raisedTotal == 0)
         return {};

@@ -11,7 +11,6 @@ using TStackFrames = std::vector<std::uintptr_t>;
 
 void StartStackTracking();
 void StopStackTracking();
-bool StackTrackingOn();
 
 // The stack recorded when the exception object at exceptionObject (the most derived object)
 // was raised on this thread, or empty when none was. Without an object (a failure whose

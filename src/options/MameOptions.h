@@ -9,16 +9,14 @@
 #include <span>
 
 struct TMameOption {
-    const char* key;          // the option's name in the emulator's file
-    const char* defaultValue; // when the file has no line for it
-    QString AppState::*field; // where the start-up read keeps the value
-    const char* control;      // object name of its control on the tabs; nullptr: not shown
+    const char* key;                // the option's name in the emulator's file
+    const char* defaultValue;       // when the file has no line for it
+    QString TMameIniValues::*field; // where the start-up read keeps the value
+    const char* control;            // object name of its control on the tabs; nullptr: not shown
     // Check boxes: the value shown checked and saved when checked, and the one saved when not.
     // nullptr for the controls whose text is the value.
     const char* checkedValue = nullptr;
     const char* uncheckedValue = nullptr;
-
-    bool IsCheckBox() const { return checkedValue != nullptr; }
 };
 
 // In the order Save Settings writes them (which decides where missing ones are appended).

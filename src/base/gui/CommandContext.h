@@ -20,14 +20,10 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QWidget;
-class TAboutBox;
 class TForm2;
-class TForm4;
-class TForm5;
 class TGameImagePage;
 class TGameListModel;
 class TProcessLauncher;
-class TSettingsForm;
 class TSortGrid;
 
 // The tabs of the main window's tab set, by index.
@@ -79,10 +75,6 @@ class TWindowEvents : public QObject {
     void keyPreviewed(int key);
     // The current game list row changed (1 for the first game, 0 for none).
     void gridRowChanged(int row);
-    // A double-click on a game list row.
-    void gridDoubleClicked(int row);
-    // The user brought another tab to the front.
-    void pageChanged(TPage page);
 };
 
 struct TCommandContext {
@@ -100,8 +92,10 @@ struct TCommandContext {
     TWindowEvents& Events;
     TCommandRegistry& Commands;
 
-    // Windows that live as long as the main window. The subsystem that owns one creates it in
-    // its Register...Commands function (parented to Owner()) and puts it here for the others.
+    // Windows that live as long as the main window and serve more than one subsystem. The
+    // subsystem that owns one creates it in its Register...Commands function (parented to
+    // Owner()) and puts it here for the others; a window only its own commands use stays with
+    // their handlers.
     OptionsPages* Options = nullptr;
     // The search box beside the grid, the switches box of the Controls tab and the Game Image
     // tab, built with the window.
@@ -109,10 +103,6 @@ struct TCommandContext {
     QLineEdit* CommandLineSwitchesEdit = nullptr;
     TGameImagePage* GameImage = nullptr;
     TForm2* Form2 = nullptr;
-    TForm4* Form4 = nullptr;
-    TForm5* Form5 = nullptr;
-    TSettingsForm* SettingsForm = nullptr;
-    TAboutBox* AboutBox = nullptr;
 
     QWidget* Owner() const { return Window.Owner(); }
     // Gives a command its handler.

@@ -53,27 +53,27 @@ void F1Help(THelpWindow& help) {
 
 } // namespace
 
-void About1Click(TCommandContext& context) {
-    context.AboutBox->exec();
+void About1Click(TAboutBox& aboutBox) {
+    aboutBox.exec();
 }
 
 void DonateClick(TCommandContext& context) {
     context.dialogs.openUrl(QUrl(MakerDonationPage));
 }
 
-void ChangeStyleClick(TCommandContext& context) {
-    context.SettingsForm->exec();
+void ChangeStyleClick(TSettingsForm& styleChooser) {
+    styleChooser.exec();
 }
 
 void RegisterDiagCommands(TCommandContext& context, std::function<void()> writeFormSettings) {
     QWidget* owner = context.Owner();
-    context.SettingsForm = new TSettingsForm(context.State, std::move(writeFormSettings), owner);
-    context.AboutBox = new TAboutBox(context.dialogs, context.State.debug, owner);
+    auto* styleChooser = new TSettingsForm(context.State, std::move(writeFormSettings), owner);
+    auto* aboutBox = new TAboutBox(context.dialogs, context.State.debug, owner);
     auto* help = new THelpWindow(owner);
     qApp->installEventFilter(new TContextHelpKey(owner, help));
 
-    context.Register(TCommand::About, [&context] { About1Click(context); });
+    context.Register(TCommand::About, [aboutBox] { About1Click(*aboutBox); });
     context.Register(TCommand::Donate, [&context] { DonateClick(context); });
-    context.Register(TCommand::ChangeStyle, [&context] { ChangeStyleClick(context); });
+    context.Register(TCommand::ChangeStyle, [styleChooser] { ChangeStyleClick(*styleChooser); });
     context.Register(TCommand::HelpUsingPellmora, [help] { F1Help(*help); });
 }

@@ -4,12 +4,15 @@
 
 #include <functional>
 
+class TAboutBox;
+class TSettingsForm;
 struct TCommandContext;
 
-// Creates the style chooser and the about box for the main window and gives their commands
-// their handlers. writeFormSettings saves the main window's entries once a style is applied.
+// Creates the style chooser, the about box and the help window for the main window and gives
+// their commands their handlers, which hold them. writeFormSettings saves the main window's entries once a
+// style is applied.
 void RegisterDiagCommands(TCommandContext& context, std::function<void()> writeFormSettings);
 
-void About1Click(TCommandContext& context);
+void About1Click(TAboutBox& aboutBox);
 void DonateClick(TCommandContext& context);
-void ChangeStyleClick(TCommandContext& context);
+void ChangeStyleClick(TSettingsForm& styleChooser);

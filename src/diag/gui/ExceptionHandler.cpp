@@ -10,8 +10,8 @@
 
 namespace {
 
-const AppState*& InstalledState() {
-    static const AppState* state = nullptr;
+const TFolders*& InstalledState() {
+    static const TFolders* state = nullptr;
     return state;
 }
 
@@ -19,12 +19,12 @@ const QString BoxTitle = QStringLiteral("GENERAL EXCEPTION ERROR");
 
 } // namespace
 
-void InstallExceptionHandler(const AppState* state) {
+void InstallExceptionHandler(const TFolders* state) {
     InstalledState() = state;
 }
 
 void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const TExceptionReport& report) {
-    const AppState* state = InstalledState();
+    const TFolders* state = InstalledState();
     if (!state) {
         MessageApp(dialogs, owner, BoxTitle + QStringLiteral(": ") + report.Message, mtError, mbOK, BoxTitle);
         return;

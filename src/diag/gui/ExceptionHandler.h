@@ -7,14 +7,14 @@
 
 #include <utility>
 
-struct AppState;
+struct TFolders;
 struct TExceptionReport;
 class Dialogs;
 class QWidget;
 
 // Makes the handler write its logs with the folders of state (the main window does this as
 // the first step of its creation); nullptr: no log, the box alone. state must outlive it.
-void InstallExceptionHandler(const AppState* state);
+void InstallExceptionHandler(const TFolders* state);
 
 void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const TExceptionReport& report);
 

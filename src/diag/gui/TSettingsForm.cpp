@@ -27,7 +27,7 @@ void SetHint(QWidget* widget, const QString& hint) {
 
 } // namespace
 
-TSettingsForm::TSettingsForm(AppState& state, std::function<void()> writeFormSettings, QWidget* parent)
+TSettingsForm::TSettingsForm(TRememberedView& state, std::function<void()> writeFormSettings, QWidget* parent)
     : QDialog(parent), state(state), writeFormSettings(std::move(writeFormSettings)) {
     setObjectName(QStringLiteral("SettingsForm"));
     setWindowTitle(QStringLiteral("Change Style"));

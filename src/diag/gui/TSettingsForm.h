@@ -6,7 +6,7 @@
 
 #include <functional>
 
-struct AppState;
+struct TRememberedView;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -19,7 +19,7 @@ class TSettingsForm : public QDialog {
     Q_OBJECT
   public:
     // writeFormSettings saves StyleName (and the main window's position) once a style is applied.
-    TSettingsForm(AppState& state, std::function<void()> writeFormSettings, QWidget* parent = nullptr);
+    TSettingsForm(TRememberedView& state, std::function<void()> writeFormSettings, QWidget* parent = nullptr);
 
     void Init();
     void FormShow();
@@ -42,7 +42,7 @@ class TSettingsForm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    AppState& state;
+    TRememberedView& state;
     std::function<void()> writeFormSettings;
     bool selectingQuietly = false;
 };

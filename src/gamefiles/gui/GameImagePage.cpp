@@ -12,9 +12,6 @@
 
 TGameImagePage::TGameImagePage(int imageSide, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("GameImageTab"));
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->hide();
     // The picture's place: the snapshot at its top-left corner, or "No Image" in its middle.
     auto* picturePlace = new QWidget(this);
     picturePlace->setFixedSize(imageSide, imageSide);

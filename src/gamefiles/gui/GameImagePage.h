@@ -19,7 +19,6 @@ class TGameImagePage : public QWidget {
     // "No Image" in the middle of the picture's place; "Delete Image" disabled.
     void ShowNoImage();
 
-    QLabel* Image1;
     QLabel* Image2;
     QLabel* NoImageLabel;
     QPushButton* ClearImageBitBtn;

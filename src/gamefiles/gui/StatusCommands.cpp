@@ -61,11 +61,11 @@ QString StatusOfResult(int result) {
 
 } // namespace
 
-void ChangeGameStatus(TCommandContext& context) {
+void ChangeGameStatus(TCommandContext& context, TForm4& dialog) {
     const int row = context.Window.GridRow();
-    if (!context.GameList.IsGameRow(row) || !context.Form4)
+    if (!context.GameList.IsGameRow(row))
         return;
-    const QString status = StatusOfResult(context.Form4->Execute());
+    const QString status = StatusOfResult(dialog.Execute());
     if (status.isEmpty())
         return;
     // The row keeps its place until the next sort.
@@ -99,8 +99,8 @@ void RandomGamePlay(TCommandContext& context) {
 }
 
 void RegisterStatusCommands(TCommandContext& context) {
-    context.Form4 = new TForm4(context.Owner());
-    context.Register(TCommand::ChangeStatus, [&context] { ChangeGameStatus(context); });
+    auto* dialog = new TForm4(context.Owner());
+    context.Register(TCommand::ChangeStatus, [&context, dialog] { ChangeGameStatus(context, *dialog); });
     context.Register(TCommand::FavouriteGame, [&context] { FavouriteGame(context); });
     context.Register(TCommand::PlayRandomGame, [&context] { RandomGamePlay(context); });
 }

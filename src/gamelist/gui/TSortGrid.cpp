@@ -80,7 +80,6 @@ void TSortGrid::SortByColumn(int col, const TSortOptions& options) {
     if (!SortGameRows(*list, col, options, QLocale::system()))
         return;
     sortedColumn = col;
-    sortedDirection = options.SortDirection;
     horizontalHeader()->setSortIndicator(col, options.SortDirection == sdDescending ? Qt::DescendingOrder
                                                                                     : Qt::AscendingOrder);
     horizontalHeader()->setSortIndicatorShown(true);

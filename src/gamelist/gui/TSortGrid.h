@@ -40,7 +40,6 @@ class TSortGrid : public QTableView {
     void SortByColumn(int col, const TSortOptions& options);
     // The column and direction of the last sort performed; -1 before the first one.
     int SortedColumn() const { return sortedColumn; }
-    TSortDirection SortedDirection() const { return sortedDirection; }
 
     // The game row whose Favourite cell (widened by 2 pixels on every side) holds the point
     // of the viewport; 0 for any other place.
@@ -77,7 +76,6 @@ class TSortGrid : public QTableView {
     std::vector<int> SectionSizes() const;
 
     int sortedColumn = -1;
-    TSortDirection sortedDirection = sdAscending;
     QPoint releasePosition;
     std::vector<int> sizesAtHeaderPress;
 };

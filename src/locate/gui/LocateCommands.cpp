@@ -31,7 +31,7 @@ void OpenFolder(Dialogs& dialogs, const QString& folder) {
 
 } // namespace
 
-void MAMEDirSelect(AppState& state, Dialogs& dialogs, QWidget* owner, const QString& mameDirEditText,
+void MAMEDirSelect(TFolders& state, Dialogs& dialogs, QWidget* owner, const QString& mameDirEditText,
                    const std::function<void(const QString&)>& acceptPath) {
     FolderRequest request;
     request.caption = MAMEFolderChooserCaption;
@@ -65,7 +65,7 @@ void MAMEDirSelect(AppState& state, Dialogs& dialogs, QWidget* owner, const QStr
         acceptPath(folder);
 }
 
-bool StartupVersionCheck(const AppState& state, Dialogs& dialogs, QWidget* owner) {
+bool StartupVersionCheck(const TFolders& state, Dialogs& dialogs, QWidget* owner) {
     for (const QString& name : {Mame64ExecutableName, MameExecutableName}) {
         const QString path = FindMameExecutable(state.MAMEPath, name);
         if (path.isEmpty())
@@ -82,11 +82,11 @@ bool StartupVersionCheck(const AppState& state, Dialogs& dialogs, QWidget* owner
     return true;
 }
 
-void OpenExplorertoDataPath(const AppState& state, Dialogs& dialogs) {
+void OpenExplorertoDataPath(const TFolders& state, Dialogs& dialogs) {
     OpenFolder(dialogs, state.UserDataPath);
 }
 
-void OpenExplorertoMAMEPath(const AppState& state, Dialogs& dialogs) {
+void OpenExplorertoMAMEPath(const TFolders& state, Dialogs& dialogs) {
     OpenFolder(dialogs, state.MAMEPath);
 }
 
@@ -98,12 +98,12 @@ void AcceptMAMEPath(TCommandContext& context, const QString& folder) {
 
 void RegisterLocateCommands(TCommandContext& context) {
     const auto accept = [&context](const QString& folder) { AcceptMAMEPath(context, folder); };
-    context.Form5 = new TForm5(context.State, context.dialogs, accept, context.Owner());
+    auto* search = new TForm5(context.State, context.dialogs, accept, context.Owner());
     context.Register(TCommand::MAMEDirSelect, [&context, accept] {
         // The chooser starts at the folder the Game Data tab shows.
         MAMEDirSelect(context.State, context.dialogs, context.Owner(), context.State.MAMEPath, accept);
     });
-    context.Register(TCommand::MAMEDirSearch, [&context] { context.Form5->exec(); });
+    context.Register(TCommand::MAMEDirSearch, [search] { search->exec(); });
     context.Register(TCommand::OpenExplorertoDataPath,
                      [&context] { OpenExplorertoDataPath(context.State, context.dialogs); });
     context.Register(TCommand::OpenExplorertoMAMEPath,

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-struct AppState;
+struct TFolders;
 class Dialogs;
 class QWidget;
 struct TCommandContext;
@@ -26,13 +26,13 @@ inline const QString MAMEFolderChooserCaption =
 // Lets the user choose the emulator folder; a folder whose emulator is recent enough (or
 // tells no version) becomes MAMEPath and is passed to acceptPath (ending in "/").
 // mameDirEditText is the folder shown in MAMEDirEdit, where the chooser starts.
-void MAMEDirSelect(AppState& state, Dialogs& dialogs, QWidget* owner, const QString& mameDirEditText,
+void MAMEDirSelect(TFolders& state, Dialogs& dialogs, QWidget* owner, const QString& mameDirEditText,
                    const std::function<void(const QString& mamePath)>& acceptPath);
 
 // Warns about each emulator executable in MAMEPath that is too old, "mame64" first. Returns
 // false when the user chose to go to the download page: the program then ends.
-bool StartupVersionCheck(const AppState& state, Dialogs& dialogs, QWidget* owner);
+bool StartupVersionCheck(const TFolders& state, Dialogs& dialogs, QWidget* owner);
 
 // Open the user data folder / the emulator folder in the file manager, when it exists.
-void OpenExplorertoDataPath(const AppState& state, Dialogs& dialogs);
-void OpenExplorertoMAMEPath(const AppState& state, Dialogs& dialogs);
+void OpenExplorertoDataPath(const TFolders& state, Dialogs& dialogs);
+void OpenExplorertoMAMEPath(const TFolders& state, Dialogs& dialogs);

@@ -36,7 +36,7 @@ void setHint(QWidget* widget, const QString& hint) {
 
 } // namespace
 
-TForm5::TForm5(AppState& state, Dialogs& dialogs, std::function<void(const QString&)> acceptPath,
+TForm5::TForm5(TFolders& state, Dialogs& dialogs, std::function<void(const QString&)> acceptPath,
                QWidget* parent)
     : QDialog(parent), state(state), dialogs(dialogs), acceptPath(std::move(acceptPath)) {
     setObjectName(QStringLiteral("Form5"));

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-struct AppState;
+struct TFolders;
 class Dialogs;
 class QComboBox;
 class QLineEdit;
@@ -19,7 +19,7 @@ class TForm5 : public QDialog {
 
   public:
     // acceptPath is told the new MAMEPath (ending in "/") when the user takes a result.
-    TForm5(AppState& state, Dialogs& dialogs, std::function<void(const QString& mamePath)> acceptPath,
+    TForm5(TFolders& state, Dialogs& dialogs, std::function<void(const QString& mamePath)> acceptPath,
            QWidget* parent = nullptr);
 
     void SearchDrive();
@@ -50,7 +50,7 @@ class TForm5 : public QDialog {
     void SetSearching(bool searching);
     void FinishSearch(const QStringList& found);
 
-    AppState& state;
+    TFolders& state;
     Dialogs& dialogs;
     std::function<void(const QString&)> acceptPath;
     bool searching = false;

@@ -95,7 +95,7 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
 }
 
-void TGameDataPage::ShowGameData(const AppState& state) {
+void TGameDataPage::ShowGameData(const TListCounters& state) {
     TotalGamesLabel->setText(QString::number(state.nGames));
     KnownGamesLabel->setText(QString::number(state.nFound));
     UnknownGamesLabel->setText(QString::number(state.nUnknown));
@@ -104,6 +104,6 @@ void TGameDataPage::ShowGameData(const AppState& state) {
     ViewVerifyReportBitBtn->setEnabled(state.VerifyDate != 0);
 }
 
-void TGameDataPage::ShowMAMEPath(const AppState& state) {
+void TGameDataPage::ShowMAMEPath(const TFolders& state) {
     MAMEDirEdit->setText(state.MAMEPath);
 }

@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-struct AppState;
+struct TFolders;
+struct TListCounters;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,8 +17,8 @@ class TGameDataPage : public QWidget {
     explicit TGameDataPage(QWidget* parent = nullptr);
 
     // The counters and dates, "None" for a date not set; the report can be viewed once there is one.
-    void ShowGameData(const AppState& state);
-    void ShowMAMEPath(const AppState& state);
+    void ShowGameData(const TListCounters& state);
+    void ShowMAMEPath(const TFolders& state);
 
     QLineEdit* MAMEDirEdit;
     QToolButton* MAMEDirSelectButton;

@@ -160,28 +160,24 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     PageControl1->tabBar()->setExpanding(false);
     SetHelpContext(PageControl1, THelpContext::Tabs);
 
-    auto* imagePage = new TGameImagePage(px(kImageSide));
-    GameImageTab = imagePage;
-    GameImage = imagePage;
-    Image1 = imagePage->Image1;
-    Image2 = imagePage->Image2;
-    NoImageLabel = imagePage->NoImageLabel;
-    ClearImageBitBtn = imagePage->ClearImageBitBtn;
-    RefreshImageBitBtn = imagePage->RefreshImageBitBtn;
-    ImageHelpBitBtn = imagePage->ImageHelpBitBtn;
+    GameImage = new TGameImagePage(px(kImageSide));
+    Image2 = GameImage->Image2;
+    NoImageLabel = GameImage->NoImageLabel;
+    ClearImageBitBtn = GameImage->ClearImageBitBtn;
+    RefreshImageBitBtn = GameImage->RefreshImageBitBtn;
+    ImageHelpBitBtn = GameImage->ImageHelpBitBtn;
 
-    LogTab = new QWidget;
-    LogTab->setObjectName(QStringLiteral("LogTab"));
-    LogRichEdit = MakeLogPane(LogTab, QStringLiteral("LogRichEdit"), px);
+    auto* logTab = new QWidget;
+    logTab->setObjectName(QStringLiteral("LogTab"));
+    LogRichEdit = MakeLogPane(logTab, QStringLiteral("LogRichEdit"), px);
     SetHelpContext(LogRichEdit, THelpContext::Tabs);
     {
-        auto* layout = new QVBoxLayout(LogTab);
+        auto* layout = new QVBoxLayout(logTab);
         layout->setContentsMargins(2, 2, 2, 2);
         layout->addWidget(LogRichEdit);
     }
 
     GameData = new TGameDataPage;
-    GameDataTab = GameData;
     MAMEDirEdit = GameData->MAMEDirEdit;
     MAMEDirSelectButton = GameData->MAMEDirSelectButton;
     MAMEDirSearchBitBtn = GameData->MAMEDirSearchBitBtn;
@@ -199,7 +195,7 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     AudioTab = Options->Audio;
     VideoTab = Options->Video;
     // These tabs and every control on them open the same help topic.
-    for (QWidget* page : {GameImageTab, ControlsTab, AudioTab, VideoTab}) {
+    for (QWidget* page : {static_cast<QWidget*>(GameImage), ControlsTab, AudioTab, VideoTab}) {
         SetHelpContext(page, THelpContext::Tabs);
         const auto controls = page->findChildren<QWidget*>();
         for (QWidget* control : controls)
@@ -207,9 +203,9 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     }
     CommandLineSwitchesEdit = Options->Controls->CommandLineSwitchesEdit;
 
-    PageControl1->addTab(GameImageTab, QStringLiteral("Game Image"));
-    PageControl1->addTab(LogTab, QStringLiteral("Log"));
-    PageControl1->addTab(GameDataTab, QStringLiteral("Game Data"));
+    PageControl1->addTab(GameImage, QStringLiteral("Game Image"));
+    PageControl1->addTab(logTab, QStringLiteral("Log"));
+    PageControl1->addTab(GameData, QStringLiteral("Game Data"));
     PageControl1->addTab(ControlsTab, QStringLiteral("Controls"));
     PageControl1->addTab(AudioTab, QStringLiteral("Audio"));
     PageControl1->addTab(VideoTab, QStringLiteral("Video"));

@@ -41,16 +41,12 @@ struct TForm1Ui {
     QPushButton* SearchGameBitBtn = nullptr;
 
     QTabWidget* PageControl1 = nullptr;
-    QWidget* GameImageTab = nullptr;
     TGameImagePage* GameImage = nullptr;
-    QWidget* LogTab = nullptr;
-    QWidget* GameDataTab = nullptr;
     QWidget* ControlsTab = nullptr;
     QWidget* AudioTab = nullptr;
     QWidget* VideoTab = nullptr;
 
     // Game Image tab.
-    QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;
     QLabel* NoImageLabel = nullptr;
     QPushButton* ClearImageBitBtn = nullptr;

@@ -1,6 +1,7 @@
 #include "mainwindow/gui/StartupSequence.h"
 
 #include "base/FileLookup.h"
+#include "base/NameText.h"
 #include "base/ProgramTexts.h"
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
@@ -24,27 +25,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
-
-namespace {
-
-bool SameLettersIgnoringCase(const QString& a, const QString& b) {
-    // Only the letters A to Z are compared without regard to case.
-    if (a.size() != b.size())
-        return false;
-    for (int i = 0; i < a.size(); ++i) {
-        QChar x = a[i], y = b[i];
-        if (x == y)
-            continue;
-        auto upper = [](QChar c) {
-            return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? QChar(c.unicode() - 32) : c;
-        };
-        if (upper(x) != upper(y))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 bool TStartupSequence::Initialise() {
     PassResult result = PassResult::Restart;
@@ -165,7 +145,7 @@ void TStartupSequence::SelectLastGame() {
     if (!last.isEmpty()) {
         // Every row is visited: of several matches, the last one wins.
         for (int r = 1; r < list.RowCount(); ++r) {
-            if (SameLettersIgnoringCase(list.Cells(colGameName, r), last))
+            if (SameTextIgnoringAsciiCase(list.Cells(colGameName, r), last))
                 row = r;
         }
     }

@@ -143,13 +143,10 @@ void TForm1::BindControls() {
         if (settingTabQuietly)
             return;
         RunGuarded(Dialogs_, this, [&] { PageControl1Change(index); });
-        emit Events->pageChanged(TPage(index));
     });
     // The grid raises this for every change of the current row and again after each sort,
     // when the current game has moved.
     ui.SortGrid1->OnSelectCell = [this](int row) { emit Events->gridRowChanged(row); };
-    connect(ui.SortGrid1, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { emit Events->gridDoubleClicked(index.row() + 1); });
 }
 
 void TForm1::FormCreate() {

@@ -214,7 +214,7 @@ OptionsPages::OptionsPages(QWidget* parent)
     }
 }
 
-void OptionsPages::FillOptionControls(const AppState& state) {
+void OptionsPages::FillOptionControls(const TMameIniValues& state) {
     for (const auto& [option, control] : optionControls)
         ShowOption(control, *option, state.*option->field);
 }

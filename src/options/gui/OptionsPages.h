@@ -70,7 +70,7 @@ class OptionsPages : public QObject {
     VideoPage* Video;
 
     // Shows the option values read at start-up.
-    void FillOptionControls(const AppState& state);
+    void FillOptionControls(const TMameIniValues& state);
     // Sets the 14 options and "snapname" in the file, then writes it in one safe replace: a
     // failure leaves the file as it was. The values in memory stay as they are.
     void SaveSettings(const QString& iniFile, const INISettingFound& onFound = {}) const;
