@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -60,6 +61,39 @@ void TGameListModel::SetCell(int col, int row, const QString& text) {
         emit dataChanged(index(row - 1, col), index(row - 1, col));
 }
 
+GameRow TGameListModel::Game(int row) const {
+    if (row < 1 || row >= RowCount())
+        return {};
+    return GameRowOfCells(grid[static_cast<size_t>(row)]);
+}
+
+void TGameListModel::SetGame(int row, const GameRow& game) {
+    SetFavourite(row, game.favourite);
+    SetStatus(row, game.status);
+    SetGameName(row, game.name);
+    SetFileDir(row, game.fileDir);
+}
+
+void TGameListModel::SetFavourite(int row, bool favourite) {
+    if (row >= 1 && IsFavouriteText(Cells(colFavourite, row)) != favourite)
+        SetCell(colFavourite, row, FavouriteText(favourite));
+}
+
+void TGameListModel::SetStatus(int row, GameStatus status) {
+    if (row >= 1 && StatusOfText(Cells(colStatus, row)) != status)
+        SetCell(colStatus, row, StatusText(status));
+}
+
+void TGameListModel::SetGameName(int row, const QString& name) {
+    if (row >= 1 && Cells(colGameName, row) != name)
+        SetCell(colGameName, row, name);
+}
+
+void TGameListModel::SetFileDir(int row, const QString& fileDir) {
+    if (row >= 1 && Cells(colFileDir, row) != fileDir)
+        SetCell(colFileDir, row, fileDir);
+}
+
 void TGameListModel::SetRowCount(int count) {
     count = std::max(count, 2);
     const int old = RowCount();
@@ -105,13 +139,21 @@ void TGameListModel::SetHeaderTexts() {
     emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(texts.size()) - 1);
 }
 
+int TGameListModel::AppendGame(int gameCount, const GameRow& game) {
+    return AppendCells(gameCount, GameRowCells(game));
+}
+
 int TGameListModel::AppendGame(int gameCount, const QString& status, const QString& gameName,
                                const QString& fileDir) {
+    return AppendCells(gameCount, {QString(), status, gameName, fileDir});
+}
+
+int TGameListModel::AppendCells(int gameCount, QStringList cells) {
     // A count that lags behind the rows (a recount leaves out rows without File/Dir) must not
     // write over the games below it, nor cut them off.
     const int row = std::max({gameCount, 0, GameCount()}) + 1;
     SetRowCount(row + 1);
-    grid[static_cast<size_t>(row)] = QStringList{QString(), status, gameName, fileDir};
+    grid[static_cast<size_t>(row)] = std::move(cells);
     EmitRowsChanged(row, row);
     return row;
 }

@@ -3,16 +3,14 @@
 // disk in the list file. Addressed like the grid it stands for (column first, then row);
 // for a QTableView, Qt row r is grid row r + 1 and the header row is the horizontal header.
 
+#include "base/GameRow.h"
+#include "gamelist/ListFileCodec.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
-
-constexpr int colFavourite = 0;
-constexpr int colStatus = 1;
-constexpr int colGameName = 2;
-constexpr int colFileDir = 3;
 
 class TGameListModel : public QAbstractTableModel {
     Q_OBJECT
@@ -27,6 +25,17 @@ class TGameListModel : public QAbstractTableModel {
     QString Cells(int col, int row) const;
     // Ignored outside the grid.
     void SetCell(int col, int row, const QString& text);
+
+    // The game a grid row holds; an empty GameRow outside rows 1..RowCount() - 1.
+    GameRow Game(int row) const;
+    // Write the game's values into a grid row (1..RowCount() - 1; ignored elsewhere). A cell is
+    // written only when its meaning changes, so a "TRUE" mark or a status text the program does
+    // not write stays as the file had it.
+    void SetGame(int row, const GameRow& game);
+    void SetFavourite(int row, bool favourite);
+    void SetStatus(int row, GameStatus status);
+    void SetGameName(int row, const QString& name);
+    void SetFileDir(int row, const QString& fileDir);
 
     // Grid rows, the header row included; never fewer than two.
     int RowCount() const { return static_cast<int>(grid.size()); }
@@ -50,9 +59,11 @@ class TGameListModel : public QAbstractTableModel {
     // "", "Status", "Game Name", "File/Dir" in row 0.
     void SetHeaderTexts();
 
-    // Writes a new game into row gameCount + 1 (the blank row 1 of the empty list when
-    // gameCount is 0), the grid then having gameCount + 2 rows; never over an existing game
-    // row: with a smaller gameCount, after the last one. Returns the new game count.
+    // Writes a new game (its favourite mark as given) into row gameCount + 1 (the blank row 1 of the empty
+    // list when gameCount is 0), the grid then having gameCount + 2 rows; never over an existing game row:
+    // with a smaller gameCount, after the last one. Returns the new game count.
+    int AppendGame(int gameCount, const GameRow& game);
+    // The same with the Status, Game Name and File/Dir texts as given, Favourite empty.
     int AppendGame(int gameCount, const QString& status, const QString& gameName, const QString& fileDir);
     // Removes a game row (1..RowCount() - 1); removing the only one leaves the empty list.
     void DeleteRow(int row);
@@ -82,6 +93,7 @@ class TGameListModel : public QAbstractTableModel {
   private:
     static QStringList HeaderTexts();
     void SetEmptyListState();
+    int AppendCells(int gameCount, QStringList cells);
     void EmitRowsChanged(int firstRow, int lastRow);
 
     std::vector<QStringList> grid;

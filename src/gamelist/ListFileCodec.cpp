@@ -189,3 +189,46 @@ QByteArray FormatListText(const std::vector<QStringList>& rows, int colCount, QC
     QStringEncoder encoder(QStringConverter::System);
     return encoder.encode(text);
 }
+
+QString StatusText(GameStatus status) {
+    switch (status) {
+    case GameStatus::Good:
+        return QStringLiteral("Good");
+    case GameStatus::Bad:
+        return QStringLiteral("Bad");
+    case GameStatus::Unknown:
+        return QStringLiteral("?");
+    case GameStatus::None:
+        break;
+    }
+    return QString();
+}
+
+GameStatus StatusOfText(QStringView text) {
+    for (const GameStatus status : {GameStatus::Good, GameStatus::Bad, GameStatus::Unknown}) {
+        if (text == StatusText(status))
+            return status;
+    }
+    return GameStatus::None;
+}
+
+QString FavouriteText(bool favourite) {
+    return favourite ? QStringLiteral("true") : QString();
+}
+
+bool IsFavouriteText(QStringView text) {
+    return text.compare(FavouriteText(true), Qt::CaseInsensitive) == 0;
+}
+
+QString UnknownGameName() {
+    return QStringLiteral("[UNKNOWN GAME]");
+}
+
+QStringList GameRowCells(const GameRow& game) {
+    return {FavouriteText(game.favourite), StatusText(game.status), game.name, game.fileDir};
+}
+
+GameRow GameRowOfCells(const QStringList& cells) {
+    return {IsFavouriteText(cells.value(colFavourite)), StatusOfText(cells.value(colStatus)),
+            cells.value(colGameName), cells.value(colFileDir)};
+}

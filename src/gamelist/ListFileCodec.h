@@ -2,12 +2,20 @@
 // The syntax of the game list file: comma-separated cells, one line per grid row.
 // Pure text work; the model does the file access.
 
+#include "base/GameRow.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <vector>
+
+// The columns of a game row.
+constexpr int colFavourite = 0;
+constexpr int colStatus = 1;
+constexpr int colGameName = 2;
+constexpr int colFileDir = 3;
 
 // Splits one line into its fields. Space characters are codes 1 to 32. Leading space
 // characters are skipped; a field starting with a double quote runs to the next double
@@ -44,3 +52,22 @@ std::vector<QStringList> ParseListText(const QByteArray& bytes, QChar delimiter)
 // The bytes of a list file: one line per row, colCount cells each, every line ended by
 // CR LF, in the locale's encoding without a byte-order mark.
 QByteArray FormatListText(const std::vector<QStringList>& rows, int colCount, QChar delimiter);
+
+// The cells of a game row. Only here are the status and favourite texts spelt.
+
+// "Good", "Bad", "?"; empty for None.
+QString StatusText(GameStatus status);
+// The status a Status cell stands for, its text compared exactly; None for any other text.
+GameStatus StatusOfText(QStringView text);
+// "true" for a favourite, else empty.
+QString FavouriteText(bool favourite);
+// Whether a Favourite cell marks a favourite: its text is "true" ignoring case. The click, the
+// Favourite command, the drawing and the file all go by this.
+bool IsFavouriteText(QStringView text);
+// The Game Name of a game the supported-games list does not hold: "[UNKNOWN GAME]".
+QString UnknownGameName();
+
+// The four cells of a game, in column order.
+QStringList GameRowCells(const GameRow& game);
+// The game four cells stand for; missing cells are empty.
+GameRow GameRowOfCells(const QStringList& cells);
