@@ -6,6 +6,7 @@
 
 #include "emulator/LineBuilder.h"
 #include "emulator/VerifyRules.h"
+#include "gamelist/ListFileCodec.h"
 
 #include <algorithm>
 
@@ -17,16 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (builder.finish(last))
         lines.append(last);
 
-    const QString verdict = Verdict(lines);
+    const auto verdictOf = [](const QStringList& lines) { return StatusText(Verdict(lines)); };
+    const QString verdict = verdictOf(lines);
     if (verdict != QLatin1String("Good") && verdict != QLatin1String("Bad") && verdict != QLatin1String("?"))
         PropertyFailed("the verdict is Good, Bad or ?", QString(), verdict);
     QStringList reversed = lines;
     std::reverse(reversed.begin(), reversed.end());
-    RequireEqual("the order of the lines does not matter", verdict, Verdict(reversed));
+    RequireEqual("the order of the lines does not matter", verdict, verdictOf(reversed));
     RequireEqual("a bad romset makes the verdict Bad", QStringLiteral("Bad"),
-                 Verdict(lines + QStringList{QStringLiteral("romset pacman [puckman] is bad")}));
+                 verdictOf(lines + QStringList{QStringLiteral("romset pacman [puckman] is bad")}));
     RequireEqual("a good romset makes the verdict Good unless one is bad",
                  verdict == QLatin1String("Bad") ? verdict : QStringLiteral("Good"),
-                 Verdict(lines + QStringList{QStringLiteral("romset pong is good")}));
+                 verdictOf(lines + QStringList{QStringLiteral("romset pong is good")}));
     return 0;
 }

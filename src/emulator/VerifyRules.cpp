@@ -18,7 +18,7 @@ QString VerifyNameRefusal(const QString& verifyName) {
     return QString();
 }
 
-QString Verdict(const QStringList& lines) {
+GameStatus Verdict(const QStringList& lines) {
     bool good = false;
     bool bad = false;
     for (const QString& line : lines) {
@@ -31,8 +31,8 @@ QString Verdict(const QStringList& lines) {
             bad = true;
     }
     if (bad)
-        return QStringLiteral("Bad");
-    return good ? QStringLiteral("Good") : QStringLiteral("?");
+        return GameStatus::Bad;
+    return good ? GameStatus::Good : GameStatus::Unknown;
 }
 
 int VerifyPercent(int row, int rows) {

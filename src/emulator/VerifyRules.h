@@ -2,6 +2,8 @@
 // The pure rules of verification: which names may reach the emulator, the verdict of a
 // run's lines, the progress figure, and the report's lines and bytes.
 
+#include "base/GameRow.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,9 +15,9 @@ QString SeparatorLine();
 // (a leading "-") or for a pattern naming other sets ("*" or "?"). Empty when it may.
 QString VerifyNameRefusal(const QString& verifyName);
 
-// "Good" when a line shaped "romset ... is good" was seen, "Bad" when one shaped "romset ... is bad"
-// was (Bad wins), "?" when neither. Lines are compared trimmed and lower-cased.
-QString Verdict(const QStringList& lines);
+// Good when a line shaped "romset ... is good" was seen, Bad when one shaped "romset ... is bad"
+// was (Bad wins), Unknown when neither. Lines are compared trimmed and lower-cased.
+GameStatus Verdict(const QStringList& lines);
 
 // row of rows as a whole percentage, halves to the even neighbour.
 int VerifyPercent(int row, int rows);

@@ -1,12 +1,12 @@
 #include "gamefiles/RandomGame.h"
 
-#include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 
 std::vector<int> EligibleRandomRows(const std::vector<QStringList>& rows) {
     std::vector<int> eligible;
     for (size_t row = 1; row < rows.size(); ++row) {
-        const QString status = rows[row].value(colStatus);
-        if (status != QLatin1String("?") && status != QLatin1String("Bad"))
+        const GameStatus status = StatusOfText(rows[row].value(colStatus));
+        if (status != GameStatus::Unknown && status != GameStatus::Bad)
             eligible.push_back(static_cast<int>(row));
     }
     return eligible;

@@ -4,13 +4,13 @@
 #include "base/GameFileLookup.h"
 #include "emulator/GameNameRules.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 
 #include <QHash>
 #include <QSet>
 
 namespace {
 
-const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
 const QString DeleteMark = QStringLiteral("DELETE");
 
 std::vector<int> RowsToRemove(const std::vector<QStringList>& rows,
@@ -127,8 +127,8 @@ std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>& suppor
         if (matched[static_cast<size_t>(i)])
             continue;
         const QString fileDir = AsciiLower(newNames[i]);
-        additions.push_back(
-            {UnknownGame, fileDir, QStringLiteral("Adding [UNKNOWN GAME] ") + fileDir, false});
+        additions.push_back({UnknownGameName(), fileDir,
+                             QStringLiteral("Adding ") + UnknownGameName() + u' ' + fileDir, false});
     }
     return additions;
 }

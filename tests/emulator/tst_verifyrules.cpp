@@ -2,6 +2,7 @@
 // progress figure and the report's bytes.
 
 #include "emulator/VerifyRules.h"
+#include "gamelist/ListFileCodec.h"
 
 #include <QtTest>
 
@@ -48,7 +49,7 @@ void TestVerifyRules::verdict_data() {
 void TestVerifyRules::verdict() {
     QFETCH(QStringList, lines);
     QFETCH(QString, status);
-    QCOMPARE(Verdict(lines), status);
+    QCOMPARE(StatusText(Verdict(lines)), status);
 }
 
 void TestVerifyRules::percent_data() {

@@ -6,13 +6,17 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
-QColor StatusFillColour(const QString& status) {
-    if (status == QLatin1String("Bad"))
+QColor StatusFillColour(GameStatus status) {
+    switch (status) {
+    case GameStatus::Bad:
         return QColor(255, 99, 99);
-    if (status == QLatin1String("Good"))
+    case GameStatus::Good:
         return QColor(0, 134, 67);
-    if (status == QLatin1String("?"))
+    case GameStatus::Unknown:
         return QColor(205, 205, 68);
+    case GameStatus::None:
+        break;
+    }
     return QColor();
 }
 

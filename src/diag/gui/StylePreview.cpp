@@ -2,6 +2,7 @@
 
 #include "base/gui/StatusCell.h"
 #include "diag/gui/StyleEngine.h"
+#include "gamelist/ListFileCodec.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,15 +30,15 @@ class TStatusCellDelegate : public QStyledItemDelegate {
                const QModelIndex& index) const override {
         QStyledItemDelegate::paint(painter, option, index);
         const QString status = index.data().toString();
-        PaintStatusCell(painter, option, StatusFillColour(status), status);
+        PaintStatusCell(painter, option, StatusFillColour(StatusOfText(status)), status);
     }
 };
 
 QTableWidget* SampleGrid(QWidget* parent) {
     const QStringList header = {QStringLiteral("Status"), QStringLiteral("Game Name")};
-    const QStringList rows[] = {{QStringLiteral("Good"), QStringLiteral("Pac-Man (Midway)")},
-                                {QStringLiteral("Bad"), QStringLiteral("Galaga (Namco rev. B)")},
-                                {QStringLiteral("?"), QStringLiteral("Pong (Rev E)")}};
+    const QStringList rows[] = {{StatusText(GameStatus::Good), QStringLiteral("Pac-Man (Midway)")},
+                                {StatusText(GameStatus::Bad), QStringLiteral("Galaga (Namco rev. B)")},
+                                {StatusText(GameStatus::Unknown), QStringLiteral("Pong (Rev E)")}};
     auto* grid = new QTableWidget(3, 2, parent);
     grid->setHorizontalHeaderLabels(header);
     for (int row = 0; row < 3; ++row)

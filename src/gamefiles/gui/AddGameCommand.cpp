@@ -13,6 +13,7 @@
 #include "gamefiles/gui/GameFileSupport.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 #include "gamelist/SupportedGames.h"
 #include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/VerifyCommands.h"
@@ -87,7 +88,8 @@ void ListNewGame(TCommandContext& context, const SupportedGame& game, const QStr
     AppState& state = context.State;
     TGameListModel& list = context.GameList;
     // The list appends after its last row even when the count lags behind it.
-    state.GameCount = list.AppendGame(state.GameCount, QStringLiteral("?"), game.description, targetName);
+    state.GameCount =
+        list.AppendGame(state.GameCount, {false, GameStatus::Unknown, game.description, targetName});
     context.Window.SelectGridRow(state.GameCount);
     state.DisplayVerifyGame = false;
     struct Restore {

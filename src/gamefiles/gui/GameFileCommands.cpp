@@ -12,14 +12,13 @@
 #include "gamefiles/gui/SnapshotCommands.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 
 namespace {
 
 struct SelectedGame {
     int row = 0;
-    QString status;
-    QString gameName;
-    QString fileDir;
+    GameRow game;
 };
 
 // The selected row when it names a game entry of rompath; row 0 for the empty list's blank
@@ -29,21 +28,20 @@ SelectedGame ReadSelectedGame(TCommandContext& context) {
     const TGameListModel& list = context.GameList;
     if (row < 1 || row >= list.RowCount() || context.State.rompath.isEmpty())
         return {};
-    SelectedGame game{row, list.Cells(colStatus, row), list.Cells(colGameName, row),
-                      list.Cells(colFileDir, row)};
+    const GameRow game = list.Game(row);
     if (!IsGameEntryName(game.fileDir))
         return {};
-    return game;
+    return {row, game};
 }
 
 GameFolders FoldersOf(const AppState& state) {
     return {state.rompath, state.cfg_directory, state.nvram_directory, state.snapshot_directory};
 }
 
-void DebugGameBox(TCommandContext& context, const QString& lead, const SelectedGame& game) {
+void DebugGameBox(TCommandContext& context, const QString& lead, const GameRow& game) {
     if (!context.State.debug)
         return;
-    context.dialogs.plainMessage(RowDebugText(lead, game.gameName, game.fileDir, game.status));
+    context.dialogs.plainMessage(RowDebugText(lead, game.name, game.fileDir, StatusText(game.status)));
 }
 
 bool Confirmed(TCommandContext& context, const QString& question) {
@@ -53,12 +51,13 @@ bool Confirmed(TCommandContext& context, const QString& question) {
 } // namespace
 
 void DeleteGame(TCommandContext& context) {
-    const SelectedGame game = ReadSelectedGame(context);
-    if (game.row < 1)
+    const SelectedGame selected = ReadSelectedGame(context);
+    if (selected.row < 1)
         return;
+    const GameRow& game = selected.game;
     DebugGameBox(context, QStringLiteral("DELETE GAME: "), game);
     if (!Confirmed(context, QStringLiteral("Are you certain you wish to delete the game: \n\nName:\t") +
-                                game.gameName + QStringLiteral("\nFile/Dir: \t") + game.fileDir))
+                                game.name + QStringLiteral("\nFile/Dir: \t") + game.fileDir))
         return;
     const GameFolders folders = FoldersOf(context.State);
     const DeleteResult result = DeleteGameEntry(folders, game.fileDir, [&context](const QString& file) {
@@ -73,34 +72,36 @@ void DeleteGame(TCommandContext& context) {
     if (result.outcome == DeleteOutcome::Missing)
         context.MessageApp(result.message, mtWarning, mbOK);
     DeletePerGameFiles(folders, game.fileDir);
-    context.GameList.DeleteRow(game.row);
+    context.GameList.DeleteRow(selected.row);
     RecountAndShowCounters(context);
     SaveGameList(context.GameList, context.State.UserDataPath);
-    context.Window.SelectGridRow(qMax(1, game.row - 1));
+    context.Window.SelectGridRow(qMax(1, selected.row - 1));
     ShowSnapshot(context, context.Window.GridRow());
 }
 
 void ResetGame(TCommandContext& context) {
-    const SelectedGame game = ReadSelectedGame(context);
-    if (game.row < 1)
+    const SelectedGame selected = ReadSelectedGame(context);
+    if (selected.row < 1)
         return;
+    const GameRow& game = selected.game;
     DebugGameBox(context, QStringLiteral("RESET GAME: "), game);
-    if (!Confirmed(context, QStringLiteral("Are you certain you wish to reset the game ") + game.gameName +
+    if (!Confirmed(context, QStringLiteral("Are you certain you wish to reset the game ") + game.name +
                                 QStringLiteral(" ?")))
         return;
     DeletePerGameFiles(FoldersOf(context.State), game.fileDir);
     // The picture just deleted must not stay on the Game Image tab.
-    ShowSnapshot(context, game.row);
+    ShowSnapshot(context, selected.row);
 }
 
 void RenameGameClick(TCommandContext& context) {
-    const SelectedGame game = ReadSelectedGame(context);
-    if (game.row < 1)
+    const SelectedGame selected = ReadSelectedGame(context);
+    if (selected.row < 1)
         return;
+    const GameRow& game = selected.game;
     DebugGameBox(context, QStringLiteral("GAME: "), game);
     QString answer = RenameOldName(game.fileDir);
     if (!context.dialogs.inputBox(context.Owner(), QStringLiteral("Rename.."),
-                                  QStringLiteral("Enter the new name for ") + game.gameName, answer))
+                                  QStringLiteral("Enter the new name for ") + game.name, answer))
         return;
     const AppState& state = context.State;
     const RenameResult result = RenameGameEntry(state.rompath, game.fileDir, answer);
@@ -125,16 +126,16 @@ void RenameGameClick(TCommandContext& context) {
         break;
     }
     MoveSnapshot(state.snapshot_directory, game.fileDir, result.newFileDir);
-    context.GameList.SetCell(colFileDir, game.row, result.newFileDir);
+    context.GameList.SetFileDir(selected.row, result.newFileDir);
     SaveGameList(context.GameList, state.UserDataPath);
-    ShowSnapshot(context, game.row);
+    ShowSnapshot(context, selected.row);
 }
 
 void TestZIPFileClick(TCommandContext& context) {
     const int row = context.Window.GridRow();
     if (row < 1 || !context.Form2)
         return;
-    const QString fileDir = context.GameList.Cells(colFileDir, row);
+    const QString fileDir = context.GameList.Game(row).fileDir;
     const QString rompath = context.State.rompath;
     // The file as named on disk; a missing one is reported under its listed name.
     QString path = IsGameEntryName(fileDir) ? FindGameFile(rompath, fileDir) : QString();

@@ -5,6 +5,7 @@
 #include "gamefiles/gui/TForm4.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 #include "gamelist/gui/GameListCommands.h"
 
 #include <QApplication>
@@ -46,16 +47,16 @@ class TInputRefusedWait : public QObject {
     }
 };
 
-QString StatusOfResult(int result) {
+GameStatus StatusOfResult(int result) {
     switch (result) {
     case mrYes:
-        return QStringLiteral("Good");
+        return GameStatus::Good;
     case mrNo:
-        return QStringLiteral("Bad");
+        return GameStatus::Bad;
     case mrCancel:
-        return QStringLiteral("?");
+        return GameStatus::Unknown;
     default:
-        return QString();
+        return GameStatus::None;
     }
 }
 
@@ -65,11 +66,11 @@ void ChangeGameStatus(TCommandContext& context, TForm4& dialog) {
     const int row = context.Window.GridRow();
     if (!context.GameList.IsGameRow(row))
         return;
-    const QString status = StatusOfResult(dialog.Execute());
-    if (status.isEmpty())
+    const GameStatus status = StatusOfResult(dialog.Execute());
+    if (status == GameStatus::None)
         return;
     // The row keeps its place until the next sort.
-    context.GameList.SetCell(colStatus, row, status);
+    context.GameList.SetStatus(row, status);
     SaveGameList(context.GameList, context.State.UserDataPath);
 }
 
@@ -78,8 +79,7 @@ void FavouriteGame(TCommandContext& context) {
     TGameListModel& list = context.GameList;
     if (!list.IsGameRow(row))
         return;
-    list.SetCell(colFavourite, row,
-                 list.Cells(colFavourite, row).isEmpty() ? QStringLiteral("true") : QString());
+    list.SetFavourite(row, !list.Game(row).favourite);
     ResortGameList(context);
     SaveGameList(context.GameList, context.State.UserDataPath);
 }

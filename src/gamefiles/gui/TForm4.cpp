@@ -1,6 +1,7 @@
 #include "gamefiles/gui/TForm4.h"
 
 #include "base/gui/Dialogs.h"
+#include "gamelist/ListFileCodec.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -31,8 +32,9 @@ TForm4::TForm4(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(new QLabel(QStringLiteral("Select the game status:"), this));
-    GoodButton = AddButton(this, layout, QStringLiteral("Good"), mrYes);
-    BadButton = AddButton(this, layout, QStringLiteral("Bad"), mrNo);
+    // Each button bears the status it sets.
+    GoodButton = AddButton(this, layout, StatusText(GameStatus::Good), mrYes);
+    BadButton = AddButton(this, layout, StatusText(GameStatus::Bad), mrNo);
     UnknownButton = AddButton(this, layout, QStringLiteral("Unknown"), mrCancel);
     auto* separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);

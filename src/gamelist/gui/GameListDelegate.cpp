@@ -2,6 +2,7 @@
 
 #include "base/gui/StatusCell.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -16,7 +17,7 @@ QStyle* StyleOf(const QStyleOptionViewItem& option) {
 } // namespace
 
 QColor GameListDelegate::StatusColour(const QString& status) {
-    return StatusFillColour(status);
+    return StatusFillColour(StatusOfText(status));
 }
 
 void GameListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -44,7 +45,7 @@ void GameListDelegate::PaintFavourite(QPainter* painter, const QStyleOptionViewI
     box.rect =
         QRect(option.rect.left() + 1, option.rect.top() + (option.rect.height() - height) / 2, width, height);
     box.state = option.state & QStyle::State_Enabled;
-    const bool favourite = index.data().toString().toUpper() == QLatin1String("TRUE");
+    const bool favourite = IsFavouriteText(index.data().toString());
     box.state |= favourite ? QStyle::State_On : QStyle::State_Off;
     box.palette = option.palette;
     style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, option.widget);

@@ -11,7 +11,7 @@ class GameListDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // The fill colour of a Status text; invalid for any text but "Good", "Bad" and "?".
+    // The fill colour of a Status cell's text; invalid for a text that names no status.
     static QColor StatusColour(const QString& status);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -4,6 +4,7 @@
 #include "diag/gui/ExceptionHandler.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 #include "gamelist/ListSearch.h"
 #include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/TSortGrid.h"
@@ -59,8 +60,7 @@ class TGridEvents {
         TGameListModel& list = context.GameList;
         if (!list.IsGameRow(row))
             return;
-        const bool marked = list.Cells(colFavourite, row).toUpper() == QLatin1String("TRUE");
-        list.SetCell(colFavourite, row, marked ? QString() : QStringLiteral("true"));
+        list.SetFavourite(row, !list.Game(row).favourite);
         ResortGameList(context);
         SaveGameList(context.GameList, context.State.UserDataPath);
     }

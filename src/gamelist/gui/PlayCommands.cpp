@@ -11,6 +11,7 @@
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 #include "platform/gui/WindowsKeyGrab.h"
 
 #include <QApplication>
@@ -21,16 +22,8 @@
 
 namespace {
 
-struct TGameRow {
-    QString status, gameName, fileDir;
-};
-
-TGameRow CurrentGame(const TCommandContext& context) {
-    const int row = context.Window.GridRow();
-    if (row < 1)
-        return {};
-    const TGameListModel& list = context.GameList;
-    return {list.Cells(colStatus, row), list.Cells(colGameName, row), list.Cells(colFileDir, row)};
+GameRow CurrentGame(const TCommandContext& context) {
+    return context.GameList.Game(context.Window.GridRow());
 }
 
 // The game's archive or folder is in the game folder. An empty File/Dir names the game folder
@@ -42,11 +35,11 @@ bool GameFileExists(const QString& rompath, const QString& fileDir) {
 }
 
 // Whether the user goes on with a game that is unverified or found bad.
-bool ConfirmStatus(const TCommandContext& context, const TGameRow& game) {
-    if (game.status == QLatin1String("?"))
-        return context.MessageApp(NotVerifiedQuestion(game.gameName), mtConfirmation, mbYes | mbNo) == mrYes;
-    if (game.status == QLatin1String("Bad"))
-        return context.MessageApp(FoundBadQuestion(game.gameName), mtWarning, mbYes | mbNo) == mrYes;
+bool ConfirmStatus(const TCommandContext& context, const GameRow& game) {
+    if (game.status == GameStatus::Unknown)
+        return context.MessageApp(NotVerifiedQuestion(game.name), mtConfirmation, mbYes | mbNo) == mrYes;
+    if (game.status == GameStatus::Bad)
+        return context.MessageApp(FoundBadQuestion(game.name), mtWarning, mbYes | mbNo) == mrYes;
     return true;
 }
 
@@ -138,17 +131,17 @@ void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
     const TEmulatorCommandScope scope(context, TCommand::PlayGame);
     if (scope.Refused())
         return;
-    const TGameRow game = CurrentGame(context);
+    const GameRow game = CurrentGame(context);
     const AppState& state = context.State;
     if (state.debug)
-        context.dialogs.plainMessage(PlayDebugText(game.gameName, game.fileDir, game.status));
+        context.dialogs.plainMessage(PlayDebugText(game.name, game.fileDir, StatusText(game.status)));
     // Quoting does not keep the emulator from reading such a name as an option.
     if (StartsLikeOption(game.fileDir)) {
-        context.MessageApp(OptionLikeGameText(game.gameName, game.fileDir), mtError, mbOK);
+        context.MessageApp(OptionLikeGameText(game.name, game.fileDir), mtError, mbOK);
         return;
     }
     if (!GameFileExists(state.rompath, game.fileDir)) {
-        context.MessageApp(GameFileMissingText(game.gameName, game.fileDir), mtError, mbOK);
+        context.MessageApp(GameFileMissingText(game.name, game.fileDir), mtError, mbOK);
         return;
     }
     if (!ConfirmStatus(context, game))
@@ -159,13 +152,13 @@ void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
         PlayCommand(state.MAMEPath, state.MAMEEXE, game.fileDir, state.readconfig, state.verbose, switches);
     int exitCode = 0;
     {
-        const TRunScope run(context, game.gameName, keyGrab);
+        const TRunScope run(context, game.name, keyGrab);
         exitCode = context.Launcher.ExecNewProcess(state.MAMEPath, command);
     }
     context.Window.ShowPage(TPage::Log);
     LogGameFinish(context);
     if (exitCode != 0)
-        context.MessageApp(PlayProblemText(game.gameName, exitCode, context.Launcher.CreateProcessOutput),
+        context.MessageApp(PlayProblemText(game.name, exitCode, context.Launcher.CreateProcessOutput),
                            mtError, mbOK, ProgramName);
 }
 

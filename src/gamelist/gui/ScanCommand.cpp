@@ -12,6 +12,7 @@
 #include "emulator/gui/SupportedGamesFile.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 #include "gamelist/ScanRules.h"
 #include "gamelist/SupportedGames.h"
 #include "gamelist/gui/TSortGrid.h"
@@ -21,8 +22,6 @@
 #include <QSet>
 
 namespace {
-
-const QString UnknownGame = QStringLiteral("[UNKNOWN GAME]");
 
 void SortList(TCommandContext& context, int col) {
     context.Grid.SortByColumn(col, context.State.GSortOptions);
@@ -91,8 +90,8 @@ void AddNewGames(TCommandContext& context, const QStringList& newNames) {
         ReadSupportedGamesFile(SupportedGamesFileName(state.UserDataPath));
     state.nGames = static_cast<int>(supported.size());
     for (const ScanAddition& addition : MatchNewNames(supported, newNames)) {
-        state.GameCount =
-            list.AppendGame(state.GameCount, QStringLiteral("?"), addition.gameName, addition.fileDir);
+        state.GameCount = list.AppendGame(state.GameCount,
+                                          {false, GameStatus::Unknown, addition.gameName, addition.fileDir});
         ++(addition.known ? state.nFound : state.nUnknown);
         context.WriteLog(addition.logLine);
     }
@@ -161,7 +160,7 @@ void RecountGames(AppState& state, const TGameListModel& list) {
         if (list.Cells(colFileDir, row).isEmpty())
             continue;
         ++state.GameCount;
-        ++(list.Cells(colGameName, row) == UnknownGame ? state.nUnknown : state.nFound);
+        ++(list.Cells(colGameName, row) == UnknownGameName() ? state.nUnknown : state.nFound);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 #include "gamelist/SupportedGames.h"
 #include "gamelist/gui/VerifyRun.h"
 
@@ -97,7 +98,7 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
                        list.Cells(colStatus, row));
         const auto description = supported.Lookup(verifyName);
         const QString gameName = description ? *description : UnknownGameName();
-        list.SetCell(colGameName, row, gameName);
+        list.SetGameName(row, gameName);
         ++(description ? state.nFound : state.nUnknown);
         if (skipUnknown && !description)
             continue;
@@ -109,7 +110,7 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
         // is asked again alone, so that its block holds the emulator's own words about it.
         const TSetVerifyLines* lines = batch.VerdictLines(row, key);
         block += lines ? lines->lines : VerifyRun(context, fileDir, verifyName);
-        list.SetCell(colStatus, row, BlockVerdict(context, block, verifyName, true));
+        list.SetStatus(row, BlockVerdict(context, block, verifyName, true));
         report += block;
     }
     return report;

@@ -18,6 +18,7 @@
 #include "emulator/gui/TForm2.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 #include "gamelist/ListSearch.h"
 #include "gamelist/SupportedGames.h"
 #include "gamelist/gui/VerifyAllRows.h"
@@ -117,7 +118,7 @@ void VerifySelectedGame(TCommandContext& context) {
     }
     int row = rowOfGame();
     if (row > 0)
-        list.SetCell(colGameName, row, gameName);
+        list.SetGameName(row, gameName);
     context.Window.ShowGameData();
     WriteCounters(context, false);
     SaveGameList(list, state.UserDataPath);
@@ -129,10 +130,10 @@ void VerifySelectedGame(TCommandContext& context) {
     }
     if (state.DisplayVerifyGame)
         viewer.ShowModal();
-    const QString verdict = BlockVerdict(context, viewer.Lines(), verifyName, false);
+    const GameStatus verdict = BlockVerdict(context, viewer.Lines(), verifyName, false);
     row = rowOfGame();
     if (row > 0)
-        list.SetCell(colStatus, row, verdict);
+        list.SetStatus(row, verdict);
     SaveGameList(list, state.UserDataPath);
 }
 

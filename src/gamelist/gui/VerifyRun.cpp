@@ -8,19 +8,15 @@
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/ExecNewProcess.h"
 
-QString UnknownGameName() {
-    return QStringLiteral("[UNKNOWN GAME]");
-}
-
 void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
                     const QString& verifyName, const QString& status) {
     if (context.State.debug)
         context.dialogs.plainMessage(RowDebugText(QString::fromLatin1(lead), gameName, verifyName, status));
 }
 
-QString BlockVerdict(TCommandContext& context, const QStringList& lines, const QString& verifyName,
-                     bool traceLines) {
-    const QString verdict = Verdict(lines);
+GameStatus BlockVerdict(TCommandContext& context, const QStringList& lines, const QString& verifyName,
+                        bool traceLines) {
+    const GameStatus verdict = Verdict(lines);
     if (!context.State.debug)
         return verdict;
     if (traceLines) {
@@ -31,9 +27,9 @@ QString BlockVerdict(TCommandContext& context, const QStringList& lines, const Q
                                          AsciiLower(TrimBlanksAndControls(line)) + QStringLiteral(" FOR ") +
                                          wanted);
     }
-    if (verdict == QLatin1String("Good"))
+    if (verdict == GameStatus::Good)
         context.dialogs.plainMessage(QStringLiteral("Result: GameGood = True"));
-    else if (verdict == QLatin1String("Bad"))
+    else if (verdict == GameStatus::Bad)
         context.dialogs.plainMessage(QStringLiteral("Result: GameBad = True"));
     return verdict;
 }

@@ -2,13 +2,12 @@
 // What Verify Game and Verify All Games share: one game's run of the emulator, the verdict of
 // a block with its debug trace, and the debug box that names the game.
 
+#include "base/GameRow.h"
+
 #include <QString>
 #include <QStringList>
 
 struct TCommandContext;
-
-// The Game Name of a row the supported-games list does not hold.
-QString UnknownGameName();
 
 // In debug mode, a plain box: lead + the game's name, verify name and status.
 void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
@@ -16,8 +15,8 @@ void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& g
 
 // The verdict of a block; in debug mode with the boxes that trace it (each line when
 // traceLines is set, then the flag found).
-QString BlockVerdict(TCommandContext& context, const QStringList& lines, const QString& verifyName,
-                     bool traceLines);
+GameStatus BlockVerdict(TCommandContext& context, const QStringList& lines, const QString& verifyName,
+                        bool traceLines);
 
 // The emulator's lines for one game run on its own, or none with a log line when its name
 // would reach the emulator as an option or a pattern.

@@ -13,6 +13,7 @@
 #include "gamefiles/gui/SnapshotCommands.h"
 #include "gamefiles/gui/StatusCommands.h"
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
 #include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/PlayCommands.h"
 #include "gamelist/gui/TSortGrid.h"
@@ -212,7 +213,7 @@ void TForm1::CloseForm() {
     const int row = ui.SortGrid1->Row();
     if (row > 1) {
         const QString gameName = GameListModel->Cells(colGameName, row);
-        if (gameName != QLatin1String("[UNKNOWN GAME]")) {
+        if (gameName != UnknownGameName()) {
             State.LastSelectedGame = gameName;
             context->SettingsIni().WriteString(Settings::Section, Settings::Key::LastSelectedGame, gameName);
         }

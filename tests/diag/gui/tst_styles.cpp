@@ -10,6 +10,7 @@
 #include "diag/gui/StyleEngine.h"
 #include "diag/gui/StylePreview.h"
 #include "diag/gui/TSettingsForm.h"
+#include "gamelist/ListFileCodec.h"
 #include "support/WindowRules.h"
 
 #include <QApplication>
@@ -122,7 +123,7 @@ class TestStyles : public QObject {
         option.rect = cell.rect();
         option.palette = *SkinPalette(QStringLiteral("Obsidian"));
         option.state = selected ? QStyle::State_Selected : QStyle::State_None;
-        const QColor fill = StatusFillColour(status);
+        const QColor fill = StatusFillColour(StatusOfText(status));
         QPainter painter(&cell);
         PaintStatusCell(&painter, option, fill, status);
         painter.end();

@@ -41,6 +41,7 @@ class TestStatusCommands : public QObject {
     void cleanup() { VerifyNoWindowLeftOpen(); }
     void changeStatusWritesWithoutMoving();
     void favouriteTogglesAndKeepsTheGame();
+    void clickAndCommandReadTheMarkAlike();
     void randomPlayDrawsOnlyEligibleGames();
 };
 
@@ -96,6 +97,26 @@ void TestStatusCommands::favouriteTogglesAndKeepsTheGame() {
     QCOMPARE(w.Names().last(), QStringLiteral("Xevious"));
     QVERIFY(w.ListFile().contains(",?,Galaga,galaga.zip"));
     QVERIFY(!w.ListFile().contains("true,?,Galaga"));
+}
+
+// A mark the file holds in capitals counts as set, any other text as none (it is drawn
+// unchecked): the click on the mark and the Favourite command switch each alike.
+void TestStatusCommands::clickAndCommandReadTheMarkAlike() {
+    const QByteArray marks = "TRUE,Good,\"Xevious\",xevious.zip\r\n"
+                             "yes,Good,\"Galaga\",galaga.zip\r\n";
+    for (const bool click : {false, true}) {
+        ListWindow w(marks, {QStringLiteral("SortColumn=2"), QStringLiteral("SortDirection=0")});
+        for (const char* name : {"Xevious", "Galaga"}) {
+            QVERIFY(w.SelectGame(QString::fromLatin1(name)));
+            const int row = w.Grid().Row();
+            if (click)
+                QTest::mouseClick(w.Grid().viewport(), Qt::LeftButton, {}, w.CellCentre(colFavourite, row));
+            else
+                w.form->Context().RunCommand(TCommand::FavouriteGame);
+        }
+        QVERIFY2(w.ListFile().contains("\r\n,Good,Xevious,xevious.zip\r\n"), click ? "click" : "command");
+        QVERIFY2(w.ListFile().contains("\r\ntrue,Good,Galaga,galaga.zip\r\n"), click ? "click" : "command");
+    }
 }
 
 void TestStatusCommands::randomPlayDrawsOnlyEligibleGames() {
