@@ -12,7 +12,7 @@ status=0
 fail() { echo "FAIL: $*"; status=1; }
 
 [ -x "$prefix/bin/pellmora" ] || fail "bin/pellmora missing or not executable"
-entry="$prefix/share/applications/pellmora.desktop"
+entry="$prefix/share/applications/example.pellmora.pellmora.desktop"
 if [ -f "$entry" ]; then
     if command -v desktop-file-validate >/dev/null; then
         report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
@@ -23,7 +23,7 @@ if [ -f "$entry" ]; then
     grep -qx 'Exec=pellmora' "$entry" || fail "Exec= does not name the installed program"
     grep -qx 'Icon=pellmora' "$entry" || fail "Icon= does not name the installed icon"
 else
-    fail "share/applications/pellmora.desktop missing"
+    fail "share/applications/example.pellmora.pellmora.desktop missing"
 fi
 for size in 16 22 24 32 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/pellmora.png"

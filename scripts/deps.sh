@@ -2,7 +2,11 @@
 # Installs the Debian packages Pellmora needs, only when some are missing.
 # Sourced by run.sh and test.sh; works as root and through sudo.
 PELLMORA_PACKAGES=(cmake g++ make pkg-config clang-format qt6-base-dev qt6-base-dev-tools libgl-dev
-    libxcb1-dev libarchive-dev libboost-stacktrace-dev mame dbus-daemon)
+    libxcb1-dev libarchive-dev libboost-stacktrace-dev mame dbus-daemon
+    dpkg-dev lintian appstream man-db desktop-file-utils)
+# dpkg-dev (dpkg-shlibdeps) makes the Debian package; lintian, appstream, man-db and
+# desktop-file-utils check it, its metadata, its manual page and its desktop entry.
+
 # The suite's short fuzz pass: clang with libFuzzer and the sanitizer runtimes.
 PELLMORA_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 

@@ -11,3 +11,5 @@ inline const QString ListFileName = QStringLiteral("Pellmora.DAT");
 inline const QString SupportedGamesListName = QStringLiteral("Pellmora.GAM");
 // Verify All's report in the user data folder.
 inline const QString VerifyReportName = QStringLiteral("Pellmora.VER");
+// The desktop entry's name without ".desktop", which is also the AppStream id.
+inline const QString DesktopEntryName = QStringLiteral("example.pellmora.pellmora");

@@ -1,5 +1,7 @@
 #include "platform/gui/TaskbarProgress.h"
 
+#include "base/ProgramTexts.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -41,7 +43,7 @@ class LauncherEntryProgress : public TaskbarProgress {
     static QString DesktopEntryUri() {
         QString name = QGuiApplication::desktopFileName();
         if (name.isEmpty())
-            name = QStringLiteral("pellmora");
+            name = DesktopEntryName;
         return QStringLiteral("application://") + name + QStringLiteral(".desktop");
     }
 };

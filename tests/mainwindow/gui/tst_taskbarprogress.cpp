@@ -94,7 +94,7 @@ void TestTaskbarProgress::progressBarValuesReachTheButton() {
 
     QTRY_COMPARE(listener.updates.size(), values.size());
     const LauncherUpdate& last = listener.updates.constLast();
-    QCOMPARE(last.uri, QStringLiteral("application://pellmora.desktop"));
+    QCOMPARE(last.uri, QStringLiteral("application://example.pellmora.pellmora.desktop"));
     QCOMPARE(last.progress, progress);
     QCOMPARE(last.visible, visible);
 }
