@@ -13,8 +13,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://pellmora.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The emulator does the playing; without it the program can only say that it is missing.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS mame)
+# The emulator does the playing; without it the program can only say that it is missing. Qt's
+# catalogues word its standard buttons and dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mame, qt6-translations-l10n")
 # Strips the program and keeps its debug information for the -dbgsym package (CPACK_STRIP_FILES
 # would throw it away).
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)

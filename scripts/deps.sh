@@ -2,6 +2,7 @@
 # Installs the Debian packages Pellmora needs, only when some are missing.
 # Sourced by run.sh and test.sh; works as root and through sudo.
 PELLMORA_PACKAGES=(cmake g++ make pkg-config clang-format qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libxcb1-dev libarchive-dev libboost-stacktrace-dev mame dbus-daemon
     dpkg-dev lintian appstream man-db desktop-file-utils)
 # dpkg-dev (dpkg-shlibdeps) makes the Debian package; lintian, appstream, man-db and

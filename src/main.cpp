@@ -1,6 +1,7 @@
 // Launch: stack tracking, crash log, single instance, splash, windows, message loop.
 
 #include "base/ProgramTexts.h"
+#include "base/Translations.h"
 #include "base/gui/QtDialogs.h"
 #include "diag/StackTracking.h"
 #include "diag/VersionString.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     // The installed desktop entry: the desktop shows its icon and the task-bar progress on it.
     QGuiApplication::setDesktopFileName(DesktopEntryName);
     RememberDesktopStyle();
+    InstallTranslations(app);
 
     SingleInstance instance(QCoreApplication::applicationFilePath());
     if (!instance.Register())

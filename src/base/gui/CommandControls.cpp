@@ -1,5 +1,6 @@
 #include "base/gui/CommandControls.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
 #include <QToolButton>
@@ -16,6 +17,10 @@ static void InitialiseResources() {
 namespace {
 const char* const kTagProperty = "tag";
 } // namespace
+
+QString CommandText(const char* text) {
+    return text && *text ? QCoreApplication::translate("Commands", text) : QString();
+}
 
 void Tag(QObject* control) {
     control->setProperty(kTagProperty, kTaggedControl);
@@ -50,9 +55,9 @@ void DescribeCommandButton(QAbstractButton* button, const TCommandDescriptor& ro
     button->setObjectName(QString::fromUtf8(row.button.name));
     button->setIcon(ResourceIcon(row.icon));
     button->setIconSize(QSize(16, 16));
-    const QString hint = QString::fromUtf8(row.hint);
+    const QString hint = CommandText(row.hint);
     if (!hint.isEmpty()) {
-        button->setToolTip(row.button.toolTip ? QString::fromUtf8(row.button.toolTip) : hint);
+        button->setToolTip(row.button.toolTip ? CommandText(row.button.toolTip) : hint);
         button->setStatusTip(hint);
     }
     Tag(button);
@@ -63,7 +68,7 @@ void DescribeCommandButton(QAbstractButton* button, const TCommandDescriptor& ro
 
 QPushButton* MakeCommandButton(QWidget* parent, TCommand command) {
     const TCommandDescriptor& row = FindCommand(command);
-    auto* button = new QPushButton(QString::fromUtf8(row.button.caption), parent);
+    auto* button = new QPushButton(CommandText(row.button.caption), parent);
     DescribeCommandButton(button, row);
     return button;
 }

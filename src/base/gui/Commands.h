@@ -96,6 +96,9 @@ struct TCommandDescriptor {
 };
 
 // Every command's descriptor, in menu order.
+// A text of the table (caption, hint, tool-tip) in the user's language; empty for none.
+QString CommandText(const char* text);
+
 std::span<const TCommandDescriptor> AllCommands();
 const TCommandDescriptor& FindCommand(TCommand command);
 // The command as the user knows it, for messages: its caption without accelerator marks.

@@ -1,16 +1,18 @@
 #include "base/gui/MessageApp.h"
 #include "base/ProgramTexts.h"
 
+#include <QCoreApplication>
+
 QString DefaultMessageTitle(TMsgDlgType type) {
     switch (type) {
     case mtWarning:
-        return QStringLiteral("Warning");
+        return QCoreApplication::translate("Dialogs", "Warning");
     case mtError:
-        return QStringLiteral("Error");
+        return QCoreApplication::translate("Dialogs", "Error");
     case mtInformation:
-        return QStringLiteral("Information");
+        return QCoreApplication::translate("Dialogs", "Information");
     case mtConfirmation:
-        return QStringLiteral("Confirm");
+        return QCoreApplication::translate("Dialogs", "Confirm");
     case mtCustom:
         break;
     }

@@ -21,11 +21,11 @@ struct ButtonDesign {
 };
 
 // Left to right, whatever order the caller names them in.
-constexpr ButtonDesign kButtonOrder[] = {{mbYes, "&Yes", mrYes},
-                                         {mbNo, "&No", mrNo},
-                                         {mbOK, "OK", mrOk},
-                                         {mbCancel, "Cancel", mrCancel},
-                                         {mbAll, "&All", mrAll}};
+constexpr ButtonDesign kButtonOrder[] = {{mbYes, QT_TRANSLATE_NOOP("Dialogs", "&Yes"), mrYes},
+                                         {mbNo, QT_TRANSLATE_NOOP("Dialogs", "&No"), mrNo},
+                                         {mbOK, QT_TRANSLATE_NOOP("Dialogs", "OK"), mrOk},
+                                         {mbCancel, QT_TRANSLATE_NOOP("Dialogs", "Cancel"), mrCancel},
+                                         {mbAll, QT_TRANSLATE_NOOP("Dialogs", "&All"), mrAll}};
 
 QMessageBox::Icon IconOf(TMsgDlgType type) {
     switch (type) {
@@ -80,7 +80,8 @@ QMessageBox* BuildMessageBox(QWidget* owner, const MessageRequest& request) {
         if (!(request.buttons & design.flag))
             continue;
         // One role for all, so the box keeps the order they are added in.
-        QPushButton* button = box->addButton(QString::fromLatin1(design.caption), QMessageBox::ActionRole);
+        QPushButton* button =
+            box->addButton(QCoreApplication::translate("Dialogs", design.caption), QMessageBox::ActionRole);
         button->setProperty("modalResult", int(design.result));
         if (design.flag == defaultFlag)
             box->setDefaultButton(button);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLayout>
@@ -50,10 +51,10 @@ void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
     ui.MainMenu1 = new QMenuBar(form);
     ui.MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     form->setMenuBar(ui.MainMenu1);
-    ui.GameMenu = ui.MainMenu1->addMenu(QStringLiteral("&Game"));
-    ui.AllGamesMenu = ui.MainMenu1->addMenu(QStringLiteral("&All Games"));
-    ui.OptionsMenu = ui.MainMenu1->addMenu(QStringLiteral("&Options"));
-    ui.HelpMenu = ui.MainMenu1->addMenu(QStringLiteral("&Help"));
+    ui.GameMenu = ui.MainMenu1->addMenu(QCoreApplication::translate("Commands", "&Game"));
+    ui.AllGamesMenu = ui.MainMenu1->addMenu(QCoreApplication::translate("Commands", "&All Games"));
+    ui.OptionsMenu = ui.MainMenu1->addMenu(QCoreApplication::translate("Commands", "&Options"));
+    ui.HelpMenu = ui.MainMenu1->addMenu(QCoreApplication::translate("Commands", "&Help"));
     for (QMenu* menu : {ui.GameMenu, ui.AllGamesMenu, ui.OptionsMenu, ui.HelpMenu})
         Tag(menu->menuAction());
 
@@ -89,9 +90,9 @@ void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
                                            {TMenu::MenuBar, nullptr}};
     for (const TCommandDescriptor& row : AllCommands()) {
         TCommandBinding binding{row.command};
-        const QString hint = Text(row.hint);
+        const QString hint = CommandText(row.hint);
         if (row.caption) {
-            auto* menuItem = new QAction(Text(row.caption), form);
+            auto* menuItem = new QAction(CommandText(row.caption), form);
             if (*row.shortcut)
                 menuItem->setShortcut(QKeySequence(Text(row.shortcut)));
             menuItem->setStatusTip(hint);
@@ -112,8 +113,8 @@ void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
             binding.menuItem = menuItem;
         }
         if (row.toolTip) {
-            auto* toolButton = new QAction(ResourceIcon(row.icon), Text(row.toolTip), ui.ToolBar1);
-            toolButton->setToolTip(Text(row.toolTip));
+            auto* toolButton = new QAction(ResourceIcon(row.icon), CommandText(row.toolTip), ui.ToolBar1);
+            toolButton->setToolTip(CommandText(row.toolTip));
             toolButton->setStatusTip(hint);
             SetHelpContext(toolButton, row.help.tool);
             ui.ToolBar1->addAction(toolButton);
@@ -126,7 +127,7 @@ void BuildMenusAndToolBar(TForm1Ui& ui, QMainWindow* form) {
         }
         if (row.popupCaption) {
             // Owned by the window so that its hint reaches the window's status bar.
-            auto* popupItem = new QAction(Text(row.popupCaption), form);
+            auto* popupItem = new QAction(CommandText(row.popupCaption), form);
             popupItem->setStatusTip(hint);
             SetHelpContext(popupItem, row.help.popup);
             ui.PopupMenu1->addAction(popupItem);

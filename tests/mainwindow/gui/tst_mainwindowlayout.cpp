@@ -1,6 +1,7 @@
 // The main window's layout at the font sizes users run with: every caption, tab and label
 // shows whole. Also run by CTest with QT_SCALE_FACTOR=2.
 
+#include "base/Translations.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/ScriptedDialogs.h"
@@ -68,6 +69,7 @@ QStringList ClippedCaptions(QWidget* root) {
 class TestMainWindowLayout : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void everyCaptionShowsWhole_data();
@@ -77,6 +79,11 @@ class TestMainWindowLayout : public QObject {
   private:
     QFont applicationFont;
 };
+
+void TestMainWindowLayout::initTestCase() {
+    // The desktop's language, as the program takes it at start (CTest runs this in German too).
+    InstallTranslations(*qApp);
+}
 
 void TestMainWindowLayout::init() {
     applicationFont = QApplication::font();
