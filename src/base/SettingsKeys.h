@@ -29,6 +29,7 @@ inline const QString CommandLineSwitches = QStringLiteral("CommandLineSwitches")
 inline const QString Left = QStringLiteral("Left");
 inline const QString Top = QStringLiteral("Top");
 inline const QString StyleName = QStringLiteral("StyleName");
+inline const QString GameView = QStringLiteral("GameView");
 } // namespace Key
 
 namespace Default {

@@ -19,6 +19,9 @@ int SearchStartRow(int currentRow, int lastRow, int lastGridRow);
 // The first row from startRow down whose Favourite, Status, Game Name or File/Dir cell holds
 // text, both lower-cased in the letters A to Z only; 0 when none does. An empty text matches nothing.
 int FindGameRow(const std::vector<QStringList>& rows, const QString& text, int startRow);
+// The same among the rows shown (grid rows, ascending).
+int FindGameRow(const std::vector<QStringList>& rows, const std::vector<int>& shown, const QString& text,
+                int startRow);
 
 // The character a key jumps with: its digit "0" to "9" or its letter "A" to "Z" for the keys
 // of the main keyboard (Qt::Key values), else a null character. Shift makes no difference;
@@ -28,3 +31,11 @@ QChar JumpCharacter(int key, bool keypad);
 // The first data row whose cell in column col begins with character (a letter a to z in the
 // cell counting as its capital), or 0.
 int FirstLetterRow(const std::vector<QStringList>& rows, int col, QChar character);
+// The same among the rows shown (grid rows, ascending).
+int FirstLetterRow(const std::vector<QStringList>& rows, const std::vector<int>& shown, int col,
+                   QChar character);
+
+// Grid rows 1 to the last: every data row shown.
+std::vector<int> AllDataRows(const std::vector<QStringList>& rows);
+// The 1-based place of a grid row among the rows shown; 0 when it is not shown.
+int ShownPlace(const std::vector<int>& shown, int gridRow);

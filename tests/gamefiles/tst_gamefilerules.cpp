@@ -2,6 +2,7 @@
 
 #include "gamefiles/RandomGame.h"
 #include "gamefiles/Snapshot.h"
+#include "gamelist/ListSearch.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -79,7 +80,8 @@ void TestGameFileRules::eligibleRows_data() {
 void TestGameFileRules::eligibleRows() {
     QFETCH(QStringList, statuses);
     QFETCH(std::vector<int>, eligible);
-    QCOMPARE(EligibleRandomRows(WithStatuses(statuses)), eligible);
+    const std::vector<QStringList> rows = WithStatuses(statuses);
+    QCOMPARE(EligibleRandomRows(rows, AllDataRows(rows)), eligible);
 }
 
 void TestGameFileRules::drawReachesEveryEligibleRowOnly() {
@@ -87,9 +89,16 @@ void TestGameFileRules::drawReachesEveryEligibleRowOnly() {
     const std::vector<QStringList> rows = WithStatuses(List("Good|?|Good|Bad|Good"));
     std::set<int> drawn;
     for (int i = 0; i < 200; ++i)
-        drawn.insert(DrawRandomRow(rows, random));
+        drawn.insert(DrawRandomRow(rows, AllDataRows(rows), random));
     QCOMPARE(drawn, (std::set<int>{1, 3, 5}));
-    QCOMPARE(DrawRandomRow(WithStatuses(List("?|Bad")), random), 0);
+    // Only the rows shown take part.
+    drawn.clear();
+    for (int i = 0; i < 200; ++i)
+        drawn.insert(DrawRandomRow(rows, {2, 3, 4, 5}, random));
+    QCOMPARE(drawn, (std::set<int>{3, 5}));
+    QCOMPARE(DrawRandomRow(rows, {2, 4}, random), 0);
+    const std::vector<QStringList> unplayable = WithStatuses(List("?|Bad"));
+    QCOMPARE(DrawRandomRow(unplayable, AllDataRows(unplayable), random), 0);
 }
 
 QTEST_GUILESS_MAIN(TestGameFileRules)

@@ -7,6 +7,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
 #include "gamelist/gui/GameListCommands.h"
+#include "gamelist/gui/TSortGrid.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -85,10 +86,12 @@ void FavouriteGame(TCommandContext& context) {
 }
 
 void RandomGamePlay(TCommandContext& context) {
-    // Eligibility is decided before the draw, so the draw always ends.
-    const int row = context.GameList.RowCount() < 2
-                        ? 0
-                        : DrawRandomRow(context.GameList.Rows(), *QRandomGenerator::global());
+    // Eligibility is decided before the draw, so the draw always ends. Only the rows shown
+    // take part: a user looking at the favourites expects a favourite.
+    const int row =
+        context.GameList.RowCount() < 2
+            ? 0
+            : DrawRandomRow(context.GameList.Rows(), context.Grid.ShownRows(), *QRandomGenerator::global());
     if (row < 1) {
         context.MessageApp(QStringLiteral("No games to choose from."), mtInformation, mbOK);
         return;

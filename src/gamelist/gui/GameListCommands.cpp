@@ -35,10 +35,13 @@ void SearchGame(TCommandContext& context) {
         return;
     AppState& state = context.State;
     const std::vector<QStringList>& rows = context.GameList.Rows();
-    const int lastRow = int(rows.size()) - 1;
+    // The search goes through the rows shown, counted from the first one shown.
+    const std::vector<int>& shown = context.Grid.ShownRows();
+    const int lastPlace = int(shown.size());
     for (;;) {
-        const int start = SearchStartRow(context.Window.GridRow(), lastRow, state.LastGridRow);
-        const int found = FindGameRow(rows, text, start);
+        const int start = SearchStartRow(ShownPlace(shown, context.Window.GridRow()), lastPlace,
+                                         ShownPlace(shown, state.LastGridRow));
+        const int found = start > lastPlace ? 0 : FindGameRow(rows, shown, text, shown[size_t(start - 1)]);
         if (found > 0) {
             context.Window.SelectGridRow(found);
             state.LastGridRow = found;

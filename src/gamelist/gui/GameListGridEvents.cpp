@@ -35,7 +35,8 @@ class TGridEvents {
             return;
         }
         const QChar jump = JumpCharacter(key, event->modifiers() & Qt::KeypadModifier);
-        const int row = FirstLetterRow(context.GameList.Rows(), context.State.SortColumn, jump);
+        const int row =
+            FirstLetterRow(context.GameList.Rows(), context.Grid.ShownRows(), context.State.SortColumn, jump);
         if (row > 0)
             context.Window.SelectGridRow(row);
     }

@@ -128,6 +128,9 @@ void LogGameFinish(TCommandContext& context) {
 }
 
 void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
+    // No row shown (a filter nothing passes): there is no game to play.
+    if (context.Window.GridRow() < 1)
+        return;
     const TEmulatorCommandScope scope(context, TCommand::PlayGame);
     if (scope.Refused())
         return;

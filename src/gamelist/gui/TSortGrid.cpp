@@ -2,12 +2,15 @@
 
 #include "base/gui/DesignScale.h"
 #include "base/gui/WaitCursor.h"
+#include "gamelist/GameListFilterModel.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/GridSort.h"
 #include "gamelist/gui/GameListDelegate.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 void TSortGridHeader::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const {
     QHeaderView::initStyleOptionForIndex(option, logicalIndex);
@@ -41,27 +44,58 @@ TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
 }
 
 void TSortGrid::setModel(QAbstractItemModel* model) {
-    QTableView::setModel(model);
+    QAbstractItemModel* shown = model;
+    delete filtered;
+    filtered = nullptr;
+    if (auto* list = qobject_cast<TGameListModel*>(model))
+        shown = filtered = new TGameListFilterModel(*list, this);
+    QTableView::setModel(shown);
     if (selectionModel())
         connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this] { RaiseSelectCell(); });
 }
 
 TGameListModel* TSortGrid::GameList() const {
-    return qobject_cast<TGameListModel*>(model());
+    return filtered ? &filtered->GameList() : nullptr;
 }
 
 int TSortGrid::Row() const {
     const QModelIndex index = currentIndex();
-    return index.isValid() ? index.row() + 1 : 0;
+    if (!index.isValid())
+        return 0;
+    return filtered ? filtered->GridRow(index.row()) : index.row() + 1;
 }
 
 void TSortGrid::SetRow(int gridRow) {
-    if (!model() || gridRow < 1 || gridRow > model()->rowCount())
+    if (!filtered || gridRow < 1 || gridRow >= filtered->GameList().RowCount())
         return;
-    const QModelIndex index = model()->index(gridRow - 1, 0);
+    // The last shown row at or above gridRow; the first shown row when there is none.
+    const std::vector<int>& shown = ShownRows();
+    const auto atOrAbove = std::upper_bound(shown.cbegin(), shown.cend(), gridRow);
+    const int position = std::max(0, static_cast<int>(atOrAbove - shown.cbegin()) - 1);
+    const QModelIndex index = filtered->index(position, 0);
+    if (!index.isValid()) {
+        setCurrentIndex(QModelIndex());
+        return;
+    }
     setCurrentIndex(index);
     scrollTo(index);
+}
+
+void TSortGrid::SetFilter(const TGameFilter& filter) {
+    if (!filtered)
+        return;
+    // A current row still shown keeps its index; a new current row raises OnSelectCell.
+    filtered->SetFilter(filter);
+    if (Row() == 0 && filtered->rowCount() > 0)
+        setCurrentIndex(filtered->index(0, 0));
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
+}
+
+const std::vector<int>& TSortGrid::ShownRows() const {
+    static const std::vector<int> none;
+    return filtered ? filtered->Shown() : none;
 }
 
 void TSortGrid::SetColumnWidths() {
@@ -92,7 +126,9 @@ int TSortGrid::FavouriteCellAt(QPoint position) const {
     const QModelIndex index = indexAt(position);
     if (!index.isValid() || index.column() != colFavourite)
         return 0;
-    return visualRect(index).adjusted(-2, -2, 2, 2).contains(position) ? index.row() + 1 : 0;
+    if (!visualRect(index).adjusted(-2, -2, 2, 2).contains(position))
+        return 0;
+    return filtered ? filtered->GridRow(index.row()) : index.row() + 1;
 }
 
 void TSortGrid::RaiseSelectCell() {

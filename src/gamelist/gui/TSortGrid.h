@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class TGameFilter;
+class TGameListFilterModel;
 class TGameListModel;
 
 // The grid's header row. Its arrow points up for an ascending sort and down for a descending
@@ -24,13 +26,23 @@ class TSortGrid : public QTableView {
   public:
     explicit TSortGrid(QWidget* parent = nullptr);
 
+    // Shows a game list through a filter of the grid's own (any other model as it is).
     void setModel(QAbstractItemModel* model) override;
     TGameListModel* GameList() const;
+    // The filter between the game list and the rows shown; nullptr without a game list.
+    TGameListFilterModel* Filtered() const { return filtered; }
 
-    // The current grid row (1 for the first game), 0 when there is none.
+    // The current grid row (1 for the first game), 0 when there is none (no row shown).
     int Row() const;
-    // Makes a game row current and scrolls it into view.
+    // Makes a game row current and scrolls it into view; a row the filter hides gives way to
+    // the nearest shown row above it, else the first shown row. Ignored outside the list.
     void SetRow(int gridRow);
+    // Shows only the rows the filter lets through. The current game stays current when it is
+    // still shown, otherwise the first shown row becomes current; OnSelectCell is raised when
+    // the current row changed.
+    void SetFilter(const TGameFilter& filter);
+    // The grid rows shown, ascending: every row of the list when no filter is on.
+    const std::vector<int>& ShownRows() const;
     // The designed widths of the four columns.
     void SetColumnWidths();
 
@@ -75,6 +87,7 @@ class TSortGrid : public QTableView {
     void RaiseSelectCell();
     std::vector<int> SectionSizes() const;
 
+    TGameListFilterModel* filtered = nullptr;
     int sortedColumn = -1;
     QPoint releasePosition;
     std::vector<int> sizesAtHeaderPress;

@@ -6,13 +6,18 @@
 #include "emulator/CommandTexts.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "gamelist/GameFilter.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/gui/TSortGrid.h"
 #include "gamelist/gui/VerifyRun.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QProgressBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -65,9 +70,22 @@ TBatchRun RunBatch(TCommandContext& context, const TSupportedGames& supported, i
     return run;
 }
 
-void ShowProgress(TCommandContext& context, int pct) {
+// Said beside the progress when the filter hides games, which are verified all the same.
+QString HiddenGamesNote(const TCommandContext& context) {
+    const TGameListModel& list = context.GameList;
+    const std::vector<int>& shown = context.Grid.ShownRows();
+    const auto shownGames =
+        std::count_if(shown.cbegin(), shown.cend(), [&list](int row) { return list.IsGameRow(row); });
+    const int hidden = list.GameCount() - static_cast<int>(shownGames);
+    if (hidden <= 0)
+        return QString();
+    return QStringLiteral(" (including ") + GroupedCount(hidden, QLocale::system()) +
+           QStringLiteral(" games the filter hides)");
+}
+
+void ShowProgress(TCommandContext& context, int pct, const QString& note) {
     SetStatusText(context, QStringLiteral("Verifying all games... ") + QString::number(pct) +
-                               QStringLiteral("% Complete"));
+                               QStringLiteral("% Complete") + note);
     if (QProgressBar* progress = context.Window.ProgressBar())
         progress->setValue(pct);
 }
@@ -81,9 +99,10 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
     QStringList report;
     TBatchRun batch;
     const int rows = list.RowCount() - 1;
+    const QString note = HiddenGamesNote(context);
     for (int row = 1; row <= rows; ++row) {
         context.Window.SelectGridRow(row);
-        ShowProgress(context, VerifyPercent(row, rows));
+        ShowProgress(context, VerifyPercent(row, rows), note);
         QApplication::processEvents();
         if (state.StopVerification) {
             context.WriteLog(QStringLiteral("Stopped by user."), clRed);

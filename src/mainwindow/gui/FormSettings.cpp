@@ -1,8 +1,9 @@
-// The main window's own entries in the settings file: position, style and tab.
+// The main window's own entries in the settings file: position, style, tab and the game view.
 
 #include "base/IniFile.h"
 #include "base/SettingsKeys.h"
 #include "diag/gui/StyleEngine.h"
+#include "gamelist/gui/GameFilterBar.h"
 #include "mainwindow/gui/TForm1.h"
 
 #include <QGuiApplication>
@@ -16,6 +17,7 @@ void TForm1::ReadFormSettings() {
         ReadWindowSettings(context->SettingsIni(), CentredEdge(screenSize.width(), windowSize.width()),
                            CentredEdge(screenSize.height(), windowSize.height()));
     move(settings.Left, settings.Top);
+    ReadGameView(*context, *ui.FilterBar);
     // Centred on the size without the frame for now; once shown, with the frame.
     centreHorizontally = !settings.LeftStored;
     centreVertically = !settings.TopStored;

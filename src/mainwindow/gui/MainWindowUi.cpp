@@ -4,6 +4,7 @@
 #include "base/gui/CommandControls.h"
 #include "base/gui/DesignScale.h"
 #include "gamefiles/gui/GameImagePage.h"
+#include "gamelist/gui/GameFilterBar.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/GameDataPage.h"
 #include "mainwindow/gui/MainWindowCommands.h"
@@ -266,4 +267,8 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     Timer1->setInterval(500);
 
     BuildMenusAndToolBar(*this, form);
+    // The filter takes the tool bar's room after its buttons: the grid keeps its designed size.
+    FilterBar = new TGameFilterBar(*SortGrid1, ToolBar1);
+    ToolBar1->addWidget(FilterBar);
+    SetHelpContext(FilterBar, THelpContext::GameList);
 }

@@ -24,6 +24,7 @@ class TGameImagePage;
 class TSortGrid;
 class OptionsPages;
 class TGameDataPage;
+class TGameFilterBar;
 
 struct TForm1Ui {
     QMenuBar* MainMenu1 = nullptr;
@@ -35,6 +36,8 @@ struct TForm1Ui {
     QAction* ExitMenuItem = nullptr;
 
     QToolBar* ToolBar1 = nullptr;
+    // At the tool bar's end, over the grid's rows.
+    TGameFilterBar* FilterBar = nullptr;
     TSortGrid* SortGrid1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QLineEdit* SearchEdit = nullptr;

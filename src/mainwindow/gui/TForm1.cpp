@@ -14,6 +14,7 @@
 #include "gamefiles/gui/StatusCommands.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
+#include "gamelist/gui/GameFilterBar.h"
 #include "gamelist/gui/GameListCommands.h"
 #include "gamelist/gui/PlayCommands.h"
 #include "gamelist/gui/TSortGrid.h"
@@ -73,6 +74,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs
     GameListModel = new TGameListModel(this);
     GameListModel->EmptyList();
     ui.SortGrid1->setModel(GameListModel);
+    ui.FilterBar->FollowGrid();
 
     // A fixed frame: no maximise box, no resizing.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -126,6 +128,7 @@ void TForm1::RegisterCommands() {
     RegisterDiagCommands(*context, [this] { WriteFormSettings(); });
     RegisterOptionsCommands(*context);
     RegisterGameListCommands(*context);
+    ConnectGameFilterBar(*context, *ui.FilterBar);
     context->Register(TCommand::ExitProgram, [this] { ExitProgram(); });
 }
 

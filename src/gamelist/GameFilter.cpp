@@ -1,0 +1,110 @@
+#include "gamelist/GameFilter.h"
+
+#include "base/AsciiCase.h"
+#include "gamelist/ListFileCodec.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsBlank(QChar c) {
+    return c.unicode() <= 32;
+}
+
+QStringList SplitWords(QStringView text) {
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool blank = i == text.size() || IsBlank(text[i]);
+        if (!blank && start < 0)
+            start = i;
+        if (blank && start >= 0) {
+            words << AsciiLower(text.mid(start, i - start));
+            start = -1;
+        }
+    }
+    return words;
+}
+
+bool ViewHolds(TGameView view, const QStringList& cells) {
+    switch (view) {
+    case TGameView::AllGames:
+        return true;
+    case TGameView::Favourites:
+        return IsFavouriteText(cells.value(colFavourite));
+    case TGameView::Good:
+        return StatusOfText(cells.value(colStatus)) == GameStatus::Good;
+    case TGameView::Bad:
+        return StatusOfText(cells.value(colStatus)) == GameStatus::Bad;
+    case TGameView::NotVerified:
+        return StatusOfText(cells.value(colStatus)) == GameStatus::Unknown;
+    case TGameView::UnknownGames:
+        return cells.value(colGameName) == UnknownGameName();
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<TGameView> GameViews() {
+    return {TGameView::AllGames, TGameView::Favourites,  TGameView::Good,
+            TGameView::Bad,      TGameView::NotVerified, TGameView::UnknownGames};
+}
+
+QString GameViewName(TGameView view) {
+    switch (view) {
+    case TGameView::AllGames:
+        return QStringLiteral("All games");
+    case TGameView::Favourites:
+        return QStringLiteral("Favourites");
+    case TGameView::Good:
+        return QStringLiteral("Good");
+    case TGameView::Bad:
+        return QStringLiteral("Bad");
+    case TGameView::NotVerified:
+        return QStringLiteral("Not verified (\"?\")");
+    case TGameView::UnknownGames:
+        return QStringLiteral("Unknown games");
+    }
+    return QString();
+}
+
+TGameView GameViewOfNumber(int number) {
+    const std::vector<TGameView> views = GameViews();
+    const auto found =
+        std::find_if(views.cbegin(), views.cend(), [number](TGameView view) { return int(view) == number; });
+    return found == views.cend() ? TGameView::AllGames : *found;
+}
+
+TGameFilter::TGameFilter(TGameView view, QStringView text) : view(view), words(SplitWords(text)) {}
+
+bool TGameFilter::Matches(const QStringList& cells) const {
+    if (!ViewHolds(view, cells))
+        return false;
+    const QStringView name = cells.size() > colGameName ? QStringView(cells[colGameName]) : QStringView();
+    const QStringView fileDir = cells.size() > colFileDir ? QStringView(cells[colFileDir]) : QStringView();
+    return std::all_of(words.cbegin(), words.cend(), [&](const QString& word) {
+        return ContainsIgnoringAsciiCase(name, word) || ContainsIgnoringAsciiCase(fileDir, word);
+    });
+}
+
+bool TGameFilter::Narrows(const TGameFilter& previous) const {
+    if (!previous.Active())
+        return true;
+    if (view != previous.view)
+        return false;
+    return std::all_of(previous.words.cbegin(), previous.words.cend(), [this](const QString& old) {
+        return std::any_of(words.cbegin(), words.cend(),
+                           [&old](const QString& word) { return word.contains(old); });
+    });
+}
+
+QString GroupedCount(qint64 count, const QLocale& locale) {
+    QLocale grouped = locale;
+    grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return grouped.toString(count);
+}
+
+QString ShownCountText(int shown, int total, const QLocale& locale) {
+    return GroupedCount(shown, locale) + QStringLiteral(" of ") + GroupedCount(total, locale);
+}
