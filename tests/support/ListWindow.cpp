@@ -1,6 +1,7 @@
 #include "support/ListWindow.h"
 
 #include "base/SettingsKeys.h"
+#include "gamelist/GameListFilterModel.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
@@ -55,8 +56,13 @@ void ListWindow::ClickHeader(int col, Qt::MouseButton button) const {
     QTest::mouseClick(header->viewport(), button, {}, point);
 }
 
+QRect ListWindow::CellRect(int col, int row) const {
+    const TGameListFilterModel* shown = Grid().Filtered();
+    return Grid().visualRect(shown->index(shown->PositionOf(row), col));
+}
+
 QPoint ListWindow::CellCentre(int col, int row) const {
-    return Grid().visualRect(List().index(row - 1, col)).center();
+    return CellRect(col, row).center();
 }
 
 int ListWindow::Setting(const QString& key) const {

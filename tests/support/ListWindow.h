@@ -27,6 +27,8 @@ class ListWindow : public StartedWindow {
     // Makes the row of the named game current; false when there is none.
     bool SelectGame(const QString& name) const;
     void ClickHeader(int col, Qt::MouseButton button = Qt::LeftButton) const;
+    // A grid row's cell as the grid shows it (the filter maps grid rows to the rows shown).
+    QRect CellRect(int col, int row) const;
     QPoint CellCentre(int col, int row) const;
     // An integer of Pellmora.INI's [Pellmora] section, -1 when missing.
     int Setting(const QString& key) const;

@@ -156,7 +156,7 @@ void TestGameListView::favouriteClickTogglesMovesAndSaves() {
     ListWindow w(FiveGames, {QStringLiteral("SortColumn=0"), QStringLiteral("SortDirection=1")});
     QCOMPARE(w.Name(1), QStringLiteral("Galaga"));
     const int row = int(w.Names().indexOf(QStringLiteral("Dig Dug"))) + 1;
-    const QRect cell = w.Grid().visualRect(w.List().index(row - 1, colFavourite));
+    const QRect cell = w.CellRect(colFavourite, row);
     QWidget* rows = w.Grid().viewport();
 
     // Just outside the widened cell: the Status cell's far side.
@@ -169,7 +169,7 @@ void TestGameListView::favouriteClickTogglesMovesAndSaves() {
     QVERIFY(w.Grid().Row() <= 2); // moved up among the marked games
     QVERIFY(w.ListFile().contains("true,?,\"Dig Dug\",digdug.zip"));
 
-    const QRect moved = w.Grid().visualRect(w.List().index(w.Grid().Row() - 1, colFavourite));
+    const QRect moved = w.CellRect(colFavourite, w.Grid().Row());
     QTest::mouseClick(rows, Qt::LeftButton, {}, moved.center());
     QCOMPARE(w.Name(1), QStringLiteral("Galaga"));
     QVERIFY(w.ListFile().contains(",?,\"Dig Dug\",digdug.zip"));

@@ -55,7 +55,8 @@ struct Grid {
         header->initStyleOptionForIndex(&option, col);
         return option.sortIndicator;
     }
-    QRect CellRect(int col, int row) const { return grid.visualRect(list.index(row - 1, col)); }
+    // No filter is on: grid row r is the grid's row r - 1.
+    QRect CellRect(int col, int row) const { return grid.visualRect(grid.model()->index(row - 1, col)); }
     QColor PixelAt(QPoint point) { return grid.viewport()->grab().toImage().pixelColor(point); }
 };
 

@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWidgetAction>
 #include <QtTest>
 
 #include <memory>
@@ -202,7 +203,8 @@ void TestMainWindow::toolButtonsAreTwentyFiveSquare() {
     const auto actions = form.Ui().ToolBar1->actions();
     int buttons = 0;
     for (QAction* action : actions) {
-        if (action->isSeparator())
+        // The filter at the bar's end is no button.
+        if (action->isSeparator() || qobject_cast<QWidgetAction*>(action))
             continue;
         QCOMPARE(form.Ui().ToolBar1->widgetForAction(action)->size(), QSize(25, 25));
         ++buttons;
