@@ -52,6 +52,8 @@ class TestGridSort : public QObject {
     void sortsInOrder_data();
     void sortsInOrder();
     void customComparison();
+    void equalKeysKeepTheirOrderPastSixteenRows_data();
+    void equalKeysKeepTheirOrderPastSixteenRows();
     void sortsTheListModelRowsTogether();
     void listWithOneGameIsNotSorted();
 };
@@ -160,6 +162,48 @@ void TestGridSort::customComparison() {
 
     options.SortCompare = nullptr;
     QCOMPARE(Names(rows, SortedRowOrder(rows, colGameName, options, C)), List("r1|r2|r3|r4"));
+}
+
+void TestGridSort::equalKeysKeepTheirOrderPastSixteenRows_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QStringList>("keys");
+    // 200 rows over three keys: far past the short runs an unstable sort happens to keep.
+    QStringList statuses, numbers;
+    for (int i = 0; i < 200; ++i) {
+        statuses << List("Good|?|Bad|good").value((i * 7 + i / 3) % 4);
+        numbers << QString::number((i * 5 + i / 4) % 3);
+    }
+    const int up = int(sdAscending), down = int(sdDescending);
+    QTest::newRow("alphabetic, up") << int(ssAlphabetic) << up << statuses;
+    QTest::newRow("alphabetic, down") << int(ssAlphabetic) << down << statuses;
+    QTest::newRow("numeric, up") << int(ssNumeric) << up << numbers;
+    QTest::newRow("numeric, down") << int(ssNumeric) << down << numbers;
+    QTest::newRow("custom, down") << int(ssCustom) << down << statuses;
+}
+
+// Rows whose keys compare equal keep their previous order, here the row numbers, in either
+// direction and every style.
+void TestGridSort::equalKeysKeepTheirOrderPastSixteenRows() {
+    QFETCH(int, style);
+    QFETCH(int, direction);
+    QFETCH(QStringList, keys);
+    TSortOptions options;
+    options.SortStyle = TSortStyle(style);
+    options.SortDirection = TSortDirection(direction);
+    options.SortCompare = [](const QString& a, const QString& b) { return a.compare(b); };
+    const std::vector<QStringList> rows = RowsWith(colStatus, keys);
+    const std::vector<int> order = SortedRowOrder(rows, colStatus, options, C);
+    QCOMPARE(order.size(), size_t(keys.size()));
+    for (size_t k = 1; k < order.size(); ++k) {
+        const QString previous = rows[size_t(order[k - 1])][colStatus].toUpper();
+        const QString current = rows[size_t(order[k])][colStatus].toUpper();
+        if (previous == current)
+            QVERIFY2(order[k - 1] < order[k], qPrintable(QStringLiteral("rows %1 and %2 with key %3 swapped")
+                                                             .arg(order[k - 1])
+                                                             .arg(order[k])
+                                                             .arg(current)));
+    }
 }
 
 void TestGridSort::sortsTheListModelRowsTogether() {
