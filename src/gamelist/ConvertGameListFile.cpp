@@ -13,6 +13,7 @@
 namespace {
 
 const int OldHeaderLines = 5;
+const QByteArray OldFirstLine = QByteArrayLiteral("GenerelSettings,0");
 
 // Removes the converted copy however the conversion ends.
 class TempFileRemover {
@@ -38,6 +39,26 @@ QByteArrayList SplitAtLineFeeds(const QByteArray& bytes) {
     return lines;
 }
 
+// Whether the file begins with the old layout's first line; only that line is read, so a list
+// file of any size is not loaded here.
+bool HasOldLayout(const QString& fileName) {
+    QFile file(fileName);
+    const auto unreadable = [&] {
+        return AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
+                        file.errorString());
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        throw unreadable();
+    // The line ends at a line feed, one carriage return before it (or at the end) belonging to it.
+    const QByteArray head = file.read(OldFirstLine.size() + 2);
+    if (file.error() != QFileDevice::NoError)
+        throw unreadable();
+    if (!head.startsWith(OldFirstLine))
+        return false;
+    const QByteArray ending = head.mid(OldFirstLine.size());
+    return ending.isEmpty() || ending == "\r" || ending == "\r\n" || ending.startsWith('\n');
+}
+
 void WriteLines(const QString& fileName, const QByteArrayList& lines, qsizetype first) {
     QByteArray bytes;
     for (qsizetype i = first; i < lines.size(); ++i)
@@ -57,9 +78,9 @@ void ConvertGameListFile(const QString& userDataPath) {
     QFile::remove(tempFile);
     const TempFileRemover removeTempFile(tempFile);
 
-    const QByteArrayList lines = SplitAtLineFeeds(ReadWholeFile(listFile));
-    if (lines.isEmpty() || lines.first() != "GenerelSettings,0")
+    if (!HasOldLayout(listFile))
         return;
+    const QByteArrayList lines = SplitAtLineFeeds(ReadWholeFile(listFile));
     WriteLines(tempFile, lines, OldHeaderLines);
 
     const QString oldBackup = FindFileIgnoringCase(folder, ListFileName + QStringLiteral(".BAK"));

@@ -1,18 +1,19 @@
 #include "gamelist/GameListModel.h"
 
-#include "base/WholeFile.h"
-
 #include "base/AppError.h"
+#include "base/WholeFile.h"
 #include "gamelist/ListFileCodec.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 #include <utility>
 
 namespace {
+
+// The list file is read in pieces of this size.
+constexpr qsizetype ReadChunkSize = 1 << 20;
 
 bool IsBlankRow(const QStringList& row) {
     return std::all_of(row.cbegin(), row.cend(), [](const QString& cell) { return cell.isEmpty(); });
@@ -170,26 +171,32 @@ void TGameListModel::DeleteRow(int row) {
     endRemoveRows();
 }
 
-void TGameListModel::LoadFromFile(const QString& fileName, QChar delimiter) {
-    const QByteArray bytes = ReadWholeFile(fileName);
+qsizetype TGameListModel::LoadFromFile(const QString& fileName, QChar delimiter) {
+    QFile file(fileName);
+    const auto unreadable = [&] {
+        return AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
+                        file.errorString());
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        throw unreadable();
+    ListTextReader reader(delimiter, MinColCount);
+    QByteArray chunk(ReadChunkSize, Qt::Uninitialized);
+    qint64 count = 0;
+    while ((count = file.read(chunk.data(), chunk.size())) > 0)
+        reader.Feed(QByteArrayView(chunk.constData(), count));
+    if (count < 0 || file.error() != QFileDevice::NoError)
+        throw unreadable();
+    reader.Finish();
 
-    std::vector<QStringList> rows = ParseListText(bytes, delimiter);
-    // Blank lines, and the line of empty cells left when the last game was deleted, are no games.
-    if (rows.size() >= 2)
-        rows.erase(std::remove_if(rows.begin() + 1, rows.end(), IsBlankRow), rows.end());
-
+    std::vector<QStringList>& rows = reader.Rows();
     beginResetModel();
-    if (rows.size() < 2) {
-        colCount = MinColCount;
+    colCount = MinColCount;
+    if (rows.size() < 2)
         SetEmptyListState();
-    } else {
-        qsizetype widest = MinColCount;
-        for (const QStringList& row : rows)
-            widest = std::max(widest, row.size());
-        colCount = static_cast<int>(std::min<qsizetype>(widest, std::numeric_limits<int>::max()));
+    else
         grid = std::move(rows);
-    }
     endResetModel();
+    return reader.LinesWithExtraCells();
 }
 
 void TGameListModel::SaveToFile(const QString& fileName, QChar delimiter) const {

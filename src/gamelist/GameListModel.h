@@ -41,7 +41,7 @@ class TGameListModel : public QAbstractTableModel {
     int RowCount() const { return static_cast<int>(grid.size()); }
     // New rows are empty; a count below two is taken as two.
     void SetRowCount(int count);
-    // Never fewer than four.
+    // Four.
     int ColCount() const { return colCount; }
 
     // The number of game rows: RowCount() - 1, except 0 for the empty list (two rows, row 1 blank).
@@ -71,9 +71,11 @@ class TGameListModel : public QAbstractTableModel {
     // Replaces the whole grid by the file's content. Lines whose every cell is empty are
     // dropped; a file with fewer than two lines, or without a non-blank line after the
     // first, gives the empty list. Row 0 holds the file's first line (callers set the
-    // header texts afterwards). Columns: the widest line, at least four.
-    // Throws AppError when the file cannot be read; the grid is then unchanged.
-    void LoadFromFile(const QString& fileName, QChar delimiter);
+    // header texts afterwards). A row has four cells: those past the fourth are dropped, so
+    // a damaged line does not widen every row of the next save. Returns the number of lines
+    // that had such cells. Throws AppError when the file cannot be read; the grid is then
+    // unchanged.
+    qsizetype LoadFromFile(const QString& fileName, QChar delimiter);
     // Writes every row, the header included, replacing the file only once all is written.
     // Throws AppError("Unable to write to " + fileName) on failure; the old file is kept.
     void SaveToFile(const QString& fileName, QChar delimiter) const;

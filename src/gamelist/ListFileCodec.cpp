@@ -4,6 +4,8 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -65,6 +67,12 @@ void AppendQuotedCell(QString& out, QStringView cell) {
 } // namespace
 
 QStringList SplitListLine(QStringView line, QChar delimiter) {
+    return SplitListLine(line, delimiter, std::numeric_limits<int>::max(), nullptr);
+}
+
+QStringList SplitListLine(QStringView line, QChar delimiter, int maxFields, bool* more) {
+    if (more)
+        *more = false;
     QStringList fields;
     const char16_t delim = delimiter.unicode();
     const char16_t* s = line.utf16();
@@ -74,6 +82,11 @@ QStringList SplitListLine(QStringView line, QChar delimiter) {
         ++i;
     // At the top of the loop s[i] is never a space character, so every pass consumes input.
     while (i < n) {
+        if (fields.size() >= maxFields) {
+            if (more)
+                *more = true;
+            break;
+        }
         if (s[i] == DoubleQuote) {
             fields.append(ExtractQuotedField(s, n, i));
         } else {
@@ -85,8 +98,12 @@ QStringList SplitListLine(QStringView line, QChar delimiter) {
         while (i < n && IsSpaceChar(s[i]))
             ++i;
         if (i < n && s[i] == delim) {
-            if (i + 1 == n)
-                fields.append(QString());
+            if (i + 1 == n) {
+                if (fields.size() < maxFields)
+                    fields.append(QString());
+                else if (more)
+                    *more = true;
+            }
             ++i;
             while (i < n && IsSpaceChar(s[i]))
                 ++i;
@@ -126,8 +143,29 @@ QString JoinListLine(const QStringList& cells, QChar delimiter) {
     return line;
 }
 
-QString DecodeListText(const QByteArray& bytes) {
-    const QByteArrayView view(bytes);
+ListTextReader::ListTextReader(QChar delimiter, int maxCells) : delimiter(delimiter), maxCells(maxCells) {}
+
+void ListTextReader::Feed(QByteArrayView bytes) {
+    if (!decoder) {
+        head.append(bytes);
+        StartDecoding(false);
+        return;
+    }
+    pending.append(decoder->decode(bytes));
+    TakeLines(false);
+}
+
+void ListTextReader::Finish() {
+    if (!decoder)
+        StartDecoding(true);
+    TakeLines(true);
+}
+
+// The encoding is known once three bytes are in, or at the end of a shorter file.
+void ListTextReader::StartDecoding(bool atEnd) {
+    if (head.size() < 3 && !atEnd)
+        return;
+    const QByteArrayView view(head);
     QStringConverter::Encoding encoding = QStringConverter::System;
     qsizetype bomSize = 0;
     if (view.startsWith("\xEF\xBB\xBF")) {
@@ -140,37 +178,46 @@ QString DecodeListText(const QByteArray& bytes) {
         encoding = QStringConverter::Utf16BE;
         bomSize = 2;
     }
-    QStringDecoder decoder(encoding);
-    return decoder.decode(view.sliced(bomSize));
+    decoder.emplace(encoding);
+    pending = decoder->decode(view.sliced(bomSize));
+    head = QByteArray();
+    TakeLines(atEnd);
 }
 
-std::vector<QStringView> SplitTextLines(QStringView text) {
-    std::vector<QStringView> lines;
-    const char16_t* s = text.utf16();
-    const qsizetype n = text.size();
+void ListTextReader::TakeLines(bool atEnd) {
+    const char16_t* s = pending.utf16();
+    const qsizetype n = pending.size();
     qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = searched; i < n; ++i) {
         const char16_t c = s[i];
         if (!IsLineBreak(c))
             continue;
-        lines.emplace_back(s + start, i - start);
+        // A carriage return at the end may be the first half of CR LF.
+        if (c == u'\r' && i + 1 == n && !atEnd)
+            break;
+        TakeLine(QStringView(s + start, i - start));
         if (c == u'\r' && i + 1 < n && s[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    if (start < n)
-        lines.emplace_back(s + start, n - start);
-    return lines;
+    if (atEnd && start < n) {
+        TakeLine(QStringView(s + start, n - start));
+        start = n;
+    }
+    // What is left is the start of a line; only a carriage return at its end is looked at again.
+    pending.remove(0, start);
+    searched = pending.endsWith(u'\r') ? pending.size() - 1 : pending.size();
 }
 
-std::vector<QStringList> ParseListText(const QByteArray& bytes, QChar delimiter) {
-    const QString text = DecodeListText(bytes);
-    const std::vector<QStringView> lines = SplitTextLines(text);
-    std::vector<QStringList> rows;
-    rows.reserve(lines.size());
-    for (const QStringView line : lines)
-        rows.push_back(SplitListLine(line, delimiter));
-    return rows;
+void ListTextReader::TakeLine(QStringView line) {
+    bool more = false;
+    QStringList fields = SplitListLine(line, delimiter, maxCells, &more);
+    if (more)
+        ++linesWithExtraCells;
+    const bool blank =
+        std::all_of(fields.cbegin(), fields.cend(), [](const QString& field) { return field.isEmpty(); });
+    if (rows.empty() || !blank)
+        rows.push_back(std::move(fields));
 }
 
 QByteArray FormatListText(const std::vector<QStringList>& rows, int colCount, QChar delimiter) {

@@ -6,9 +6,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 // The columns of a game row.
@@ -24,6 +26,8 @@ constexpr int colFileDir = 3;
 // character. A delimiter at the very end adds one empty field. A line that is empty or
 // holds only space characters gives no field.
 QStringList SplitListLine(QStringView line, QChar delimiter);
+// The same, keeping at most maxFields fields; *more tells whether the line had others.
+QStringList SplitListLine(QStringView line, QChar delimiter, int maxFields, bool* more);
 
 // True when the cell must be written enclosed in double quotes to read back unchanged:
 // it holds a space character (code 0 to 32), the delimiter or a double quote.
@@ -38,16 +42,39 @@ void AppendListLine(QString& out, const QStringList& cells, int colCount, QChar 
 // The line for cells, one column per cell.
 QString JoinListLine(const QStringList& cells, QChar delimiter);
 
-// Decodes a whole file: a UTF-8 or UTF-16 byte-order mark selects that encoding (the mark
-// itself is dropped), otherwise the locale's 8-bit encoding is used.
-QString DecodeListText(const QByteArray& bytes);
+// Reads a list file's bytes piece by piece into rows, so that neither the file's whole
+// text nor more than maxCells cells of any line is held at once: a damaged file whose lines
+// carry thousands of extra cells loads in the memory of its games. A UTF-8 or UTF-16
+// byte-order mark selects that encoding (the mark itself is dropped), otherwise the locale's
+// 8-bit encoding is used. Lines end at CR LF, a lone LF or a lone CR; a last line without an
+// ending counts.
+class ListTextReader {
+  public:
+    ListTextReader(QChar delimiter, int maxCells);
+    void Feed(QByteArrayView bytes);
+    // After the last bytes.
+    void Finish();
 
-// The lines of text: each ends at CR LF, a lone LF or a lone CR; a last line without an
-// ending counts. The views point into text.
-std::vector<QStringView> SplitTextLines(QStringView text);
+    // The fields of the first line, then of every later line holding a non-empty cell, in
+    // file order; at most maxCells each.
+    std::vector<QStringList>& Rows() { return rows; }
+    // The lines that had cells past maxCells, blank ones included.
+    qsizetype LinesWithExtraCells() const { return linesWithExtraCells; }
 
-// The fields of every line of a file's bytes, one entry per line, in file order.
-std::vector<QStringList> ParseListText(const QByteArray& bytes, QChar delimiter);
+  private:
+    void StartDecoding(bool atEnd);
+    void TakeLines(bool atEnd);
+    void TakeLine(QStringView line);
+
+    QChar delimiter;
+    int maxCells;
+    QByteArray head; // the first bytes, until the encoding is known
+    std::optional<QStringDecoder> decoder;
+    QString pending;        // decoded text not yet taken as lines
+    qsizetype searched = 0; // pending holds no line break before this
+    std::vector<QStringList> rows;
+    qsizetype linesWithExtraCells = 0;
+};
 
 // The bytes of a list file: one line per row, colCount cells each, every line ended by
 // CR LF, in the locale's encoding without a byte-order mark.

@@ -73,9 +73,12 @@ class TestListFile : public QObject {
     void saveAndLoadKeepEveryCell();
     void loadEncodingsAndLineEnds_data();
     void loadEncodingsAndLineEnds();
+    void readerTakesBytesInAnyPieces_data();
+    void readerTakesBytesInAnyPieces();
     void fewerThanTwoLinesGiveEmptyList_data();
     void fewerThanTwoLinesGiveEmptyList();
-    void oldStyleCommaCellWidensGrid();
+    void cellsPastTheFourthAreDropped();
+    void damagedLineDoesNotWidenTheNextSave();
     void blankRowsAreDropped();
     void loadFailureKeepsGrid();
     void saveFailureThrowsAndKeepsOldFile();
@@ -252,6 +255,10 @@ void TestListFile::saveAndLoadKeepEveryCell() {
     QCOMPARE(loaded.GameCount(), 50);
 }
 
+void TestListFile::readerTakesBytesInAnyPieces_data() {
+    loadEncodingsAndLineEnds_data();
+}
+
 void TestListFile::loadEncodingsAndLineEnds_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("game1");
@@ -294,6 +301,24 @@ void TestListFile::loadEncodingsAndLineEnds() {
     QCOMPARE(RowOf(model, 2), game2);
 }
 
+// The file is read in pieces: a piece may end inside CR LF, a UTF-8 sequence, a UTF-16 unit
+// or the byte-order mark, and the rows are those of the whole.
+void TestListFile::readerTakesBytesInAnyPieces() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, game1);
+    QFETCH(QStringList, game2);
+    for (const qsizetype piece : {1, 2, 3, 5}) {
+        ListTextReader reader(Comma, 4);
+        for (qsizetype at = 0; at < bytes.size(); at += piece)
+            reader.Feed(QByteArrayView(bytes).sliced(at, qMin(piece, bytes.size() - at)));
+        reader.Finish();
+        const std::vector<QStringList> rows = reader.Rows();
+        QCOMPARE(rows.size(), size_t(3));
+        QCOMPARE(rows[1], game1);
+        QCOMPARE(rows[2], game2);
+    }
+}
+
 void TestListFile::fewerThanTwoLinesGiveEmptyList_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty file") << QByteArray();
@@ -316,27 +341,47 @@ void TestListFile::fewerThanTwoLinesGiveEmptyList() {
     QCOMPARE(model.ColCount(), 4);
 }
 
-void TestListFile::oldStyleCommaCellWidensGrid() {
-    // Written by an older version: the comma cell went out bare.
+void TestListFile::cellsPastTheFourthAreDropped() {
+    // An older version wrote the comma cell bare; a trailing comma adds an empty fifth cell.
     const QString fileName = Path(QStringLiteral("old.dat"));
     WriteBytes(fileName, ",Status,\"Game Name\",File/Dir\r\n"
                          ",?,\"Game A\",a,b.zip\r\n"
                          "true,Good,\"Game B\"\r\n"
                          ",?,Name,x.zip,\r\n");
     TGameListModel model;
-    model.LoadFromFile(fileName, Comma);
-    QCOMPARE(model.ColCount(), 5);
-    QCOMPARE(model.columnCount(), 5);
-    QCOMPARE(RowOf(model, 1), L({u"", u"?", u"Game A", u"a", u"b.zip"}));
-    QCOMPARE(RowOf(model, 2), L({u"true", u"Good", u"Game B", u"", u""}));
-    QCOMPARE(RowOf(model, 3), L({u"", u"?", u"Name", u"x.zip", u""}));
+    QCOMPARE(model.LoadFromFile(fileName, Comma), 2);
+    QCOMPARE(model.ColCount(), 4);
+    QCOMPARE(model.columnCount(), 4);
+    QCOMPARE(model.Rows()[1], L({u"", u"?", u"Game A", u"a"}));
+    QCOMPARE(RowOf(model, 2), L({u"true", u"Good", u"Game B", u""}));
+    QCOMPARE(model.Rows()[3], L({u"", u"?", u"Name", u"x.zip"}));
 
-    // Saved again, every line carries the fifth column.
     model.SaveToFile(fileName, Comma);
-    QCOMPARE(ReadBytes(fileName), QByteArray(",Status,\"Game Name\",File/Dir,\r\n"
-                                             ",?,\"Game A\",a,b.zip\r\n"
-                                             "true,Good,\"Game B\",,\r\n"
-                                             ",?,Name,x.zip,\r\n"));
+    QCOMPARE(ReadBytes(fileName), QByteArray(",Status,\"Game Name\",File/Dir\r\n"
+                                             ",?,\"Game A\",a\r\n"
+                                             "true,Good,\"Game B\",\r\n"
+                                             ",?,Name,x.zip\r\n"));
+    model.SaveToFile(fileName, Comma);
+    QCOMPARE(model.LoadFromFile(fileName, Comma), 0);
+}
+
+// One line with 20,000 extra commas among 3,000 games: the next save is the size of the games,
+// every game as it was.
+void TestListFile::damagedLineDoesNotWidenTheNextSave() {
+    QByteArray games;
+    for (int i = 0; i < 3000; ++i)
+        games += QByteArrayLiteral(",Good,\"Game ") + QByteArray::number(i) + "\",game" +
+                 QByteArray::number(i) + ".zip\r\n";
+    const QByteArray header(",Status,\"Game Name\",File/Dir\r\n");
+    const QString fileName = Path(QStringLiteral("damaged.dat"));
+    WriteBytes(fileName, header + games.left(games.indexOf("\r\n")) + QByteArray(20000, ',') +
+                             games.mid(games.indexOf("\r\n")));
+    TGameListModel model;
+    QCOMPARE(model.LoadFromFile(fileName, Comma), 1);
+    QCOMPARE(model.GameCount(), 3000);
+    model.SetHeaderTexts();
+    model.SaveToFile(fileName, Comma);
+    QCOMPARE(ReadBytes(fileName), header + games);
 }
 
 void TestListFile::blankRowsAreDropped() {

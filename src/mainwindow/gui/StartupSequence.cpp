@@ -131,8 +131,14 @@ void TStartupSequence::LoadGameList() {
     TGameListModel& list = context.GameList;
     list.Clear();
     const QString listFile = GameListFileName(context.State.UserDataPath);
-    if (QFileInfo::exists(listFile))
-        list.LoadFromFile(listFile, QLatin1Char(','));
+    if (QFileInfo::exists(listFile)) {
+        const qsizetype widened = list.LoadFromFile(listFile, QLatin1Char(','));
+        if (widened > 0)
+            context.WriteLog(
+                QStringLiteral("Warning: ") + QString::number(widened) + QStringLiteral(" line(s) of ") +
+                listFile +
+                QStringLiteral(" had more than four cells; the cells past the fourth were dropped."));
+    }
     context.State.GameCount = list.GameCount();
     list.SetHeaderTexts();
     context.Grid.SetColumnWidths();
