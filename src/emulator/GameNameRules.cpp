@@ -3,3 +3,7 @@
 bool StartsLikeOption(const QString& fileDir) {
     return fileDir.startsWith(QLatin1Char('-'));
 }
+
+bool HoldsLineBreak(const QString& fileDir) {
+    return fileDir.contains(QLatin1Char('\n')) || fileDir.contains(QLatin1Char('\r'));
+}

@@ -24,7 +24,7 @@ bool IsGameEntryName(const QString& fileDir) {
 
 bool IsAcceptableNewName(const QString& newName) {
     return IsGameEntryName(newName) && !newName.startsWith(QLatin1Char('.')) &&
-           !newName.contains(QLatin1String("..")) && !StartsLikeOption(newName);
+           !newName.contains(QLatin1String("..")) && !StartsLikeOption(newName) && !HoldsLineBreak(newName);
 }
 
 std::vector<PerGameFile> PerGameFiles(const QString& shortName, const QString& cfgDirectory,

@@ -20,7 +20,7 @@ bool IsGameEntryName(const QString& fileDir);
 
 // A name a game may be renamed to (before its extension is put back): not empty, not
 // starting with "." (a hidden file no scan sees) or "-" (a name the emulator takes for an
-// option), holding neither "/" nor "..".
+// option), holding neither "/" nor ".." nor a line break.
 bool IsAcceptableNewName(const QString& newName);
 
 struct PerGameFile {

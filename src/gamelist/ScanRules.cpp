@@ -9,9 +9,37 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 const QString DeleteMark = QStringLiteral("DELETE");
+
+// A name as a log line shows it: quoted, a line break in it written as \n or \r.
+QString Quoted(const QString& name) {
+    QString shown = name;
+    shown.replace(QLatin1Char('\n'), QLatin1String("\\n")).replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return u'"' + shown + u'"';
+}
+
+QString SkippedText(const QString& name) {
+    return QStringLiteral("Skipped ") + Quoted(name) + QStringLiteral(": ");
+}
+
+// A name whose bytes are not text in the system's encoding comes out of the listing with
+// replacement characters, and no file answers to it.
+bool IsUndecodedName(const QString& name) {
+    return name.contains(QChar::ReplacementCharacter);
+}
+
+QString CapitalsText(const QString& name, const QString& lower, bool isDir) {
+    return Quoted(name) + QStringLiteral(": the emulator looks for ") + Quoted(lower) +
+           QStringLiteral(
+               " and on this system will not find the game under a name with capitals; rename the ") +
+           (isDir ? QStringLiteral("folder") : QStringLiteral("file")) + QStringLiteral(" to ") + lower +
+           QStringLiteral(" (mv ") + Quoted(name) + u' ' + Quoted(lower) +
+           QStringLiteral(" in the game folder).");
+}
 
 std::vector<int> RowsToRemove(const std::vector<QStringList>& rows,
                               const std::function<bool(const QString& fileDir)>& exists) {
@@ -56,9 +84,26 @@ QStringView NewNameKey(QStringView upperName) {
     return dot > 0 ? upperName.left(dot) : upperName;
 }
 
+std::vector<int> MissingGameRows(const TGameListModel& list,
+                                 const std::function<bool(const QString& fileDir)>& exists) {
+    return RowsToRemove(list.Rows(), exists);
+}
+
+bool RemovesEveryGame(const TGameListModel& list, const std::vector<int>& rows) {
+    int games = 0;
+    for (int row = 1; row < list.RowCount(); ++row)
+        games += list.IsGameRow(row) ? 1 : 0;
+    const auto removedGames =
+        std::count_if(rows.cbegin(), rows.cend(), [&list](int row) { return list.IsGameRow(row); });
+    return games > 0 && removedGames == games;
+}
+
 QStringList RemoveMissingGames(TGameListModel& list,
                                const std::function<bool(const QString& fileDir)>& exists) {
-    const std::vector<int> rows = RowsToRemove(list.Rows(), exists);
+    return RemoveGameRows(list, MissingGameRows(list, exists));
+}
+
+QStringList RemoveGameRows(TGameListModel& list, const std::vector<int>& rows) {
     QStringList log;
     log.reserve(static_cast<qsizetype>(rows.size()));
     for (const int row : rows)
@@ -69,29 +114,54 @@ QStringList RemoveMissingGames(TGameListModel& list,
 }
 
 QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& listedFileDirs,
-                         const std::function<void(const QString& message)>& found) {
+                         const std::function<void(const QString& message)>& found,
+                         const std::function<void(const QString& line)>& log, bool matchCase) {
     QStringList newNames;
     QSet<QString> taken = listedFileDirs;
-    const auto take = [&](const QString& name, const char* what) {
-        if (name.startsWith(u'.') || StartsLikeOption(name))
+    const auto say = [&log](const QString& line) {
+        if (log)
+            log(line);
+    };
+    const auto take = [&](const QString& name, bool isDir) {
+        if (name.startsWith(u'.'))
             return;
+        if (StartsLikeOption(name))
+            return say(SkippedText(name) +
+                       QStringLiteral("a name beginning with \"-\" would reach the emulator as "
+                                      "an option."));
+        if (HoldsLineBreak(name))
+            return say(SkippedText(name) +
+                       QStringLiteral("a name holding a line break cannot be kept in the game "
+                                      "list."));
         const QString lower = AsciiLower(name);
         if (taken.contains(lower))
             return;
         taken.insert(lower);
         newNames.append(AsciiUpper(name));
         if (found)
-            found(QString::fromLatin1(what) + name);
+            found(QString::fromLatin1(isDir ? "Found Directory: " : "Found File: ") + name);
+        if (matchCase && lower != name)
+            say(CapitalsText(name, lower, isDir));
     };
     // A folder named like an archive is no game the emulator can find, and a row for it would
     // be looked for as a file by the next scan, removed and added again.
     for (const TFolderListing::Entry& entry : listing.Entries()) {
-        if (entry.isDir && !IsArchiveName(entry.name))
-            take(entry.name, "Found Directory: ");
+        if (!entry.isDir)
+            continue;
+        if (IsArchiveName(entry.name))
+            say(QStringLiteral("Skipped folder ") + Quoted(entry.name) +
+                QStringLiteral(
+                    ": the emulator takes a name ending in .zip or .7z for an archive, not a folder."));
+        else
+            take(entry.name, true);
     }
     for (const TFolderListing::Entry& entry : listing.Entries()) {
         if (entry.isFile && IsArchiveName(entry.name))
-            take(entry.name, "Found File: ");
+            take(entry.name, false);
+        else if (!entry.isFile && !entry.isDir && IsUndecodedName(entry.name))
+            say(SkippedText(entry.name) +
+                QStringLiteral("the name is not valid text in the system's encoding, so "
+                               "it cannot be given to the emulator."));
     }
     return newNames;
 }

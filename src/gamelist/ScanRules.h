@@ -18,20 +18,36 @@ class TGameListModel;
 // that is not the first character, else the whole name.
 QStringView NewNameKey(QStringView upperName);
 
-// Removes every game row whose game file is gone (and any row already marked "DELETE"),
-// the others keeping their order; removing every game leaves the empty list. Returns the
-// log line of each removed row, top to bottom: "Removing " + the quoted Game Name + " " + File/Dir.
+// The rows a scan removes, top to bottom: every game row whose game file is gone, and any
+// row already marked "DELETE".
+std::vector<int> MissingGameRows(const TGameListModel& list,
+                                 const std::function<bool(const QString& fileDir)>& exists);
+
+// Whether those rows are every game of a list that has some: a game folder left empty (a
+// disk not mounted) would make a scan lose every mark and status.
+bool RemovesEveryGame(const TGameListModel& list, const std::vector<int>& rows);
+
+// Removes those rows, the others keeping their order; removing every game leaves the empty
+// list. Returns the log line of each removed row, top to bottom: "Removing " + the quoted Game
+// Name + " " + File/Dir.
+QStringList RemoveGameRows(TGameListModel& list, const std::vector<int>& rows);
+
+// Both at once.
 QStringList RemoveMissingGames(TGameListModel& list,
                                const std::function<bool(const QString& fileDir)>& exists);
 
 // The names in the game folder that are not in the list yet, upper-cased (ASCII letters):
 // first the folders not named like archives, then the archive files (files only), each in
-// the listing's order. Names beginning
-// with "." are never taken, nor names beginning with "-" (the emulator would read them
-// as options), nor a name already taken ignoring letter case.
-// listedFileDirs: the File/Dir of every row, lower-cased.
+// the listing's order. Names beginning with "." are never taken, nor a name already taken
+// ignoring letter case. Nor are, each with a log line saying why: a name beginning with "-"
+// (the emulator would read it as an option), a folder named like an archive, a name that is
+// not valid text in the system's encoding, a name holding a line break. With matchCase (file
+// names differ by case), a new name with capitals gets a log line that the emulator will not
+// find it and how to rename it.
+// listedFileDirs: the File/Dir of every row, lower-cased. found: each name taken, for debugging.
 QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& listedFileDirs,
-                         const std::function<void(const QString& message)>& found = {});
+                         const std::function<void(const QString& message)>& found = {},
+                         const std::function<void(const QString& line)>& log = {}, bool matchCase = false);
 
 // A row a scan appends.
 struct ScanAddition {

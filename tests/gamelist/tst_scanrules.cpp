@@ -144,6 +144,8 @@ void TestScanRules::removal_data() {
     QTest::newRow("every game") << 3 << QList<int>{0, 1, 2} << QList<int>{};
     QTest::newRow("the only game") << 1 << QList<int>{0} << QList<int>{};
     QTest::newRow("a stale mark goes too") << 4 << QList<int>{1} << QList<int>{3};
+    QTest::newRow("every game, one by its mark") << 3 << QList<int>{0, 2} << QList<int>{1};
+    QTest::newRow("the empty list") << 0 << QList<int>{} << QList<int>{};
 }
 
 void TestScanRules::removal() {
@@ -160,6 +162,9 @@ void TestScanRules::removal() {
     const auto exists = [&](const QString& fileDir) {
         return !missing.contains(fileDir.mid(1, fileDir.indexOf(u'.') - 1).toInt());
     };
+    // Only removing every game, stale marks included, calls for the user's word first.
+    QCOMPARE(RemovesEveryGame(fast, MissingGameRows(fast, exists)),
+             games > 0 && int(missing.size() + marked.size()) == games);
     const QStringList fastLog = RemoveMissingGames(fast, exists);
     const QStringList straightLog = naive::RemoveMissingRows(straight, exists);
     QCOMPARE(fastLog, straightLog);

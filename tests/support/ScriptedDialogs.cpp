@@ -110,8 +110,14 @@ std::optional<ScriptedDialogs::Expected> ScriptedDialogs::take(const Record& rec
 }
 
 int ScriptedDialogs::messageBox(QWidget*, const MessageRequest& request) {
-    const std::optional<Expected> expected =
-        take({Kind::Message, request.message, request.type, request.title, request.buttons, {}, {}});
+    const std::optional<Expected> expected = take({Kind::Message,
+                                                   request.message,
+                                                   request.type,
+                                                   request.title,
+                                                   request.buttons,
+                                                   {},
+                                                   {},
+                                                   request.defaultButton});
     return expected ? expected->answer : mrCancel;
 }
 

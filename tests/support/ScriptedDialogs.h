@@ -41,8 +41,9 @@ class ScriptedDialogs : public Dialogs {
         TMsgDlgType type = mtCustom;
         QString title; // box title or input box caption
         TMsgDlgButtons buttons = 0;
-        QString startDir; // choosers
-        QString root;     // folder chooser
+        QString startDir;      // choosers
+        QString root;          // folder chooser
+        int defaultButton = 0; // message boxes
     };
 
     ScriptedDialogs() = default;

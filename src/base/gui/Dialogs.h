@@ -23,6 +23,8 @@ struct MessageRequest {
     TMsgDlgButtons buttons = mbOK;
     QString title; // already resolved: never empty
     int helpContext = 0;
+    // The button Enter chooses; 0 for the usual one (OK when shown, else Yes).
+    int defaultButton = 0;
 };
 
 struct FolderRequest {

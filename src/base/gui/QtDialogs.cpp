@@ -43,8 +43,10 @@ QMessageBox::Icon IconOf(TMsgDlgType type) {
     return QMessageBox::NoIcon;
 }
 
-TMsgDlgBtn DefaultButtonOf(TMsgDlgButtons buttons) {
-    return (buttons & mbOK) ? mbOK : mbYes;
+TMsgDlgBtn DefaultButtonOf(const MessageRequest& request) {
+    if (request.defaultButton & request.buttons)
+        return TMsgDlgBtn(request.defaultButton);
+    return (request.buttons & mbOK) ? mbOK : mbYes;
 }
 
 TMsgDlgBtn EscapeButtonOf(TMsgDlgButtons buttons) {
@@ -74,7 +76,7 @@ QMessageBox* BuildMessageBox(QWidget* owner, const MessageRequest& request) {
     box->setText(request.message);
     box->setTextFormat(Qt::PlainText);
     box->setIcon(IconOf(request.type));
-    const TMsgDlgBtn defaultFlag = DefaultButtonOf(request.buttons);
+    const TMsgDlgBtn defaultFlag = DefaultButtonOf(request);
     const TMsgDlgBtn escapeFlag = EscapeButtonOf(request.buttons);
     for (const ButtonDesign& design : kButtonOrder) {
         if (!(request.buttons & design.flag))

@@ -6,6 +6,7 @@
 #include "base/GameFileLookup.h"
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
+#include "base/gui/MessageApp.h"
 #include "base/gui/StatusText.h"
 #include "base/gui/WaitCursor.h"
 #include "emulator/gui/EmulatorCommandScope.h"
@@ -16,6 +17,7 @@
 #include "gamelist/ScanRules.h"
 #include "gamelist/SupportedGames.h"
 #include "gamelist/gui/TSortGrid.h"
+#include "platform/FileNameCase.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -42,13 +44,40 @@ void WriteScanSettings(TCommandContext& context, bool withGames) {
     ini.WriteDateTime(Settings::Section, Settings::Key::ImportDate, state.ImportDate);
 }
 
+// Whether the user lets the scan remove every game of the list, No being the default.
+bool RemovingEveryGameConfirmed(TCommandContext& context, int games) {
+    MessageRequest request;
+    request.message =
+        QStringLiteral("The game folder ") + context.State.rompath + QStringLiteral(" holds none of the ") +
+        QString::number(games) +
+        QStringLiteral(" game(s) in the list.\n\nIf the folder is on a disk that is not mounted, or is "
+                       "not the right folder, removing them loses every favourite mark and status."
+                       "\n\nRemove all the games from the list?");
+    request.type = mtConfirmation;
+    request.buttons = mbYes | mbNo;
+    request.title = DefaultMessageTitle(mtConfirmation);
+    request.defaultButton = mbNo;
+    return context.dialogs.messageBox(context.Owner(), request) == mrYes;
+}
+
+// A row without File/Dir (the empty list's blank row) is no game and is left alone.
+std::vector<int> MissingRows(const TGameListModel& list, const TFolderListing& games) {
+    return MissingGameRows(list, [&games](const QString& fileDir) {
+        return fileDir.isEmpty() || !FindGame(games, fileDir).isEmpty();
+    });
+}
+
+// False when the scan would remove every game and the user keeps them: nothing is changed then.
+bool MayRemoveMissing(TCommandContext& context, const TFolderListing& games) {
+    const std::vector<int> missing = MissingRows(context.GameList, games);
+    return !RemovesEveryGame(context.GameList, missing) ||
+           RemovingEveryGameConfirmed(context, static_cast<int>(missing.size()));
+}
+
 void RemoveMissing(TCommandContext& context, const TFolderListing& games) {
     AppState& state = context.State;
     TGameListModel& list = context.GameList;
-    // A row without File/Dir (the empty list's blank row) is no game and is left alone.
-    const QStringList removed = RemoveMissingGames(list, [&games](const QString& fileDir) {
-        return fileDir.isEmpty() || !FindGame(games, fileDir).isEmpty();
-    });
+    const QStringList removed = RemoveGameRows(list, MissingRows(list, games));
     for (const QString& line : removed)
         context.WriteLog(line);
     if (removed.isEmpty())
@@ -75,7 +104,9 @@ QStringList NewNames(TCommandContext& context, const TFolderListing& games) {
     std::function<void(const QString&)> found;
     if (context.State.debug)
         found = [&context](const QString& message) { context.dialogs.plainMessage(message); };
-    return FindNewNames(games, listed, found);
+    return FindNewNames(
+        games, listed, found, [&context](const QString& line) { context.WriteLog(line); },
+        FileNamesMatchCase());
 }
 
 void AddNewGames(TCommandContext& context, const QStringList& newNames) {
@@ -119,6 +150,12 @@ int ScanGameFolder(TCommandContext& context) {
         context.MessageApp(QStringLiteral("The game folder ") + state.rompath +
                                QStringLiteral(" cannot be read, so the game list was left as it is."),
                            mtError, mbOK);
+        return 0;
+    }
+    if (!MayRemoveMissing(context, games)) {
+        context.WriteLog(QStringLiteral("Scan stopped: the game list was kept as it was."));
+        SetStatusText(context, QString());
+        context.Window.EnableTaggedComponents(true);
         return 0;
     }
     SortList(context, colFileDir);

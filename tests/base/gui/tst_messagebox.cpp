@@ -16,6 +16,7 @@ class TestMessageBox : public QObject {
     void boxButtonsKeepTheirOrder();
     void enterAndEscape_data();
     void enterAndEscape();
+    void enterTakesTheNamedDefault();
     void defaultTitles_data();
     void defaultTitles();
 };
@@ -63,6 +64,15 @@ void TestMessageBox::enterAndEscape() {
     QCOMPARE(MessageApp(dialogs, nullptr, QStringLiteral("Go on?"), mtWarning, buttons), result);
     QVERIFY(pressed);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+// A box whose Yes would lose data names No as its default: Enter then answers No.
+void TestMessageBox::enterTakesTheNamedDefault() {
+    QtDialogs dialogs;
+    MessageRequest request{
+        QStringLiteral("Remove them all?"), mtConfirmation, mbYes | mbNo, QStringLiteral("Confirm"), 0, mbNo};
+    WhenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    QCOMPARE(dialogs.messageBox(nullptr, request), int(mrNo));
 }
 
 void TestMessageBox::defaultTitles_data() {

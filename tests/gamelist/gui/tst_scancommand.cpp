@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -35,6 +36,8 @@ class TestScanCommand : public QObject {
     void newNamesAreNamedAndAppended();
     void missingGamesGoAndNamesWithCapitalsStay();
     void unreadableGameFolderChangesNothing();
+    void emptyGameFolderAsksBeforeRemovingEveryGame();
+    void everySkipSaysWhyAndLineBreaksStayOut();
     void rowWithoutFileNeverCostsAGame();
     void firstStartScansAndVerifies();
 };
@@ -100,8 +103,9 @@ void TestScanCommand::missingGamesGoAndNamesWithCapitalsStay() {
     QCOMPARE(s.context().State.GameCount, 1);
     QVERIFY(s.env.readFile(ListFile(s)).contains("true,Good,"));
 
-    // The last game goes: the list file goes with it.
+    // The last game goes, once the user lets it: the list file goes with it.
     QFile::remove(s.romPath() + QStringLiteral("GALAGA.ZIP"));
+    s.dialogs.expectMessage("The game folder ", mrYes);
     s.dialogs.expectMessage("1 missing game(s) removed from the list.", mrOk);
     s.dialogs.expectMessage("No new games found.", mrOk);
     s.context().RunCommand(TCommand::ScanForGames);
@@ -126,6 +130,96 @@ void TestScanCommand::unreadableGameFolderChangesNothing() {
     QCOMPARE(s.list().Cells(colFavourite, 1), QStringLiteral("true"));
     QCOMPARE(s.env.readFile(ListFile(s)), listBefore);
     QVERIFY(s.form->Ui().ScanForGamesBitBtn->isEnabled());
+}
+
+// A game folder that is there but empty (an unmounted disk's mount point) would cost every game
+// its mark and status: the scan asks, No being the default, and No changes nothing.
+void TestScanCommand::emptyGameFolderAsksBeforeRemovingEveryGame() {
+    StartedWindow s("true,Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n,Bad,\"Mappy (US)\",mappy.zip\r\n"
+                    ",?,\"No file\",\r\n",
+                    {QStringLiteral("GameCount=2"), QStringLiteral("nFound=2")});
+    const QByteArray listBefore = s.env.readFile(ListFile(s));
+    const QStringList rowsBefore = RowTexts(s.list());
+    s.dialogs.expectMessage("The game folder ", mrNo);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(s.dialogs.records().size(), 1);
+    const ScriptedDialogs::Record& box = s.dialogs.records()[0];
+    QCOMPARE(box.text,
+             QStringLiteral("The game folder ") + s.romPath() +
+                 QStringLiteral(" holds none of the 2 game(s) in the list.\n\nIf the folder is on a disk "
+                                "that is not mounted, or is not the right folder, removing them loses every "
+                                "favourite mark and status.\n\nRemove all the games from the list?"));
+    QCOMPARE(box.type, mtConfirmation);
+    QCOMPARE(box.title, QStringLiteral("Confirm"));
+    QCOMPARE(box.buttons, int(mbYes | mbNo));
+    QCOMPARE(box.defaultButton, int(mbNo));
+    QCOMPARE(RowTexts(s.list()), rowsBefore);
+    QCOMPARE(s.env.readFile(ListFile(s)), listBefore);
+    QCOMPARE(s.context().State.GameCount, 2);
+    QVERIFY(!s.logText().contains(QStringLiteral("Removing")));
+    QVERIFY(s.form->Ui().ScanForGamesBitBtn->isEnabled());
+
+    // Yes: the games go, the row without a file stays.
+    s.dialogs.expectMessage("The game folder ", mrYes);
+    s.dialogs.expectMessage("2 missing game(s) removed from the list.", mrOk);
+    s.dialogs.expectMessage("No new games found.", mrOk);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(RowTexts(s.list()), QStringList{QStringLiteral("|?|No file|")});
+    QCOMPARE(s.context().State.GameCount, 0);
+}
+
+// Names the scan leaves out each get one log line; a new name with capitals is listed with a
+// line telling how the emulator would find it. A name holding a line feed never reaches the
+// list, so the verify report keeps CR LF on every line and the next scan changes nothing.
+void TestScanCommand::everySkipSaysWhyAndLineBreaksStayOut() {
+    QStringList report;
+    StartedWindow s(",Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n", {QStringLiteral("GameCount=1")});
+    for (const char* file : {"MAPPY.Zip", "-x.zip", "two\nlines.zip"})
+        s.putGame(QString::fromUtf8(file));
+    QVERIFY(QDir().mkpath(s.romPath() + QStringLiteral("y.zip")));
+    // Latin-1 bytes, not valid in the UTF-8 the system uses: made by name bytes, as Qt would
+    // write the name in UTF-8.
+    std::FILE* latin1 = std::fopen((QFile::encodeName(s.romPath()) + "caf\xe9.zip").constData(), "w");
+    QVERIFY(latin1);
+    std::fclose(latin1);
+    s.dialogs.expectMessage("1 new games added to the list.", mrYes);
+    s.dialogs.expectMessage("Verifying unknown games may take some time", mrAll);
+    CloseViewerWhenShown(&report);
+    s.context().RunCommand(TCommand::ScanForGames);
+
+    const QStringList expected{
+        QStringLiteral(
+            "Skipped \"-x.zip\": a name beginning with \"-\" would reach the emulator as an option."),
+        QStringLiteral(
+            "Skipped \"two\\nlines.zip\": a name holding a line break cannot be kept in the game list."),
+        QStringLiteral(
+            "Skipped folder \"y.zip\": the emulator takes a name ending in .zip or .7z for an archive, "
+            "not a folder."),
+        QStringLiteral(
+            "Skipped \"caf\uFFFD.zip\": the name is not valid text in the system's encoding, so it "
+            "cannot be given to the emulator."),
+        QStringLiteral(
+            "\"MAPPY.Zip\": the emulator looks for \"mappy.zip\" and on this system will not find the game "
+            "under a name with capitals; rename the file to mappy.zip (mv \"MAPPY.Zip\" \"mappy.zip\" in "
+            "the game folder)."),
+    };
+    const QString log = s.logText();
+    for (const QString& line : expected)
+        QVERIFY2(log.count(line) == 1, qPrintable(line + QStringLiteral("\n---\n") + log));
+    QCOMPARE(RowTexts(s.list()), (QStringList{QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip"),
+                                              QStringLiteral("|Good|Mappy (US)|mappy.zip")}));
+    const QByteArray ver = s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.VER"));
+    QVERIFY(!ver.isEmpty());
+    QCOMPARE(ver.count('\n'), ver.count("\r\n"));
+    QCOMPARE(ver.count('\r'), ver.count("\r\n"));
+
+    const qsizetype logBefore = s.logText().size();
+    s.dialogs.expectMessage("No new games found.", mrOk);
+    s.context().RunCommand(TCommand::ScanForGames);
+    const QString again = s.logText().mid(logBefore);
+    QVERIFY2(!again.contains(QStringLiteral("Removing")) && !again.contains(QStringLiteral("Adding")),
+             qPrintable(again));
+    QCOMPARE(again.count(QStringLiteral("two\\nlines.zip")), 1);
 }
 
 // A row without File/Dir (a damaged line) is kept but not counted, so after the removals the

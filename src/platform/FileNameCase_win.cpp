@@ -1,0 +1,5 @@
+#include "platform/FileNameCase.h"
+
+bool FileNamesMatchCase() {
+    return false;
+}
