@@ -185,7 +185,7 @@ void ListTextReader::StartDecoding(bool atEnd) {
 }
 
 void ListTextReader::TakeLines(bool atEnd) {
-    const char16_t* s = pending.utf16();
+    const char16_t* s = QStringView(pending).utf16();
     const qsizetype n = pending.size();
     qsizetype start = 0;
     for (qsizetype i = searched; i < n; ++i) {
