@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(ProgramName);
     QApplication::setApplicationDisplayName(ProgramName);
     // The installed desktop entry: the desktop shows its icon and the task-bar progress on it.
-    QGuiApplication::setDesktopFileName(DesktopEntryName);
+    QGuiApplication::setDesktopFileName(QStringLiteral("pellmora"));
     RememberDesktopStyle();
     InstallTranslations(app);
 

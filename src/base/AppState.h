@@ -70,7 +70,6 @@ struct TRunFlags {
     bool DoingVerification = false;
     bool StopVerification = false;
     bool AllowEscape = false;
-    bool EscapeRoutine = false;
     bool DisplayVerifyGame = true;
     bool WindowsKeyActive = true;
     int LastGridRow = 0;

@@ -1,13 +1,49 @@
 #include "emulator/CommandTexts.h"
 
 #include "base/AsciiCase.h"
-#include "base/ProgramTexts.h"
 #include "emulator/ShellQuote.h"
 
 #include <cstring>
 
-QString EmulatorCall(const QString& mamePath, const QString& mameExe) {
-    return ShellQuote(mamePath + mameExe) + QStringLiteral(" -inipath '.;ini;ini/presets'");
+TEmulatorArgs::TEmulatorArgs(std::initializer_list<QString> arguments) {
+    for (const QString& argument : arguments)
+        Add(argument);
+}
+
+TEmulatorArgs& TEmulatorArgs::Add(const QString& argument) {
+    arguments.append(argument);
+    text += QLatin1Char(' ') + ShellQuote(argument);
+    return *this;
+}
+
+TEmulatorArgs& TEmulatorArgs::AddTyped(const QString& typed) {
+    arguments += ShellWords(typed);
+    text += QLatin1Char(' ') + typed;
+    return *this;
+}
+
+QString EmulatorProgram(const QString& mamePath, const QString& mameExe) {
+    return mamePath + mameExe;
+}
+
+namespace {
+
+const QString IniPathOption = QStringLiteral("-inipath");
+const QString IniPath = QStringLiteral(".;ini;ini/presets");
+
+} // namespace
+
+QStringList EmulatorArguments(const TEmulatorArgs& args) {
+    return QStringList{IniPathOption, IniPath} + args.Arguments();
+}
+
+QString EmulatorCommandText(const QString& program, const TEmulatorArgs& args,
+                            const QString& standardOutputFile) {
+    QString text = ShellQuote(program) + QLatin1Char(' ') + IniPathOption + QLatin1Char(' ') +
+                   ShellQuote(IniPath) + args.Text();
+    if (!standardOutputFile.isEmpty())
+        text += QStringLiteral(" > ") + ShellQuote(standardOutputFile);
+    return text;
 }
 
 QString VerifyName(const QString& fileDir) {
@@ -21,58 +57,54 @@ QString VerifyName(const QString& fileDir) {
     return fileDir;
 }
 
-QString CreateConfigCommand(const QString& mamePath, const QString& mameExe) {
-    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -createconfig");
+TEmulatorArgs CreateConfigArgs() {
+    return {QStringLiteral("-createconfig")};
 }
 
-QString ListFullCommand(const QString& mamePath, const QString& mameExe, const QString& userDataPath) {
-    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -listfull > ") +
-           ShellQuote(userDataPath + SupportedGamesListName);
+TEmulatorArgs ListFullArgs() {
+    return {QStringLiteral("-listfull")};
 }
 
-QString VerifyRomsCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir) {
-    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -verifyroms ") +
-           ShellQuote(VerifyName(fileDir));
+TEmulatorArgs VerifyRomsArgs(const QString& fileDir) {
+    return {QStringLiteral("-verifyroms"), VerifyName(fileDir)};
 }
 
-QString VerifyRomsBatchCommand(const QString& mamePath, const QString& mameExe,
-                               const QStringList& verifyNames) {
-    QString command = EmulatorCall(mamePath, mameExe) + QStringLiteral(" -verifyroms");
+TEmulatorArgs VerifyRomsBatchArgs(const QStringList& verifyNames) {
+    TEmulatorArgs args{QStringLiteral("-verifyroms")};
     for (const QString& name : verifyNames)
-        command += QLatin1Char(' ') + ShellQuote(name);
-    return command;
+        args.Add(name);
+    return args;
 }
 
-QString RomIdentCommand(const QString& mamePath, const QString& mameExe, const QString& rompath,
-                        const QString& fileDir) {
-    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -romident ") + ShellQuote(rompath + fileDir);
+TEmulatorArgs RomIdentArgs(const QString& rompath, const QString& fileDir) {
+    return {QStringLiteral("-romident"), rompath + fileDir};
 }
 
-QString ShowUsageCommand(const QString& mamePath, const QString& mameExe) {
-    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -showusage");
+TEmulatorArgs ShowUsageArgs() {
+    return {QStringLiteral("-showusage")};
 }
 
-QString HelpCommand(const QString& mamePath, const QString& mameExe) {
-    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -help");
+TEmulatorArgs HelpArgs() {
+    return {QStringLiteral("-help")};
 }
 
-QString ValidateCommand(const QString& mamePath, const QString& mameExe) {
-    return EmulatorCall(mamePath, mameExe) + QStringLiteral(" -validate");
+TEmulatorArgs ValidateArgs() {
+    return {QStringLiteral("-validate")};
 }
 
-QString PlayCommand(const QString& mamePath, const QString& mameExe, const QString& fileDir,
-                    const QString& readconfig, const QString& verbose, const QString& userSwitches) {
-    QString command = EmulatorCall(mamePath, mameExe);
+TEmulatorArgs PlayArgs(const QString& fileDir, const QString& readconfig, const QString& verbose,
+                       const QString& userSwitches) {
+    TEmulatorArgs args;
     // No game at all (the empty list's blank row) starts the emulator's own menu.
     if (!fileDir.isEmpty())
-        command += QLatin1Char(' ') + ShellQuote(fileDir);
+        args.Add(fileDir);
     if (readconfig == QLatin1String("0"))
-        command += QStringLiteral(" -noreadconfig");
+        args.Add(QStringLiteral("-noreadconfig"));
     if (verbose == QLatin1String("1"))
-        command += QStringLiteral(" -verbose");
+        args.Add(QStringLiteral("-verbose"));
     if (!userSwitches.trimmed().isEmpty())
-        command += QLatin1Char(' ') + userSwitches;
-    return command;
+        args.AddTyped(userSwitches);
+    return args;
 }
 
 QString SystemErrorText(int code) {

@@ -2,8 +2,6 @@
 
 #include "platform/ProcessGroup.h"
 
-#include <QTimer>
-
 namespace {
 
 // Bytes handed on per pass, so a child that writes fast never holds the event loop up;
@@ -12,42 +10,71 @@ constexpr qint64 ReadPieceSize = 64 * 1024;
 
 constexpr int SignalExitBase = 128;
 
+// How long a stopped child may take to end before it is killed.
+constexpr int DefaultStopGraceMs = 3000;
+
 } // namespace
 
 ProcessRunner::ProcessRunner(QObject* parent) : QObject(parent) {
-    process.setProcessChannelMode(QProcess::MergedChannels);
     // Nothing is ever written to the child: a read of its input ends at once.
     process.setStandardInputFile(QProcess::nullDevice());
     StartInOwnProcessGroup(process);
+    stopGrace.setSingleShot(true);
+    stopGrace.setInterval(DefaultStopGraceMs);
+    connect(&stopGrace, &QTimer::timeout, this, &ProcessRunner::killAfterGrace);
     connect(&process, &QProcess::readyReadStandardOutput, this, &ProcessRunner::readOutput);
+    connect(&process, &QProcess::readyReadStandardError, this, &ProcessRunner::readOutput);
+    connect(&process, &QProcess::started, this, &ProcessRunner::processStarted);
     connect(&process, &QProcess::finished, this, &ProcessRunner::processEnded);
     connect(&process, &QProcess::errorOccurred, this, &ProcessRunner::processError);
 }
 
 ProcessRunner::~ProcessRunner() {
     if (process.state() != QProcess::NotRunning) {
-        requestStop();
-        if (!process.waitForFinished(3000))
-            process.kill();
+        StopProcessGroup(process, group);
+        if (!process.waitForFinished(stopGrace.interval()))
+            KillProcessGroup(process, group);
         process.waitForFinished(1000);
     }
 }
 
-bool ProcessRunner::start(const QString& workingDir, const QString& command) {
+bool ProcessRunner::start(const QString& workingDir, const QString& program, const QStringList& arguments,
+                          const QString& standardOutputFile) {
     if (running)
         return false;
     running = true;
     ended = false;
     endCode = 0;
+    group = 0;
     QString discarded;
     builder.finish(discarded);
+    // A standard output going into a file leaves the error output as the lines to read.
+    const bool toFile = !standardOutputFile.isEmpty();
+    process.setProcessChannelMode(toFile ? QProcess::SeparateChannels : QProcess::MergedChannels);
+    process.setStandardOutputFile(standardOutputFile);
+    process.setReadChannel(toFile ? QProcess::StandardError : QProcess::StandardOutput);
     process.setWorkingDirectory(workingDir);
-    process.start(shell, {QStringLiteral("-c"), ShellLineSurvivingStop(command)}, QIODevice::ReadOnly);
+    process.start(program, arguments, QIODevice::ReadOnly);
     return true;
 }
 
+void ProcessRunner::processStarted() {
+    group = ProcessGroupOf(process);
+}
+
 void ProcessRunner::requestStop() {
-    StopProcessGroup(process);
+    if (!running || group <= 0)
+        return;
+    StopProcessGroup(process, group);
+    if (!stopGrace.isActive())
+        stopGrace.start();
+}
+
+void ProcessRunner::killAfterGrace() {
+    if (!running || ended)
+        return;
+    KillProcessGroup(process, group);
+    emit killedAfterGrace();
 }
 
 void ProcessRunner::scheduleRead() {
@@ -78,6 +105,7 @@ void ProcessRunner::processEnded(int exitCode, QProcess::ExitStatus status) {
     if (!running || ended)
         return;
     ended = true;
+    stopGrace.stop();
     endCode = status == QProcess::CrashExit ? SignalExitBase + exitCode : exitCode;
     if (process.bytesAvailable() > 0)
         scheduleRead();

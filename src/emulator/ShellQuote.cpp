@@ -42,3 +42,43 @@ QString ShellQuote(const QString& text) {
     quoted += QLatin1Char('\'');
     return quoted;
 }
+
+QStringList ShellWords(const QString& typed) {
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    const qsizetype size = typed.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = typed.at(i);
+        if (c == u' ' || c == u'\t' || c == u'\n') {
+            if (inWord)
+                words.append(word);
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == u'\\') {
+            if (++i < size && typed.at(i) != u'\n')
+                word += typed.at(i);
+        } else if (c == u'\'') {
+            while (++i < size && typed.at(i) != u'\'')
+                word += typed.at(i);
+        } else if (c == u'"') {
+            while (++i < size && typed.at(i) != u'"') {
+                const QChar d = typed.at(i);
+                if (d == u'\\' && i + 1 < size && QStringView(u"$`\"\\\n").contains(typed.at(i + 1))) {
+                    if (typed.at(++i) != u'\n')
+                        word += typed.at(i);
+                } else {
+                    word += d;
+                }
+            }
+        } else {
+            word += c;
+        }
+    }
+    if (inWord)
+        words.append(word);
+    return words;
+}

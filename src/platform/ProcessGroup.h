@@ -1,18 +1,18 @@
 #pragma once
-// A child started for a command line runs in a process group of its own, so that a stop
-// request reaches the shell and everything it started.
+// A child runs in a process group of its own, so that a stop request, and a kill when the
+// request is not obeyed, reach the child and everything it started.
 
-#include <QString>
+#include <QtGlobal>
 
 class QProcess;
 
 // Makes process start its child as the leader of a new process group.
 void StartInOwnProcessGroup(QProcess& process);
 
-// The command line handed to the shell. A stop request must not kill the shell before the
-// command it waits for: whatever the command writes on its way out is still collected and
-// its exit code comes back through the shell.
-QString ShellLineSurvivingStop(const QString& command);
+// The group of the child process has just started: its process id, as it leads the group.
+qint64 ProcessGroupOf(const QProcess& process);
 
-// Asks the child's whole process group to end.
-void StopProcessGroup(QProcess& process);
+// Asks the child's whole process group to end (SIGTERM).
+void StopProcessGroup(QProcess& process, qint64 group);
+// Ends the child's whole process group at once (SIGKILL), even after the child itself has ended.
+void KillProcessGroup(QProcess& process, qint64 group);

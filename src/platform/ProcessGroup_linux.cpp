@@ -9,13 +9,16 @@ void StartInOwnProcessGroup(QProcess& process) {
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
 }
 
-QString ShellLineSurvivingStop(const QString& command) {
-    // With a trap the shell does not die at once but waits for the command.
-    return QStringLiteral("trap : TERM; ") + command;
+qint64 ProcessGroupOf(const QProcess& process) {
+    return process.processId();
 }
 
-void StopProcessGroup(QProcess& process) {
-    const qint64 pid = process.processId();
-    if (pid > 0)
-        ::kill(-static_cast<pid_t>(pid), SIGTERM);
+void StopProcessGroup(QProcess&, qint64 group) {
+    if (group > 0)
+        ::kill(-static_cast<pid_t>(group), SIGTERM);
+}
+
+void KillProcessGroup(QProcess&, qint64 group) {
+    if (group > 0)
+        ::kill(-static_cast<pid_t>(group), SIGKILL);
 }

@@ -6,10 +6,14 @@ void StartInOwnProcessGroup(QProcess&) {
     // The close request of StopProcessGroup reaches the child's windows without a group.
 }
 
-QString ShellLineSurvivingStop(const QString& command) {
-    return command;
+qint64 ProcessGroupOf(const QProcess& process) {
+    return process.processId();
 }
 
-void StopProcessGroup(QProcess& process) {
+void StopProcessGroup(QProcess& process, qint64) {
     process.terminate();
+}
+
+void KillProcessGroup(QProcess& process, qint64) {
+    process.kill();
 }

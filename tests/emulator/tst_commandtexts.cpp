@@ -8,6 +8,16 @@
 
 #include <cerrno>
 
+namespace {
+
+// The command as the log shows it.
+QString Text(const QString& mamePath, const QString& exe, const TEmulatorArgs& args,
+             const QString& standardOutputFile = {}) {
+    return EmulatorCommandText(EmulatorProgram(mamePath, exe), args, standardOutputFile);
+}
+
+} // namespace
+
 class TestCommandTexts : public QObject {
     Q_OBJECT
   private slots:
@@ -17,6 +27,10 @@ class TestCommandTexts : public QObject {
     void quotedTextReachesTheProgramUnchanged();
     void commands_data();
     void commands();
+    void shellWordsAsTheShellSplits_data();
+    void shellWordsAsTheShellSplits();
+    void shellWordsExpandNothing();
+    void argumentsReachTheProgramWhole();
     void verifyName_data();
     void verifyName();
     void systemErrorText();
@@ -83,51 +97,53 @@ void TestCommandTexts::commands_data() {
     const QString quoted = QStringLiteral("'/my games/it'\\''s $(x);/mame'") + ini;
     const auto s = [](const char* text) { return QString::fromUtf8(text); };
 
-    QTest::newRow("createconfig") << CreateConfigCommand(mamePath, exe) << plain + s(" -createconfig");
-    QTest::newRow("createconfig odd path") << CreateConfigCommand(odd, exe) << quoted + s(" -createconfig");
-    QTest::newRow("listfull") << ListFullCommand(mamePath, exe, s("/home/u/.local/share/Quorvane/Pellmora/"))
+    QTest::newRow("createconfig") << Text(mamePath, exe, CreateConfigArgs()) << plain + s(" -createconfig");
+    QTest::newRow("createconfig odd path")
+        << Text(odd, exe, CreateConfigArgs()) << quoted + s(" -createconfig");
+    QTest::newRow("listfull") << Text(mamePath, exe, ListFullArgs(),
+                                      s("/home/u/.local/share/Quorvane/Pellmora/Pellmora.GAM"))
                               << plain +
                                      s(" -listfull > /home/u/.local/share/Quorvane/Pellmora/Pellmora.GAM");
-    QTest::newRow("listfull odd data folder") << ListFullCommand(odd, exe, s("/data $HOME/"))
+    QTest::newRow("listfull odd data folder") << Text(odd, exe, ListFullArgs(), s("/data $HOME/Pellmora.GAM"))
                                               << quoted + s(" -listfull > '/data $HOME/Pellmora.GAM'");
-    QTest::newRow("verifyroms zip") << VerifyRomsCommand(mamePath, exe, s("pacman.zip"))
+    QTest::newRow("verifyroms zip") << Text(mamePath, exe, VerifyRomsArgs(s("pacman.zip")))
                                     << plain + s(" -verifyroms pacman");
     QTest::newRow("verifyroms 7z capitals")
-        << VerifyRomsCommand(mamePath, exe, s("Galaga.7Z")) << plain + s(" -verifyroms Galaga");
+        << Text(mamePath, exe, VerifyRomsArgs(s("Galaga.7Z"))) << plain + s(" -verifyroms Galaga");
     QTest::newRow("verifyroms folder")
-        << VerifyRomsCommand(mamePath, exe, s("dkong")) << plain + s(" -verifyroms dkong");
+        << Text(mamePath, exe, VerifyRomsArgs(s("dkong"))) << plain + s(" -verifyroms dkong");
     QTest::newRow("verifyroms odd name")
-        << VerifyRomsCommand(mamePath, exe, s("a b;$(c).zip")) << plain + s(" -verifyroms 'a b;$(c)'");
-    QTest::newRow("romident") << RomIdentCommand(mamePath, exe, s("/opt/mame/roms/"), s("pacman.zip"))
+        << Text(mamePath, exe, VerifyRomsArgs(s("a b;$(c).zip"))) << plain + s(" -verifyroms 'a b;$(c)'");
+    QTest::newRow("romident") << Text(mamePath, exe, RomIdentArgs(s("/opt/mame/roms/"), s("pacman.zip")))
                               << plain + s(" -romident /opt/mame/roms/pacman.zip");
-    QTest::newRow("romident odd") << RomIdentCommand(mamePath, exe, s("/my roms/"), s("it's.zip"))
+    QTest::newRow("romident odd") << Text(mamePath, exe, RomIdentArgs(s("/my roms/"), s("it's.zip")))
                                   << plain + s(" -romident '/my roms/it'\\''s.zip'");
-    QTest::newRow("showusage") << ShowUsageCommand(mamePath, exe) << plain + s(" -showusage");
-    QTest::newRow("help") << HelpCommand(mamePath, exe) << plain + s(" -help");
-    QTest::newRow("validate") << ValidateCommand(mamePath, exe) << plain + s(" -validate");
-    QTest::newRow("play plain") << PlayCommand(mamePath, exe, s("pacman.zip"), s("1"), s("0"), s(""))
+    QTest::newRow("showusage") << Text(mamePath, exe, ShowUsageArgs()) << plain + s(" -showusage");
+    QTest::newRow("help") << Text(mamePath, exe, HelpArgs()) << plain + s(" -help");
+    QTest::newRow("validate") << Text(mamePath, exe, ValidateArgs()) << plain + s(" -validate");
+    QTest::newRow("play plain") << Text(mamePath, exe, PlayArgs(s("pacman.zip"), s("1"), s("0"), s("")))
                                 << plain + s(" pacman.zip");
     QTest::newRow("play noreadconfig verbose switches")
-        << PlayCommand(mamePath, exe, s("pacman.zip"), s("0"), s("1"), s("-window -nomax"))
+        << Text(mamePath, exe, PlayArgs(s("pacman.zip"), s("0"), s("1"), s("-window -nomax")))
         << plain + s(" pacman.zip -noreadconfig -verbose -window -nomax");
     QTest::newRow("play switches as typed")
-        << PlayCommand(odd, exe, s("my game.zip"), s(""), s(""), s("-x 'a b'"))
+        << Text(odd, exe, PlayArgs(s("my game.zip"), s(""), s(""), s("-x 'a b'")))
         << quoted + s(" 'my game.zip' -x 'a b'");
     QTest::newRow("play blank switches add nothing")
-        << PlayCommand(mamePath, exe, s("pacman.zip"), s("1"), s("0"), s("  \t "))
+        << Text(mamePath, exe, PlayArgs(s("pacman.zip"), s("1"), s("0"), s("  \t ")))
         << plain + s(" pacman.zip");
     QTest::newRow("play switches keep their blanks")
-        << PlayCommand(mamePath, exe, s("pacman.zip"), s("1"), s("0"), s(" -window "))
+        << Text(mamePath, exe, PlayArgs(s("pacman.zip"), s("1"), s("0"), s(" -window ")))
         << plain + s(" pacman.zip  -window ");
     QTest::newRow("play odd file name")
-        << PlayCommand(mamePath, exe, s("Pac Man's $(x);.Zip"), s("1"), s("0"), s(""))
+        << Text(mamePath, exe, PlayArgs(s("Pac Man's $(x);.Zip"), s("1"), s("0"), s("")))
         << plain + s(" 'Pac Man'\\''s $(x);.Zip'");
     QTest::newRow("play the empty list's blank row: no game")
-        << PlayCommand(mamePath, exe, s(""), s("0"), s("0"), s("-window"))
+        << Text(mamePath, exe, PlayArgs(s(""), s("0"), s("0"), s("-window")))
         << plain + s(" -noreadconfig -window");
     QTest::newRow("play readconfig and verbose exactly")
-        << PlayCommand(mamePath, exe, s("pong"), s(" 0"), s("true"), s("")) << plain + s(" pong");
-    QTest::newRow("mame64") << HelpCommand(mamePath, s("mame64"))
+        << Text(mamePath, exe, PlayArgs(s("pong"), s(" 0"), s("true"), s(""))) << plain + s(" pong");
+    QTest::newRow("mame64") << Text(mamePath, s("mame64"), HelpArgs())
                             << s("/opt/mame/mame64") + ini + s(" -help");
 }
 
@@ -135,6 +151,57 @@ void TestCommandTexts::commands() {
     QFETCH(QString, command);
     QFETCH(QString, expected);
     QCOMPARE(command, expected);
+}
+
+void TestCommandTexts::shellWordsAsTheShellSplits_data() {
+    QTest::addColumn<QString>("typed");
+    for (const char* typed :
+         {"-window -nomax", "  -window  ", "-rompath 'my roms'", "-x \"c d\" e\\ f", "a\"b c\"d", "\"\" ''",
+          "'it'\\''s'", "\"a\\\"b\\\\c\\d\"", "\t-a\t-b", "'unclosed"})
+        QTest::newRow(typed) << QString::fromUtf8(typed);
+}
+
+// The words are the ones /bin/sh itself makes of the text.
+void TestCommandTexts::shellWordsAsTheShellSplits() {
+    QFETCH(QString, typed);
+    QProcess shell;
+    const QString script =
+        QStringLiteral("for a in ") + typed + QStringLiteral("; do printf '%s\\0' \"$a\"; done");
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+    QVERIFY(shell.waitForFinished());
+    QStringList expected;
+    if (shell.exitCode() == 0) {
+        QList<QByteArray> parts = shell.readAllStandardOutput().split('\0');
+        parts.removeLast();
+        for (const QByteArray& part : std::as_const(parts))
+            expected << QString::fromUtf8(part);
+    } else {
+        // The shell refuses an unclosed quote; here it runs to the end.
+        expected << typed.mid(1);
+    }
+    QCOMPARE(ShellWords(typed), expected);
+}
+
+void TestCommandTexts::shellWordsExpandNothing() {
+    QCOMPARE(ShellWords(QStringLiteral("$(touch x) `id` a;b $HOME * \"$x\" 'it''s' a|b>c")),
+             (QStringList{QStringLiteral("$(touch"), QStringLiteral("x)"), QStringLiteral("`id`"),
+                          QStringLiteral("a;b"), QStringLiteral("$HOME"), QStringLiteral("*"),
+                          QStringLiteral("$x"), QStringLiteral("its"), QStringLiteral("a|b>c")}));
+}
+
+// Each path and name is one argument, whatever it holds; the user's switches are split into words.
+void TestCommandTexts::argumentsReachTheProgramWhole() {
+    const QString odd = QStringLiteral("it's $(touch x);`id` \"q\".zip");
+    QCOMPARE(EmulatorArguments(VerifyRomsArgs(odd)),
+             (QStringList{QStringLiteral("-inipath"), QStringLiteral(".;ini;ini/presets"),
+                          QStringLiteral("-verifyroms"), QStringLiteral("it's $(touch x);`id` \"q\"")}));
+    QCOMPARE(
+        PlayArgs(odd, QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("-rompath 'my roms' -window"))
+            .Arguments(),
+        (QStringList{odd, QStringLiteral("-noreadconfig"), QStringLiteral("-verbose"),
+                     QStringLiteral("-rompath"), QStringLiteral("my roms"), QStringLiteral("-window")}));
+    QCOMPARE(RomIdentArgs(QStringLiteral("/my roms/"), odd).Arguments(),
+             (QStringList{QStringLiteral("-romident"), QStringLiteral("/my roms/") + odd}));
 }
 
 void TestCommandTexts::verifyName_data() {

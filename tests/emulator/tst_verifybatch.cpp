@@ -155,13 +155,14 @@ void TestVerifyBatch::batchLimits() {
 }
 
 void TestVerifyBatch::batchCommand() {
-    const QString base = VerifyRomsBatchCommand(QStringLiteral("/emu/"), QStringLiteral("mame"), {});
-    QCOMPARE(base,
-             EmulatorCall(QStringLiteral("/emu/"), QStringLiteral("mame")) + QStringLiteral(" -verifyroms"));
-    QCOMPARE(
-        VerifyRomsBatchCommand(QStringLiteral("/emu/"), QStringLiteral("mame"),
-                               {QStringLiteral("pong"), QStringLiteral("two words"), QStringLiteral("x$y")}),
-        base + QStringLiteral(" pong 'two words' 'x$y'"));
+    const QString program = EmulatorProgram(QStringLiteral("/emu/"), QStringLiteral("mame"));
+    const QString base = EmulatorCommandText(program, VerifyRomsBatchArgs({}));
+    QCOMPARE(base, QStringLiteral("/emu/mame -inipath '.;ini;ini/presets' -verifyroms"));
+    const TEmulatorArgs args =
+        VerifyRomsBatchArgs({QStringLiteral("pong"), QStringLiteral("two words"), QStringLiteral("x$y")});
+    QCOMPARE(EmulatorCommandText(program, args), base + QStringLiteral(" pong 'two words' 'x$y'"));
+    QCOMPARE(args.Arguments(), (QStringList{QStringLiteral("-verifyroms"), QStringLiteral("pong"),
+                                            QStringLiteral("two words"), QStringLiteral("x$y")}));
 }
 
 QTEST_MAIN(TestVerifyBatch)

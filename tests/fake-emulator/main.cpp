@@ -10,6 +10,8 @@
 //   sleep_ms=MS        take this long before answering, as a slow emulator does
 //   flood=COUNT        write this many lines as fast as the pipe takes them, then end
 //   wait_term=1        print a line, wait for SIGTERM, print a line, end with 143
+//   hang=1             (or hang=OPTION: only for runs of that option) ignore SIGTERM, start a child that ignores it too, write both process ids
+//                      to "fake-emulator.pids", print a line, then wait (at most 30 s)
 //   bad=NAME,NAME      sets -verifyroms calls bad
 // Every run appends its arguments, all of them (-inipath too), to "fake-emulator.runs" in the
 // same folder: one line per run, arguments separated by TAB characters.
@@ -364,12 +366,28 @@ int WaitForTerm() {
     return ExitTerminated;
 }
 
+int Hang() {
+    std::signal(SIGTERM, SIG_IGN);
+    std::cout.flush();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::this_thread::sleep_for(std::chrono::seconds(30));
+        std::_Exit(0);
+    }
+    std::ofstream("fake-emulator.pids") << ::getpid() << ' ' << child << '\n';
+    std::cout << "Ignoring SIGTERM" << std::endl;
+    std::this_thread::sleep_for(std::chrono::seconds(30));
+    return 124;
+}
+
 int Answer(const std::vector<std::string>& args) {
     const std::string sleep = Setting("sleep_ms");
     if (!sleep.empty())
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(sleep.c_str())));
     if (Setting("wait_term") == "1")
         return WaitForTerm();
+    if (Setting("hang") == "1" || (!args.empty() && Setting("hang") == args.front()))
+        return Hang();
     const std::string flood = Setting("flood");
     if (!flood.empty()) {
         Flood(std::atol(flood.c_str()));

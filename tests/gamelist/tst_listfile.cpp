@@ -481,7 +481,8 @@ void TestListFile::badInputDoesNotCrash() {
     WriteBytes(fileName, QByteArray("h\r\n") + longLine);
     model.LoadFromFile(fileName, Comma);
     QCOMPARE(model.RowCount(), 2);
-    QCOMPARE(model.ColCount(), (10 << 20) / 1000 + 1);
+    // A row keeps four cells however many the line holds.
+    QCOMPARE(model.ColCount(), 4);
     QCOMPARE(model.Cells(0, 1), QString(999, QLatin1Char('x')));
 
     // An unclosed quote swallowing a 10 MB line.

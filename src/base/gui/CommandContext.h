@@ -81,7 +81,7 @@ struct TCommandContext {
     AppState& State;
     Dialogs& dialogs;
     ActivityLog& Log;
-    // ExecNewProcess and CreateProcessOutput: include "emulator/gui/ExecNewProcess.h".
+    // The launcher: RunEmulator in "emulator/gui/RunEmulator.h" runs the emulator through it.
     TProcessLauncher& Launcher;
     // The game list: include "gamelist/GameListModel.h".
     TGameListModel& GameList;

@@ -21,3 +21,11 @@ TEmulatorCommandScope::~TEmulatorCommandScope() {
     if (opened)
         context.Launcher.CommandActive = false;
 }
+
+void RegisterEmulatorCommand(TCommandContext& context, TCommand command, std::function<void()> handler) {
+    context.Register(command, [&context, command, handler = std::move(handler)] {
+        const TEmulatorCommandScope scope(context, command);
+        if (!scope.Refused())
+            handler();
+    });
+}

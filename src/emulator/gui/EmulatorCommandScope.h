@@ -2,10 +2,12 @@
 // One command that runs the emulator at a time. While one is under way (its emulator runs, or
 // its boxes and the viewer wait), the window still serves events; a second such command would
 // delete the supported-games list under the first, be refused by the launcher, or write its
-// results into rows the first is about to change. So each opens a scope first and stops at once
-// when the scope is refused.
+// results into rows the first is about to change. So each runs inside a scope, given with its
+// handler by RegisterEmulatorCommand, and does not start when the scope is refused.
 
 #include "base/gui/Commands.h"
+
+#include <functional>
 
 struct TCommandContext;
 
@@ -23,3 +25,6 @@ class TEmulatorCommandScope {
     TCommandContext& context;
     bool opened = false;
 };
+
+// Gives command a handler that runs inside the scope, and not at all when it is refused.
+void RegisterEmulatorCommand(TCommandContext& context, TCommand command, std::function<void()> handler);

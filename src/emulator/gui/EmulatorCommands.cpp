@@ -1,6 +1,7 @@
 #include "emulator/gui/EmulatorCommands.h"
 
 #include "base/gui/CommandContext.h"
+#include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/InfoCommands.h"
 #include "emulator/gui/TForm2.h"
 
@@ -9,9 +10,12 @@ void RegisterEmulatorCommands(TCommandContext& context) {
     const auto bind = [&context](TCommand command, void (*handler)(TCommandContext&)) {
         context.Register(command, [&context, handler] { handler(context); });
     };
-    bind(TCommand::ListSupportedGames, ListSupportedGames);
+    const auto bindRun = [&context](TCommand command, void (*handler)(TCommandContext&)) {
+        RegisterEmulatorCommand(context, command, [&context, handler] { handler(context); });
+    };
+    bindRun(TCommand::ListSupportedGames, ListSupportedGames);
     bind(TCommand::EditMAMEIni, EditMAMEConfig);
-    bind(TCommand::MAMEHelp, HelpWithMAME);
-    bind(TCommand::MAMEVersion, DisplayMAMEVersion);
-    bind(TCommand::ValidateSystem, ValidateSystem);
+    bindRun(TCommand::MAMEHelp, HelpWithMAME);
+    bindRun(TCommand::MAMEVersion, DisplayMAMEVersion);
+    bindRun(TCommand::ValidateSystem, ValidateSystem);
 }

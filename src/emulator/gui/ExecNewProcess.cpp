@@ -8,34 +8,29 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
-#include <QTimer>
-
-namespace {
-
-// How often the wait loop looks for a pending stop request.
-constexpr int StopCheckIntervalMs = 50;
-
-} // namespace
 
 TProcessLauncher::TProcessLauncher(ActivityLog& log, Dialogs& dialogs, AppState& state, QObject* parent)
     : QObject(parent), log(log), dialogs(dialogs), state(state) {
-    connect(&JvCreateProcess1, &ProcessRunner::linesRead, this, &TProcessLauncher::linesRead);
-    connect(&JvCreateProcess1, &ProcessRunner::finished, this, &TProcessLauncher::JvCreateProcess1Terminate);
+    connect(&JvCreateProcess1, &ProcessRunner::linesRead, this, &TProcessLauncher::takeLines);
+    connect(&JvCreateProcess1, &ProcessRunner::finished, this, &TProcessLauncher::childEnded);
+    connect(&JvCreateProcess1, &ProcessRunner::killedAfterGrace, this, [this] { killed = true; });
 }
 
 void TProcessLauncher::reportError(const QString& text) {
     dialogs.plainMessage(QStringLiteral("ExecNewProcess Error: ") + text);
 }
 
-int TProcessLauncher::ExecNewProcess(const QString& Dir, const QString& Command) {
+TRunResult TProcessLauncher::Run(const QString& dir, const QString& program, const QStringList& arguments,
+                                 const QString& commandText, const TRunOptions& options) {
     WaitCursor cursor(!state.DoingVerification);
+    TRunResult result;
     if (JvCreateProcess1.isRunning()) {
         cursor.release();
         reportError(QStringLiteral("Cannot perform this operation when process is running"));
-        return StartFailedCode;
+        result.exitCode = TRunResult::StartFailedCode;
+        return result;
     }
-    CreateProcessOutput.clear();
-    log.WriteLog(Command, clBlue, 0);
+    log.WriteLog(commandText, clBlue, 0);
 
     QEventLoop loop;
     bool done = false;
@@ -55,52 +50,67 @@ int TProcessLauncher::ExecNewProcess(const QString& Dir, const QString& Command)
             failure = systemText;
             quit();
         });
-    QTimer stopCheck;
-    stopCheck.setInterval(StopCheckIntervalMs);
-    connect(&stopCheck, &QTimer::timeout, &loop, [this] {
-        if (state.EscapeRoutine) {
-            JvCreateProcess1.requestStop();
-            state.EscapeRoutine = false;
-        }
-    });
 
-    JvCreateProcess1.start(Dir, Command);
-    stopCheck.start();
-    if (!done)
+    current = &result;
+    stopRequested = false;
+    killed = false;
+    state.AllowEscape = options.stoppable;
+    JvCreateProcess1.start(dir, program, arguments, options.standardOutputFile);
+    // The program may be quitting (its window closed during the run): the loop then returns at
+    // once, and the run is ended and waited for here.
+    while (!done) {
         loop.exec();
-    stopCheck.stop();
+        if (!done) {
+            StopRun();
+            loop.processEvents(QEventLoop::WaitForMoreEvents);
+        }
+    }
+    state.AllowEscape = false;
+    current = nullptr;
     disconnect(finishedConnection);
     disconnect(failedConnection);
 
     if (failed) {
-        // Do not hand back the previous run's code: the caller must see a failure.
         cursor.release();
         reportError(failure);
-        return StartFailedCode;
+        result.exitCode = TRunResult::StartFailedCode;
+        result.lines.clear();
+        return result;
     }
-    return JvCreateProcessExitCode;
+    if (stopRequested) {
+        result.stopped = true;
+        log.WriteLog(killed ? KilledText(JvCreateProcess1.stopGraceMs()) : StoppedText(), clRed, 0);
+    }
+    return result;
 }
 
-void TProcessLauncher::linesRead(const QStringList& lines) {
+void TProcessLauncher::takeLines(const QStringList& lines) {
     // The lines of one piece reach the log together: one pane change per piece, not per line.
     ActivityLogBatch batch(log);
-    for (const QString& line : lines)
-        JvCreateProcess1Read(line);
+    for (const QString& line : lines) {
+        if (current)
+            current->lines.append(line);
+        log.WriteLog(line, clBlack, 0);
+    }
 }
 
-void TProcessLauncher::JvCreateProcess1Read(const QString& line) {
-    CreateProcessOutput.append(line);
-    log.WriteLog(line, clBlack, 0);
-}
-
-void TProcessLauncher::JvCreateProcess1Terminate(int exitCode) {
-    JvCreateProcessExitCode = exitCode;
+void TProcessLauncher::childEnded(int exitCode) {
+    if (current)
+        current->exitCode = exitCode;
     log.WriteLog(QStringLiteral("ExitCode=") + QString::number(exitCode), exitCode == 0 ? clGreen : clRed, 0);
 }
 
+void TProcessLauncher::StopRun() {
+    if (!JvCreateProcess1.isRunning() || stopRequested)
+        return;
+    stopRequested = true;
+    log.WriteLog(StopRequestedText(), clRed, 0);
+    JvCreateProcess1.requestStop();
+}
+
 void TProcessLauncher::FormKeyDown(int key) {
-    if (key == Qt::Key_Escape && state.AllowEscape) {
+    if (key == Qt::Key_Escape && state.AllowEscape && JvCreateProcess1.isRunning()) {
         QApplication::beep();
-        state.EscapeRoutine = true;
+        StopRun();
     }
 }

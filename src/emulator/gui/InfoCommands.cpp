@@ -5,8 +5,7 @@
 #include "base/gui/StatusText.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/VerifyRules.h"
-#include "emulator/gui/EmulatorCommandScope.h"
-#include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/RunEmulator.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
 
@@ -59,74 +58,57 @@ void ShowDocument(TCommandContext& context, const QString& relativeName, bool re
 } // namespace
 
 void HelpWithMAME(TCommandContext& context) {
-    TEmulatorCommandScope scope(context, TCommand::MAMEHelp);
-    if (scope.Refused())
-        return;
-    const AppState& state = context.State;
     TForm2& viewer = *context.Form2;
     viewer.Clear();
     ShowDocument(context, QStringLiteral("docs/config.txt"), true);
     AppendBlankSeparator(viewer);
     ShowDocument(context, QStringLiteral("docs/windows.txt"), false);
     AppendBlankSeparator(viewer);
-    const int code =
-        context.Launcher.ExecNewProcess(state.MAMEPath, ShowUsageCommand(state.MAMEPath, state.MAMEEXE));
-    if (code != 0)
-        context.MessageApp(ProblemText(QStringLiteral("A problem was experienced getting -showusage."), code),
-                           mtError, mbOK);
-    viewer.Append(context.Launcher.CreateProcessOutput);
+    const TRunResult run = RunEmulator(context, ShowUsageArgs());
+    if (run.exitCode != 0)
+        context.MessageApp(
+            ProblemText(QStringLiteral("A problem was experienced getting -showusage."), run.exitCode),
+            mtError, mbOK);
+    viewer.Append(run.lines);
     AppendBlankSeparator(viewer);
     viewer.ShowModal();
 }
 
 void DisplayMAMEVersion(TCommandContext& context) {
-    TEmulatorCommandScope scope(context, TCommand::MAMEVersion);
-    if (scope.Refused())
-        return;
-    const AppState& state = context.State;
-    const int code =
-        context.Launcher.ExecNewProcess(state.MAMEPath, HelpCommand(state.MAMEPath, state.MAMEEXE));
-    if (code != 0) {
-        ReportAndExit(context, code);
+    const TRunResult run = RunEmulator(context, HelpArgs());
+    if (run.exitCode != 0) {
+        ReportAndExit(context, run.exitCode);
         return;
     }
     TForm2& viewer = *context.Form2;
     viewer.Clear();
-    viewer.Append(context.Launcher.CreateProcessOutput);
+    viewer.Append(run.lines);
     viewer.ShowModal();
 }
 
 void ValidateSystem(TCommandContext& context) {
-    TEmulatorCommandScope scope(context, TCommand::ValidateSystem);
-    if (scope.Refused())
-        return;
     if (context.MessageApp(QStringLiteral("Validating the system may take a while to complete.\n"
                                           "Do you want to continue to validate?"),
                            mtConfirmation, mbYes | mbNo) != mrYes)
         return;
-    const AppState& state = context.State;
     SetStatusText(context, QStringLiteral("Please wait.."));
     context.Window.EnableTaggedComponents(false);
-    const int code =
-        context.Launcher.ExecNewProcess(state.MAMEPath, ValidateCommand(state.MAMEPath, state.MAMEEXE));
+    const TRunResult run = RunEmulator(context, ValidateArgs());
     context.Window.EnableTaggedComponents(true);
-    if (code != 0) {
-        ReportAndExit(context, code);
+    if (run.exitCode != 0) {
+        ReportAndExit(context, run.exitCode);
         return;
     }
     TForm2& viewer = *context.Form2;
     viewer.Clear();
-    if (context.Launcher.CreateProcessOutput.isEmpty())
+    if (run.lines.isEmpty())
         viewer.Append(QStringLiteral("MAME VALIDATION: No issues found."));
     else
-        viewer.Append(context.Launcher.CreateProcessOutput);
+        viewer.Append(run.lines);
     viewer.ShowModal();
 }
 
 void ListSupportedGames(TCommandContext& context) {
-    TEmulatorCommandScope scope(context, TCommand::ListSupportedGames);
-    if (scope.Refused())
-        return;
     if (!GenerateSupportedGamesFile(context))
         return;
     TForm2& viewer = *context.Form2;

@@ -6,7 +6,7 @@
 #include "base/gui/CommandContext.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/SupportedGamesStamp.h"
-#include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/RunEmulator.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -37,11 +37,11 @@ bool GenerateSupportedGamesFile(TCommandContext& context) {
     // The note goes first, so a run that fails or is cut short leaves a list nobody trusts.
     DeleteFileAndWait(stampName);
     // Taken before the run: an executable replaced meanwhile makes the note stale, not wrong.
-    const auto executable = IdentityOfFile(state.MAMEPath + state.MAMEEXE);
+    const auto executable = IdentityOfFile(EmulatorProgram(state.MAMEPath, state.MAMEEXE));
     // A file that cannot be deleted is left to the run: it overwrites it, or fails and says so.
     DeleteFileAndWait(fileName);
-    const int code = context.Launcher.ExecNewProcess(
-        state.MAMEPath, ListFullCommand(state.MAMEPath, state.MAMEEXE, state.UserDataPath));
+    const int code =
+        RunEmulator(context, ListFullArgs(), {.stoppable = true, .standardOutputFile = fileName}).exitCode;
     QString problem;
     if (code != 0)
         problem = QStringLiteral("A problem was experienced when generating the data file ") + fileName +
@@ -64,7 +64,7 @@ bool GenerateSupportedGamesFile(TCommandContext& context) {
 bool EnsureSupportedGamesFile(TCommandContext& context) {
     const AppState& state = context.State;
     if (SupportedGamesListIsCurrent(ReadStamp(SupportedGamesStampName(state.UserDataPath)),
-                                    IdentityOfFile(state.MAMEPath + state.MAMEEXE),
+                                    IdentityOfFile(EmulatorProgram(state.MAMEPath, state.MAMEEXE)),
                                     IdentityOfFile(SupportedGamesFileName(state.UserDataPath))))
         return true;
     return GenerateSupportedGamesFile(context);

@@ -141,6 +141,10 @@ void TForm2::SyncTextArea() {
 }
 
 void TForm2::ShowModal() {
+    // The main window has closed while the command ran: the program is ending, and a viewer
+    // would show on its own.
+    if (parentWidget() && !parentWidget()->isVisible())
+        return;
     SyncTextArea();
     // Centred on the window that owns the viewer, at each showing.
     if (QWidget* owner = parentWidget()) {

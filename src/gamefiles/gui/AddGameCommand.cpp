@@ -5,7 +5,6 @@
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
 #include "base/gui/WaitCursor.h"
-#include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
 #include "gamefiles/ArchiveTest.h"
@@ -160,9 +159,6 @@ bool TestGameToAdd(TCommandContext& context, const QString& chosenPath, const QS
 
 void AddGame(TCommandContext& context) {
     if (!context.Form2)
-        return;
-    TEmulatorCommandScope scope(context, TCommand::AddGame);
-    if (scope.Refused())
         return;
     const QStringList chosen = context.dialogs.chooseFiles(
         context.Owner(), {ChooserCaption, ChooserFolder(context.State), ChooserFilter});

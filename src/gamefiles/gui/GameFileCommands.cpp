@@ -3,6 +3,7 @@
 #include "base/GameFileLookup.h"
 #include "base/gui/CommandContext.h"
 #include "emulator/PlayTexts.h"
+#include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/TForm2.h"
 #include "gamefiles/ArchiveTest.h"
 #include "gamefiles/GameFileActions.h"
@@ -158,5 +159,5 @@ void RegisterGameFileCommands(TCommandContext& context) {
     context.Register(TCommand::ResetGame, [&context] { ResetGame(context); });
     context.Register(TCommand::RenameGame, [&context] { RenameGameClick(context); });
     context.Register(TCommand::TestZipFile, [&context] { TestZIPFileClick(context); });
-    context.Register(TCommand::AddGame, [&context] { AddGame(context); });
+    RegisterEmulatorCommand(context, TCommand::AddGame, [&context] { AddGame(context); });
 }

@@ -2,6 +2,7 @@
 
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
+#include "emulator/gui/EmulatorCommandScope.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListSearch.h"
 #include "gamelist/gui/GameListGridEvents.h"
@@ -58,8 +59,8 @@ void SearchGame(TCommandContext& context) {
 void RegisterGameListCommands(TCommandContext& context) {
     context.Register(TCommand::ScanForGames, [&context] { ScanForGames(context); });
     context.Register(TCommand::SearchGame, [&context] { SearchGame(context); });
-    context.Register(TCommand::IdentifyGame, [&context] { IdentifyGame(context); });
-    context.Register(TCommand::VerifyGame, [&context] { VerifyGame(context); });
+    RegisterEmulatorCommand(context, TCommand::IdentifyGame, [&context] { IdentifyGame(context); });
+    RegisterEmulatorCommand(context, TCommand::VerifyGame, [&context] { VerifySelectedGame(context); });
     context.Register(TCommand::VerifyAllGames, [&context] { VerifyAllGames(context); });
     context.Register(TCommand::ViewVerifyReport, [&context] { ViewVerifyReport(context); });
     ConnectGridEvents(context);

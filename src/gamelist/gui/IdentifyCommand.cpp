@@ -5,22 +5,18 @@
 #include "base/gui/StatusText.h"
 #include "base/gui/WaitCursor.h"
 #include "emulator/CommandTexts.h"
-#include "emulator/gui/EmulatorCommandScope.h"
-#include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/RunEmulator.h"
 #include "emulator/gui/TForm2.h"
 #include "gamelist/GameListModel.h"
 
 #include <QFileInfo>
 
 void IdentifyGame(TCommandContext& context) {
-    TEmulatorCommandScope scope(context, TCommand::IdentifyGame);
-    if (scope.Refused())
-        return;
     if (context.MessageApp(QStringLiteral("Identifying games (via the ROMIDENT switch) can be quite slow.\n"
                                           "Do you wish to continue?"),
                            mtConfirmation, mbYes | mbNo) != mrYes)
         return;
-    AppState& state = context.State;
+    const AppState& state = context.State;
     const QString fileDir = context.GameList.Cells(colFileDir, context.Window.GridRow());
     // A row without a game (the empty list's) would make the emulator go through the whole
     // game folder.
@@ -30,21 +26,17 @@ void IdentifyGame(TCommandContext& context) {
     const QString onDisk = FindGameFile(state.rompath, fileDir);
     const QString name = onDisk.isEmpty() ? fileDir : QFileInfo(onDisk).fileName();
 
-    state.AllowEscape = true;
-    state.EscapeRoutine = false;
     SetStatusText(context, QStringLiteral("Processing. Press ESCAPE key to stop."));
     context.Window.EnableTaggedComponents(false);
+    TRunResult run;
     {
         WaitCursor cursor;
-        context.Launcher.ExecNewProcess(state.MAMEPath,
-                                        RomIdentCommand(state.MAMEPath, state.MAMEEXE, state.rompath, name));
+        run = RunEmulator(context, RomIdentArgs(state.rompath, name));
     }
     context.Window.EnableTaggedComponents(true);
-    state.AllowEscape = false;
-    state.EscapeRoutine = false;
     SetStatusText(context, QString());
     TForm2& viewer = *context.Form2;
     viewer.Clear();
-    viewer.Append(context.Launcher.CreateProcessOutput);
+    viewer.Append(run.lines);
     viewer.ShowModal();
 }

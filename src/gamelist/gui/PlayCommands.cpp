@@ -9,7 +9,7 @@
 #include "emulator/GameNameRules.h"
 #include "emulator/PlayTexts.h"
 #include "emulator/gui/EmulatorCommandScope.h"
-#include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/RunEmulator.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
 #include "platform/gui/WindowsKeyGrab.h"
@@ -106,9 +106,9 @@ void LogGameStart(TCommandContext& context, const QString& gameName) {
     log.WriteLogTab(QStringLiteral("Started ") + NowText());
 }
 
-void LogGameFinish(TCommandContext& context) {
+void LogGameFinish(TCommandContext& context, const QStringList& output) {
     ActivityLog& log = context.Log;
-    for (const QString& line : context.Launcher.CreateProcessOutput) {
+    for (const QString& line : output) {
         if (line.isEmpty())
             continue;
         switch (ClassifyLogText(line)) {
@@ -131,9 +131,6 @@ void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
     // No row shown (a filter nothing passes): there is no game to play.
     if (context.Window.GridRow() < 1)
         return;
-    const TEmulatorCommandScope scope(context, TCommand::PlayGame);
-    if (scope.Refused())
-        return;
     const GameRow game = CurrentGame(context);
     const AppState& state = context.State;
     if (state.debug)
@@ -151,22 +148,22 @@ void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
         return;
     const QString switches =
         context.CommandLineSwitchesEdit ? context.CommandLineSwitchesEdit->text() : QString();
-    const QString command =
-        PlayCommand(state.MAMEPath, state.MAMEEXE, game.fileDir, state.readconfig, state.verbose, switches);
-    int exitCode = 0;
+    TRunResult run;
     {
-        const TRunScope run(context, game.name, keyGrab);
-        exitCode = context.Launcher.ExecNewProcess(state.MAMEPath, command);
+        const TRunScope scope(context, game.name, keyGrab);
+        // The game's window takes the keys: only the emulator's own exit ends the run.
+        run = RunEmulator(context, PlayArgs(game.fileDir, state.readconfig, state.verbose, switches),
+                          {.stoppable = false, .standardOutputFile = {}});
     }
     context.Window.ShowPage(TPage::Log);
-    LogGameFinish(context);
-    if (exitCode != 0)
-        context.MessageApp(PlayProblemText(game.name, exitCode, context.Launcher.CreateProcessOutput),
-                           mtError, mbOK, ProgramName);
+    LogGameFinish(context, run.lines);
+    if (run.exitCode != 0)
+        context.MessageApp(PlayProblemText(game.name, run.exitCode, run.lines), mtError, mbOK, ProgramName);
 }
 
 void RegisterPlayCommands(TCommandContext& context, std::shared_ptr<WindowsKeyGrab> keyGrab) {
     if (!keyGrab)
         keyGrab = CreatePlatformKeyGrab();
-    context.Register(TCommand::PlayGame, [&context, keyGrab] { PlayGame(context, *keyGrab); });
+    RegisterEmulatorCommand(context, TCommand::PlayGame,
+                            [&context, keyGrab] { PlayGame(context, *keyGrab); });
 }

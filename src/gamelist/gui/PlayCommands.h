@@ -3,6 +3,7 @@
 // held, and its record on the Log tab.
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -17,4 +18,4 @@ void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab);
 
 // The lines that bracket a run on the Log tab.
 void LogGameStart(TCommandContext& context, const QString& gameName);
-void LogGameFinish(TCommandContext& context);
+void LogGameFinish(TCommandContext& context, const QStringList& output);

@@ -5,7 +5,7 @@
 #include "base/gui/StatusText.h"
 #include "emulator/CommandTexts.h"
 #include "emulator/VerifyRules.h"
-#include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/RunEmulator.h"
 #include "gamelist/GameFilter.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
@@ -25,6 +25,7 @@ namespace {
 struct TBatchRun {
     QHash<int, QString> rowKeys; // row -> its verify name, ASCII lower-cased
     QHash<QString, TSetVerifyLines> sets;
+    bool stopped = false;
 
     bool Covers(int row, const QString& key) const { return rowKeys.value(row) == key; }
     // The row's lines when the run named it and gave its set a verdict.
@@ -52,7 +53,9 @@ TBatchRun RunBatch(TCommandContext& context, const TSupportedGames& supported, i
                    const TVerifyBatchLimits& limits) {
     const AppState& state = context.State;
     const TGameListModel& list = context.GameList;
-    TVerifyBatch batch(VerifyRomsBatchCommand(state.MAMEPath, state.MAMEEXE, {}).size(), limits);
+    TVerifyBatch batch(
+        EmulatorCommandText(EmulatorProgram(state.MAMEPath, state.MAMEEXE), VerifyRomsBatchArgs({})).size(),
+        limits);
     TBatchRun run;
     for (int row = firstRow; row < list.RowCount(); ++row) {
         const QString name = RunName(list, supported, row, skipUnknown);
@@ -64,9 +67,9 @@ TBatchRun RunBatch(TCommandContext& context, const TSupportedGames& supported, i
     }
     if (batch.Names().size() < 2)
         return run;
-    context.Launcher.ExecNewProcess(state.MAMEPath,
-                                    VerifyRomsBatchCommand(state.MAMEPath, state.MAMEEXE, batch.Names()));
-    run.sets = SplitVerifyOutput(context.Launcher.CreateProcessOutput, batch.Names());
+    const TRunResult result = RunEmulator(context, VerifyRomsBatchArgs(batch.Names()));
+    run.sets = SplitVerifyOutput(result.lines, batch.Names());
+    run.stopped = result.stopped;
     return run;
 }
 
@@ -100,12 +103,16 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
     TBatchRun batch;
     const int rows = list.RowCount() - 1;
     const QString note = HiddenGamesNote(context);
+    const auto stopped = [&] {
+        state.StopVerification = true;
+        context.WriteLog(QStringLiteral("Stopped by user."), clRed);
+    };
     for (int row = 1; row <= rows; ++row) {
         context.Window.SelectGridRow(row);
         ShowProgress(context, VerifyPercent(row, rows), note);
         QApplication::processEvents();
         if (state.StopVerification) {
-            context.WriteLog(QStringLiteral("Stopped by user."), clRed);
+            stopped();
             break;
         }
         const QString fileDir = list.Cells(colFileDir, row);
@@ -126,11 +133,24 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
         if (VerifyNameRefusal(verifyName).isEmpty() && !batch.Covers(row, key))
             batch = RunBatch(context, supported, row, skipUnknown, limits);
         // A set the batch gave no verdict (no files found, a name the emulator does not know)
-        // is asked again alone, so that its block holds the emulator's own words about it.
-        const TSetVerifyLines* lines = batch.VerdictLines(row, key);
-        block += lines ? lines->lines : VerifyRun(context, fileDir, verifyName);
+        // is asked again alone, so that its block holds the emulator's own words about it. A
+        // run ended by Escape or Stop gives its row what it said so far and ends the command.
+        bool stoppedHere = batch.stopped;
+        if (stoppedHere) {
+            block += batch.sets.value(key).lines;
+        } else if (const TSetVerifyLines* lines = batch.VerdictLines(row, key)) {
+            block += lines->lines;
+        } else {
+            const TRunResult single = VerifyRun(context, fileDir, verifyName);
+            block += single.lines;
+            stoppedHere = single.stopped;
+        }
         list.SetStatus(row, BlockVerdict(context, block, verifyName, true));
         report += block;
+        if (stoppedHere) {
+            stopped();
+            break;
+        }
     }
     return report;
 }

@@ -14,6 +14,7 @@
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/RunEmulator.h"
 #include "emulator/gui/SupportedGamesFile.h"
 #include "emulator/gui/TForm2.h"
 #include "gamelist/GameListFile.h"
@@ -79,12 +80,6 @@ QString VerifyReportFileName(const QString& userDataPath) {
     return userDataPath + VerifyReportName;
 }
 
-void VerifyGame(TCommandContext& context) {
-    TEmulatorCommandScope scope(context, TCommand::VerifyGame);
-    if (!scope.Refused())
-        VerifySelectedGame(context);
-}
-
 void VerifySelectedGame(TCommandContext& context) {
     AppState& state = context.State;
     TGameListModel& list = context.GameList;
@@ -123,32 +118,36 @@ void VerifySelectedGame(TCommandContext& context) {
     WriteCounters(context, false);
     SaveGameList(list, state.UserDataPath);
 
+    QStringList block = VerifyBlockHead(verifyName, gameName);
     {
         WaitCursor cursor;
-        viewer.Append(VerifyBlockHead(verifyName, gameName));
-        viewer.Append(VerifyRun(context, fileDir, verifyName));
+        block += VerifyRun(context, fileDir, verifyName).lines;
+        viewer.Append(block);
     }
     if (state.DisplayVerifyGame)
         viewer.ShowModal();
-    const GameStatus verdict = BlockVerdict(context, viewer.Lines(), verifyName, false);
+    const GameStatus verdict = BlockVerdict(context, block, verifyName, false);
     row = rowOfGame();
     if (row > 0)
         list.SetStatus(row, verdict);
     SaveGameList(list, state.UserDataPath);
 }
 
-void StopVerify(AppState& state) {
-    state.StopVerification = true;
+void StopVerify(TCommandContext& context) {
+    context.State.StopVerification = true;
+    // Not after the emulator's own end: the run under way is ended too.
+    context.Launcher.StopRun();
 }
 
 void VerifyAllGames(TCommandContext& context) {
     AppState& state = context.State;
     // While a run goes, its button reads "Stop" and comes here.
     if (state.DoingVerification) {
-        StopVerify(state);
+        StopVerify(context);
         return;
     }
-    TEmulatorCommandScope scope(context, TCommand::VerifyAllGames);
+    // Not registered with its scope: pressed as Stop during its own run, it must not be refused.
+    const TEmulatorCommandScope scope(context, TCommand::VerifyAllGames);
     if (scope.Refused())
         return;
     const int answer = context.MessageApp(

@@ -4,18 +4,17 @@
 
 #include <QString>
 
-struct AppState;
 struct TCommandContext;
 
-// The selected row; shows the emulator's answer in the viewer unless DisplayVerifyGame is off.
-void VerifyGame(TCommandContext& context);
-// The same for a command that runs the emulator itself (Add Game) and so holds the one
-// TEmulatorCommandScope already.
+// Verify Game: the selected row; shows the emulator's answer in the viewer unless
+// DisplayVerifyGame is off. Runs inside the TEmulatorCommandScope of its command (Verify Game,
+// Add Game).
 void VerifySelectedGame(TCommandContext& context);
 // Every row (or every known one), with a report in Pellmora.VER; while it runs, its button
 // stops it at the next row.
 void VerifyAllGames(TCommandContext& context);
-void StopVerify(AppState& state);
+// Ends Verify All Games at once: its emulator run under way too.
+void StopVerify(TCommandContext& context);
 // The Verify All Games button back in its normal mode, as after a run that a failure abandoned.
 void ShowVerifyButtonIdle(TCommandContext& context);
 void ViewVerifyReport(TCommandContext& context);

@@ -6,7 +6,7 @@
 #include "emulator/CommandTexts.h"
 #include "emulator/PlayTexts.h"
 #include "emulator/VerifyRules.h"
-#include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/RunEmulator.h"
 
 void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
                     const QString& verifyName, const QString& status) {
@@ -34,15 +34,12 @@ GameStatus BlockVerdict(TCommandContext& context, const QStringList& lines, cons
     return verdict;
 }
 
-QStringList VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName) {
+TRunResult VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName) {
     const QString refusal = VerifyNameRefusal(verifyName);
     if (!refusal.isEmpty()) {
         context.WriteLog(QStringLiteral("\"") + verifyName + QStringLiteral("\" is not verified: ") +
                          refusal);
         return {};
     }
-    const AppState& state = context.State;
-    context.Launcher.ExecNewProcess(state.MAMEPath,
-                                    VerifyRomsCommand(state.MAMEPath, state.MAMEEXE, fileDir));
-    return context.Launcher.CreateProcessOutput;
+    return RunEmulator(context, VerifyRomsArgs(fileDir));
 }

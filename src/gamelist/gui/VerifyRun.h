@@ -3,6 +3,7 @@
 // a block with its debug trace, and the debug box that names the game.
 
 #include "base/GameRow.h"
+#include "emulator/EmulatorRun.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,4 +21,4 @@ GameStatus BlockVerdict(TCommandContext& context, const QStringList& lines, cons
 
 // The emulator's lines for one game run on its own, or none with a log line when its name
 // would reach the emulator as an option or a pattern.
-QStringList VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName);
+TRunResult VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName);

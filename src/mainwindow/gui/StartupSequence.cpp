@@ -7,7 +7,7 @@
 #include "base/gui/CommandContext.h"
 #include "diag/gui/ExceptionHandler.h"
 #include "emulator/CommandTexts.h"
-#include "emulator/gui/ExecNewProcess.h"
+#include "emulator/gui/RunEmulator.h"
 #include "gamelist/ConvertGameListFile.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListFileProbe.h"
@@ -47,12 +47,8 @@ TStartupSequence::PassResult TStartupSequence::StartupPass() {
         return found;
     WarnAboutSmallScreen();
     AppState& state = context.State;
-    if (!RunMameIniStartupCheck(
-            state, context.dialogs, context.Owner(),
-            [this](const QString& dir, const QString& command) {
-                return context.Launcher.ExecNewProcess(dir, command);
-            },
-            CreateConfigCommand))
+    if (!RunMameIniStartupCheck(state, context.dialogs, context.Owner(),
+                                [this] { return RunEmulator(context, CreateConfigArgs()).exitCode; }))
         return PassResult::Exit;
     DecideWhetherToBuildTheList();
     // The Log tab is never the first one shown.

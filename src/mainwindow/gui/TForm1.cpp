@@ -40,8 +40,8 @@
 #include <QTimer>
 
 // Marks the window busy while a command or start-up step runs. Closing the window in the
-// middle of one (its wait loop keeps serving the close box) ends the program only once
-// the command has finished, so no run is cut short. When the last one ends after a failure
+// middle of one (its wait loop keeps serving the close box) ends the program once the
+// command has finished; an emulator run under way is ended first. When the last one ends after a failure
 // abandoned part of the work, the window is made idle again.
 class TBusyScope {
   public:
@@ -206,10 +206,19 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     RunGuarded(Dialogs_, this, [this] { CloseForm(); });
     event->accept();
-    if (busyDepth == 0)
+    if (busyDepth == 0) {
         QCoreApplication::quit();
-    else
-        quitWhenIdle = true;
+        return;
+    }
+    quitWhenIdle = true;
+    // A command that runs the emulator would go on without a window, its viewer showing later
+    // on its own: its run ends now, Verify All ends with it, and every wait the command has
+    // left (boxes, the viewer) returns at once.
+    if (Launcher->CommandActive || Launcher->isRunning()) {
+        State.StopVerification = true;
+        Launcher->StopRun();
+        QCoreApplication::exit(0);
+    }
 }
 
 void TForm1::CloseForm() {

@@ -17,17 +17,15 @@ bool MameIniExists(const QString& mamePath) {
 
 } // namespace
 
-bool RunMameIniStartupCheck(
-    AppState& state, Dialogs& dialogs, QWidget* owner,
-    const std::function<int(const QString& dir, const QString& command)>& execNewProcess,
-    const std::function<QString(const QString& mamePath, const QString& mameExe)>& createConfigCommand) {
+bool RunMameIniStartupCheck(AppState& state, Dialogs& dialogs, QWidget* owner,
+                            const std::function<int()>& createConfig) {
     const auto failWith = [&](const QString& message) {
         MessageApp(dialogs, owner, message, mtError, mbOK, ProgramName);
         return false;
     };
 
     if (!MameIniExists(state.MAMEPath)) {
-        const int code = execNewProcess(state.MAMEPath, createConfigCommand(state.MAMEPath, state.MAMEEXE));
+        const int code = createConfig();
         if (code != 0)
             return failWith(CreateConfigFailedMessage(state.MAMEEXE, code, SystemErrorText(code)));
         if (!MameIniExists(state.MAMEPath))

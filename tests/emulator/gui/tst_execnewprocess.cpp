@@ -1,6 +1,7 @@
 #include "base/AppState.h"
 #include "base/gui/ActivityLog.h"
 #include "emulator/CommandTexts.h"
+#include "emulator/EmulatorRun.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "support/FakeEmulator.h"
 #include "support/ScriptedDialogs.h"
@@ -14,6 +15,9 @@
 #include <QTextBlock>
 
 #include <memory>
+
+#include <cerrno>
+#include <csignal>
 
 namespace {
 
@@ -38,6 +42,16 @@ QStringList BlockTexts(const QPlainTextEdit& pane) {
     return texts;
 }
 
+// Whether a process is still there (a zombie counts as gone: it has ended).
+bool ProcessAlive(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close < 0 || text.mid(close + 2, 1) != "Z";
+}
+
 } // namespace
 
 class TestExecNewProcess : public QObject {
@@ -47,21 +61,26 @@ class TestExecNewProcess : public QObject {
     void cleanup();
     void exitCodeAndLogColours_data();
     void exitCodeAndLogColours();
-    void shellKilledBySignal();
+    void childKilledBySignal();
     void childReadingItsInputIsNotStuck();
     void outputLines_data();
     void outputLines();
+    void standardOutputIntoAFile();
     void oddFolderReachesTheEmulator();
+    void namesAndSwitchesReachTheEmulatorAsPlainText();
     void secondRequestWhileRunningIsRefused();
     void startFailure_data();
     void startFailure();
     void escapeStopsTheChild();
-    void escapeIgnoredWithoutAllowEscape();
+    void escapeIgnoredWhenNotStoppable();
+    void hungChildAndItsChildrenAreKilled();
 
   private:
     // Starts fn from inside the wait loop once the child has written its first line.
     void onFirstLine(std::function<void()> fn);
     QString mamePath() const { return folder->path() + QStringLiteral("/"); }
+    // A run of the fake emulator in mamePath, as RunEmulator makes it.
+    TRunResult run(const TEmulatorArgs& args, const TRunOptions& options = {}, const QString& dir = {});
 
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<QPlainTextEdit> createProcessLog;
@@ -91,6 +110,13 @@ void TestExecNewProcess::cleanup() {
     VerifyNoWindowLeftOpen();
 }
 
+TRunResult TestExecNewProcess::run(const TEmulatorArgs& args, const TRunOptions& options,
+                                   const QString& dir) {
+    const QString program = EmulatorProgram(mamePath(), QStringLiteral("mame"));
+    return launcher->Run(dir.isEmpty() ? mamePath() : dir, program, EmulatorArguments(args),
+                         EmulatorCommandText(program, args, options.standardOutputFile), options);
+}
+
 void TestExecNewProcess::onFirstLine(std::function<void()> fn) {
     auto fired = std::make_shared<bool>(false);
     connect(&launcher->runner(), &ProcessRunner::linesRead, launcher.get(), [fn, fired](const QStringList&) {
@@ -113,34 +139,39 @@ void TestExecNewProcess::exitCodeAndLogColours() {
     QFETCH(int, code);
     QFETCH(QColor, colour);
     QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("exit=%1").arg(code)}));
-    const QString command = HelpCommand(mamePath(), QStringLiteral("mame"));
-    const int result = launcher->ExecNewProcess(mamePath(), command);
-    // The shell hands back the low eight bits of the code, as exit(3) does.
+    const TRunResult result = run(HelpArgs());
+    // The low eight bits of the code come back, as exit(3) hands them on.
     const int expected = code & 0xFF;
-    QCOMPARE(result, expected);
-    QCOMPARE(launcher->JvCreateProcessExitCode, expected);
-    QVERIFY(!launcher->CreateProcessOutput.isEmpty());
-    QCOMPARE(launcher->CreateProcessOutput.first(), QStringLiteral("MAME v0.251 (fake)"));
+    QCOMPARE(result.exitCode, expected);
+    QVERIFY(!result.stopped);
+    QVERIFY(!result.lines.isEmpty());
+    QCOMPARE(result.lines.first(), QStringLiteral("MAME v0.251 (fake)"));
 
     const QTextDocument* document = createProcessLog->document();
-    QCOMPARE(document->blockCount(), launcher->CreateProcessOutput.size() + 2);
+    QCOMPARE(document->blockCount(), result.lines.size() + 2);
+    const QString command = QStringLiteral("%1mame -inipath '.;ini;ini/presets' -help").arg(mamePath());
     QCOMPARE(TextColour(document->firstBlock(), command), QColor(Qt::blue));
-    QCOMPARE(TextColour(document->firstBlock().next(), launcher->CreateProcessOutput.first()),
-             QColor(Qt::black));
+    QCOMPARE(TextColour(document->firstBlock().next(), result.lines.first()), QColor(Qt::black));
     QCOMPARE(TextColour(document->lastBlock(), QStringLiteral("ExitCode=") + QString::number(expected)),
              colour);
 }
 
-// A shell that dies of a signal reports 128 + the signal, as a shell does for its children.
-void TestExecNewProcess::shellKilledBySignal() {
-    QCOMPARE(launcher->ExecNewProcess(mamePath(), QStringLiteral("echo before; kill -KILL $$")), 128 + 9);
-    QCOMPARE(launcher->CreateProcessOutput, QStringList{QStringLiteral("before")});
+// A child that dies of a signal reports 128 + the signal, as a shell does for its children.
+void TestExecNewProcess::childKilledBySignal() {
+    const TRunResult result = launcher->Run(
+        mamePath(), QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("echo before; kill -KILL $$")}, QStringLiteral("sh"));
+    QCOMPARE(result.exitCode, 128 + 9);
+    QCOMPARE(result.lines, QStringList{QStringLiteral("before")});
 }
 
 // Nothing is ever written to the child, so one that reads its input does not hang.
 void TestExecNewProcess::childReadingItsInputIsNotStuck() {
-    QCOMPARE(launcher->ExecNewProcess(mamePath(), QStringLiteral("cat; echo done")), 0);
-    QCOMPARE(launcher->CreateProcessOutput, QStringList{QStringLiteral("done")});
+    const TRunResult result =
+        launcher->Run(mamePath(), QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("cat; echo done")}, QStringLiteral("sh"));
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, QStringList{QStringLiteral("done")});
 }
 
 void TestExecNewProcess::outputLines_data() {
@@ -163,16 +194,40 @@ void TestExecNewProcess::outputLines() {
     output.close();
     QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("output=output.bin")}));
 
-    // A first run leaves lines behind; the next run starts from an empty buffer.
-    launcher->CreateProcessOutput = QStringList{QStringLiteral("left over")};
-    QCOMPARE(launcher->ExecNewProcess(mamePath(), ValidateCommand(mamePath(), QStringLiteral("mame"))), 0);
-    QCOMPARE(launcher->CreateProcessOutput, lines);
+    const TRunResult result = run(ValidateArgs());
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, lines);
     // The log holds the command, each line once, and the exit code.
     const QStringList logged = BlockTexts(*createProcessLog);
     QCOMPARE(logged.size(), lines.size() + 2);
     for (int i = 0; i < lines.size(); ++i)
         QVERIFY2(logged.at(i + 1).endsWith(QLatin1Char(' ') + lines.at(i)), qPrintable(logged.at(i + 1)));
     QVERIFY(logged.last().endsWith(QStringLiteral(" ExitCode=0")));
+}
+
+// -listfull: the standard output goes into the file; the error output still comes back.
+void TestExecNewProcess::standardOutputIntoAFile() {
+    const QString list = folder->filePath(QStringLiteral("my data/Pellmora.GAM"));
+    QVERIFY(QDir().mkpath(QFileInfo(list).path()));
+    const TRunResult listed = run(ListFullArgs(), {.stoppable = true, .standardOutputFile = list});
+    QCOMPARE(listed.exitCode, 0);
+    QVERIFY(listed.lines.isEmpty());
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("Name:"));
+    QVERIFY(BlockTexts(*createProcessLog)
+                .first()
+                .endsWith(QStringLiteral(" -listfull > '") + list + QLatin1Char('\'')));
+
+    const TRunResult errors =
+        launcher->Run(mamePath(), QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("echo out; echo err >&2")}, QStringLiteral("sh"),
+                      {.stoppable = true, .standardOutputFile = list});
+    QCOMPARE(errors.lines, QStringList{QStringLiteral("err")});
+    QVERIFY(file.seek(0));
+    QCOMPARE(file.readAll(), QByteArray("out\n"));
+    // The next run's output comes back whole again.
+    QCOMPARE(run(HelpArgs()).lines.value(0), QStringLiteral("MAME v0.251 (fake)"));
 }
 
 // A folder with a blank, a quote and a command substitution in its name: the emulator is
@@ -183,7 +238,12 @@ void TestExecNewProcess::oddFolderReachesTheEmulator() {
     QVERIFY(FakeEmulator::Install(odd));
 
     const QString oddPath = odd + QStringLiteral("/");
-    QCOMPARE(launcher->ExecNewProcess(oddPath, CreateConfigCommand(oddPath, QStringLiteral("mame"))), 0);
+    const QString program = EmulatorProgram(oddPath, QStringLiteral("mame"));
+    QCOMPARE(launcher
+                 ->Run(oddPath, program, EmulatorArguments(CreateConfigArgs()),
+                       EmulatorCommandText(program, CreateConfigArgs()))
+                 .exitCode,
+             0);
     QVERIFY(QFile::exists(oddPath + QStringLiteral("mame.ini")));
     QVERIFY(!QFile::exists(oddPath + QStringLiteral("pwned")));
     QVERIFY(!QFile::exists(folder->filePath(QStringLiteral("pwned"))));
@@ -192,50 +252,68 @@ void TestExecNewProcess::oddFolderReachesTheEmulator() {
                                   QStringLiteral("-createconfig")}}));
 }
 
-void TestExecNewProcess::secondRequestWhileRunningIsRefused() {
-    int innerResult = 0;
-    QStringList outputBefore, outputAfter;
-    onFirstLine([&] {
-        outputBefore = launcher->CreateProcessOutput;
-        innerResult =
-            launcher->ExecNewProcess(mamePath(), ValidateCommand(mamePath(), QStringLiteral("mame")));
-        outputAfter = launcher->CreateProcessOutput;
-    });
-    dialogs->expectPlain("ExecNewProcess Error: Cannot perform this operation when process is running");
-    const int result = launcher->ExecNewProcess(mamePath(), HelpCommand(mamePath(), QStringLiteral("mame")));
+// No shell reads what the emulator is given: a name with a command substitution, a backquote,
+// a semicolon and both quotes is one plain argument, and so is a quoted switch; nothing runs.
+void TestExecNewProcess::namesAndSwitchesReachTheEmulatorAsPlainText() {
+    const QString name = QStringLiteral("a$(touch sub)b`touch tick`c;touch semi;d'e\"f");
+    QCOMPARE(run(VerifyRomsArgs(name + QStringLiteral(".zip"))).exitCode, 5);
+    run(PlayArgs(name, QStringLiteral("1"), QStringLiteral("0"),
+                 QStringLiteral("-x '$(touch quoted)' \"`touch dq`\" $(touch bare);touch after")));
+    QCOMPARE(FakeEmulator::Runs(mamePath()),
+             (QList<QStringList>{{QStringLiteral("-inipath"), QStringLiteral(".;ini;ini/presets"),
+                                  QStringLiteral("-verifyroms"), name},
+                                 {QStringLiteral("-inipath"), QStringLiteral(".;ini;ini/presets"), name,
+                                  QStringLiteral("-x"), QStringLiteral("$(touch quoted)"),
+                                  QStringLiteral("`touch dq`"), QStringLiteral("$(touch"),
+                                  QStringLiteral("bare);touch"), QStringLiteral("after")}}));
+    const QStringList made = QDir(mamePath()).entryList(QDir::Files);
+    for (const char* stray : {"sub", "tick", "semi", "quoted", "dq", "bare", "after"})
+        QVERIFY2(!made.contains(QLatin1String(stray)), stray);
+    // The log shows the name quoted for reading.
+    QVERIFY(
+        BlockTexts(*createProcessLog)
+            .first()
+            .endsWith(QStringLiteral(" -verifyroms 'a$(touch sub)b`touch tick`c;touch semi;d'\\''e\"f'")));
+}
 
-    QCOMPARE(result, 0);
-    QVERIFY(innerResult != 0);
+void TestExecNewProcess::secondRequestWhileRunningIsRefused() {
+    TRunResult inner;
+    onFirstLine([&] { inner = run(ValidateArgs()); });
+    dialogs->expectPlain("ExecNewProcess Error: Cannot perform this operation when process is running");
+    const TRunResult outer = run(HelpArgs());
+
+    QCOMPARE(outer.exitCode, 0);
+    QCOMPARE(inner.exitCode, TRunResult::StartFailedCode);
+    QVERIFY(inner.lines.isEmpty());
     QCOMPARE(dialogs->records().size(), 1);
-    QVERIFY(!outputBefore.isEmpty());
-    QCOMPARE(outputAfter, outputBefore); // the refusal did not clear or touch the running child's lines
-    QCOMPARE(launcher->CreateProcessOutput.first(), QStringLiteral("MAME v0.251 (fake)"));
+    // The refusal did not touch the running child's lines.
+    QCOMPARE(outer.lines.first(), QStringLiteral("MAME v0.251 (fake)"));
+    QCOMPARE(outer.lines.size(), 6);
     QCOMPARE(FakeEmulator::Runs(mamePath()).size(), 1);
     // Only the outer run was logged.
     QCOMPARE(BlockTexts(*createProcessLog).filter(QStringLiteral("ExitCode=")).size(), 1);
 }
 
 void TestExecNewProcess::startFailure_data() {
-    QTest::addColumn<bool>("missingShell");
-    QTest::newRow("shell missing") << true;
+    QTest::addColumn<bool>("missingProgram");
+    QTest::newRow("program missing") << true;
     QTest::newRow("working folder missing") << false;
 }
 
 void TestExecNewProcess::startFailure() {
-    QFETCH(bool, missingShell);
-    // A successful run first, so a stale exit code of 0 would pass for success.
-    QCOMPARE(launcher->ExecNewProcess(mamePath(), HelpCommand(mamePath(), QStringLiteral("mame"))), 0);
+    QFETCH(bool, missingProgram);
+    QCOMPARE(run(HelpArgs()).exitCode, 0);
     createProcessLog->clear();
     QString dir = mamePath();
-    if (missingShell)
-        launcher->runner().setShell(folder->filePath(QStringLiteral("no-such-shell")));
+    if (missingProgram)
+        QVERIFY(QFile::remove(mamePath() + QStringLiteral("mame")));
     else
         dir = folder->filePath(QStringLiteral("no-such-folder/"));
 
     dialogs->expectPlain("ExecNewProcess Error: ");
-    const int result = launcher->ExecNewProcess(dir, HelpCommand(mamePath(), QStringLiteral("mame")));
-    QCOMPARE(result, TProcessLauncher::StartFailedCode);
-    QVERIFY(launcher->CreateProcessOutput.isEmpty());
+    const TRunResult result = run(HelpArgs(), {}, dir);
+    QCOMPARE(result.exitCode, TRunResult::StartFailedCode);
+    QVERIFY(result.lines.isEmpty());
     const QString message = dialogs->records().value(0).text;
     QVERIFY2(message.startsWith(QStringLiteral("ExecNewProcess Error: ")) &&
                  message.contains(QStringLiteral("No such file or directory")),
@@ -247,34 +325,64 @@ void TestExecNewProcess::startFailure() {
 
 void TestExecNewProcess::escapeStopsTheChild() {
     QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("wait_term=1")}));
-    state->AllowEscape = true;
+    onFirstLine([this] {
+        QVERIFY(state->AllowEscape);
+        launcher->FormKeyDown(Qt::Key_Escape);
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const TRunResult result = run(HelpArgs());
+    QVERIFY2(timer.elapsed() < 5000, "the child was not stopped");
+    QCOMPARE(result.exitCode, 143);
+    QVERIFY(result.stopped);
+    QCOMPARE(result.lines,
+             (QStringList{QStringLiteral("Waiting for SIGTERM"), QStringLiteral("Stopped by SIGTERM")}));
+    const QStringList logged = BlockTexts(*createProcessLog);
+    QVERIFY(logged.at(2).endsWith(QLatin1Char(' ') + StopRequestedText()));
+    QVERIFY(logged.last().endsWith(QLatin1Char(' ') + StoppedText()));
+    QVERIFY(!state->AllowEscape);
+}
+
+// Play's run: Escape belongs to the game's window.
+void TestExecNewProcess::escapeIgnoredWhenNotStoppable() {
+    QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("wait_term=1")}));
+    bool runningAfterEscape = false;
+    onFirstLine([&] {
+        QVERIFY(!state->AllowEscape);
+        launcher->FormKeyDown(Qt::Key_Escape);
+        // A stop would show as the child's last line or its end: wait for either, within a
+        // bound, then end the child ourselves.
+        runningAfterEscape = !QTest::qWaitFor([&] { return !launcher->isRunning(); }, 300);
+        launcher->StopRun();
+    });
+    const TRunResult result = run(HelpArgs(), {.stoppable = false, .standardOutputFile = {}});
+    QVERIFY(runningAfterEscape);
+    QVERIFY(result.stopped);
+    QCOMPARE(BlockTexts(*createProcessLog).filter(StopRequestedText()).size(), 1);
+}
+
+// An emulator that ignores the stop request is killed after the grace, with what it started.
+void TestExecNewProcess::hungChildAndItsChildrenAreKilled() {
+    QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("hang=1")}));
+    launcher->runner().setStopGraceMs(300);
     onFirstLine([this] { launcher->FormKeyDown(Qt::Key_Escape); });
     QElapsedTimer timer;
     timer.start();
-    const int result = launcher->ExecNewProcess(mamePath(), HelpCommand(mamePath(), QStringLiteral("mame")));
-    QVERIFY2(timer.elapsed() < 5000, "the child was not stopped");
-    QCOMPARE(result, 143);
-    QCOMPARE(launcher->CreateProcessOutput,
-             (QStringList{QStringLiteral("Waiting for SIGTERM"), QStringLiteral("Stopped by SIGTERM")}));
-    QVERIFY(!state->EscapeRoutine);
-}
+    const TRunResult result = run(ValidateArgs());
+    QVERIFY2(timer.elapsed() < 5000, "the hung child was not killed");
+    QCOMPARE(result.exitCode, 128 + SIGKILL);
+    QVERIFY(result.stopped);
+    QCOMPARE(result.lines, QStringList{QStringLiteral("Ignoring SIGTERM")});
+    const QStringList logged = BlockTexts(*createProcessLog);
+    QVERIFY(logged.last().endsWith(QLatin1Char(' ') + KilledText(300)));
+    QVERIFY(logged.last().contains(QStringLiteral("0.3 s")));
 
-void TestExecNewProcess::escapeIgnoredWithoutAllowEscape() {
-    QVERIFY(FakeEmulator::SetScenario(mamePath(), {QStringLiteral("wait_term=1")}));
-    state->AllowEscape = false;
-    bool runningAfterEscape = false;
-    onFirstLine([&] {
-        launcher->FormKeyDown(Qt::Key_Escape);
-        QVERIFY(!state->EscapeRoutine);
-        // A stop would show as the child's last line or its end: wait for either, within a
-        // bound that lets several stop checks pass, then end the child ourselves.
-        const bool stopped = QTest::qWaitFor(
-            [&] { return !launcher->isRunning() || launcher->CreateProcessOutput.size() > 1; }, 300);
-        runningAfterEscape = !stopped;
-        launcher->runner().requestStop();
-    });
-    launcher->ExecNewProcess(mamePath(), HelpCommand(mamePath(), QStringLiteral("mame")));
-    QVERIFY(runningAfterEscape);
+    QFile pids(folder->filePath(QStringLiteral("fake-emulator.pids")));
+    QVERIFY(pids.open(QIODevice::ReadOnly));
+    const QList<QByteArray> ids = pids.readAll().trimmed().split(' ');
+    QCOMPARE(ids.size(), 2);
+    for (const QByteArray& id : ids)
+        QTRY_VERIFY_WITH_TIMEOUT(!ProcessAlive(id.toLongLong()), 2000);
 }
 
 QTEST_MAIN(TestExecNewProcess)

@@ -67,7 +67,13 @@ class TestRealEmulator : public QObject {
   private:
     QString mamePath() const { return emulatorFolder->path() + QStringLiteral("/"); }
     QString romFolder() const { return mamePath() + QStringLiteral("games/"); }
-    int run(const QString& command) { return launcher->ExecNewProcess(mamePath(), command); }
+    int run(const TEmulatorArgs& args, const TRunOptions& options = {}) {
+        const QString program = EmulatorProgram(mamePath(), Exe);
+        last = launcher->Run(mamePath(), program, EmulatorArguments(args),
+                             EmulatorCommandText(program, args, options.standardOutputFile), options);
+        return last.exitCode;
+    }
+    TRunResult last;
 
     std::unique_ptr<QTemporaryDir> home, emulatorFolder, userData;
     std::unique_ptr<QPlainTextEdit> createProcessLog, logRichEdit;
@@ -116,7 +122,7 @@ void TestRealEmulator::cleanup() {
 }
 
 void TestRealEmulator::createConfigAndStartupCheck() {
-    QCOMPARE(run(CreateConfigCommand(mamePath(), Exe)), 0);
+    QCOMPARE(run(CreateConfigArgs()), 0);
     const QString ini = MameIniPath(mamePath());
     QVERIFY2(QFileInfo(ini).isFile(), "-createconfig wrote no mame.ini into its working folder");
 
@@ -130,13 +136,10 @@ void TestRealEmulator::createConfigAndStartupCheck() {
     if (warns)
         dialogs->expectMessage(
             "The MAME.INI configuration file has the attribute \"readconfig\" set to \"0\".", mrOk);
-    const bool passed = RunMameIniStartupCheck(
-        *state, *dialogs, nullptr,
-        [](const QString&, const QString&) {
-            qFatal("the configuration file exists: nothing should run");
-            return -1;
-        },
-        CreateConfigCommand);
+    const bool passed = RunMameIniStartupCheck(*state, *dialogs, nullptr, [] {
+        qFatal("the configuration file exists: nothing should run");
+        return -1;
+    });
     QVERIFY(passed);
     for (const auto& record : dialogs->records())
         QCOMPARE(record.type, mtWarning);
@@ -151,9 +154,9 @@ void TestRealEmulator::createConfigAndStartupCheck() {
     QCOMPARE(ReadINISetting(ini, QStringLiteral("snapname"), QString()), QStringLiteral("%g"));
 
     // The emulator still reads the file after our rewrite with CR LF lines.
-    QCOMPARE(run(EmulatorCall(mamePath(), Exe) + QStringLiteral(" -showconfig")), 0);
-    QVERIFY(launcher->CreateProcessOutput.contains(QStringLiteral("rompath                   games")));
-    QVERIFY(launcher->CreateProcessOutput.contains(QStringLiteral("snapname                  %g")));
+    QCOMPARE(run({QStringLiteral("-showconfig")}), 0);
+    QVERIFY(last.lines.contains(QStringLiteral("rompath                   games")));
+    QVERIFY(last.lines.contains(QStringLiteral("snapname                  %g")));
 }
 
 void TestRealEmulator::versionFromTheBinary() {
@@ -167,7 +170,7 @@ void TestRealEmulator::listFullWritesEverySet() {
     const QString gam = state->UserDataPath + QStringLiteral("Pellmora.GAM");
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(run(ListFullCommand(mamePath(), Exe, state->UserDataPath)), 0);
+    QCOMPARE(run(ListFullArgs(), {.stoppable = true, .standardOutputFile = gam}), 0);
     qInfo("-listfull took %lld ms", timer.elapsed());
 
     QFile file(gam);
@@ -185,7 +188,7 @@ void TestRealEmulator::listFullWritesEverySet() {
         QVERIFY2(gameLine.match(lines[i]).hasMatch(), qPrintable(lines[i]));
     QVERIFY(lines.contains(QStringLiteral("pong              \"Pong (Rev E) [TTL]\"")));
     // The redirection leaves nothing for the pane but the command and its exit code.
-    QVERIFY(launcher->CreateProcessOutput.isEmpty());
+    QVERIFY(last.lines.isEmpty());
 }
 
 void TestRealEmulator::verifyRomsVerdicts_data() {
@@ -221,8 +224,8 @@ void TestRealEmulator::verifyRomsVerdicts() {
         QVERIFY(archive.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QVERIFY(archive.write(StoredZip(members)) > 0);
     }
-    const int code = run(VerifyRomsCommand(mamePath(), Exe, fileDir));
-    QCOMPARE(RomsetLines(launcher->CreateProcessOutput), romsetLines);
+    const int code = run(VerifyRomsArgs(fileDir));
+    QCOMPARE(RomsetLines(last.lines), romsetLines);
     QCOMPARE(code, exitCode);
     QVERIFY(members.isEmpty() ? QDir(path).removeRecursively() : QFile::remove(path));
 }
@@ -248,16 +251,14 @@ void TestRealEmulator::oddNamesReachTheEmulatorWhole() {
     QFETCH(bool, play);
     QFETCH(QString, reply);
 
-    const QString command =
-        play ? PlayCommand(mamePath(), Exe, name, QStringLiteral("1"), QStringLiteral("0"), {})
-             : VerifyRomsCommand(mamePath(), Exe, name);
+    const TEmulatorArgs command =
+        play ? PlayArgs(name, QStringLiteral("1"), QStringLiteral("0"), {}) : VerifyRomsArgs(name);
     const QString stray = mamePath() + QStringLiteral("PWNED");
     QFile::remove(stray);
     // Unknown names end the emulator before it opens any window.
     const int code = run(command);
     QVERIFY2(!QFileInfo::exists(stray), "a piece of the name ran as a command");
-    QVERIFY2(launcher->CreateProcessOutput.contains(reply),
-             qPrintable(launcher->CreateProcessOutput.join(QLatin1Char('\n'))));
+    QVERIFY2(last.lines.contains(reply), qPrintable(last.lines.join(QLatin1Char('\n'))));
     QCOMPARE(code, 5);
 }
 

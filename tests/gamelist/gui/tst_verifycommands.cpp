@@ -3,6 +3,8 @@
 
 #include "base/gui/ActivityLog.h"
 #include "base/gui/CommandContext.h"
+#include "emulator/EmulatorRun.h"
+#include "emulator/gui/ExecNewProcess.h"
 #include "emulator/gui/TForm2.h"
 #include "gamelist/GameListModel.h"
 #include "mainwindow/gui/TForm1.h"
@@ -38,6 +40,8 @@ class TestVerifyCommands : public QObject {
     void verifyAllYesSkipsUnknownRowsButCountsThem();
     void verifyAllOnTheEmptyList();
     void stopDuringTheThirdOfTenRows();
+    void escapeEndsAHungVerifyGame();
+    void stopEndsAHungVerifyAll();
     void secondCommandRefusedWhileOneRuns();
     void viewVerifyReport();
     void debugModeShowsEachStep();
@@ -197,6 +201,67 @@ void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
     QCOMPARE(s.context().State.nUnknown, 3);
     QCOMPARE(button->text(), QStringLiteral("Verify All Games"));
     QVERIFY(IsTagged(button));
+}
+
+// Escape ends Verify Game's run of an emulator that ignores the stop request: killed after
+// the grace, the run counts as failed and the row as unverified.
+void TestVerifyCommands::escapeEndsAHungVerifyGame() {
+    StartedWindow s(",Good,\"Galaga\",galaga.zip\r\n");
+    s.putGame(QStringLiteral("galaga.zip"));
+    s.setScenario({QStringLiteral("hang=-verifyroms")});
+    s.context().Launcher.runner().setStopGraceMs(300);
+    s.context().Window.SelectGridRow(1);
+    QTimer press;
+    press.setInterval(10);
+    connect(&press, &QTimer::timeout, [&] {
+        if (s.logText().contains(QStringLiteral("Ignoring SIGTERM"))) {
+            press.stop();
+            QTest::keyClick(s.form.get(), Qt::Key_Escape);
+        }
+    });
+    press.start();
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    QElapsedTimer timer;
+    timer.start();
+    s.context().RunCommand(TCommand::VerifyGame);
+    QVERIFY2(timer.elapsed() < 10000, "the hung emulator was not ended");
+    QCOMPARE(shown.mid(2), QStringList{QStringLiteral("Ignoring SIGTERM")});
+    QCOMPARE(s.status(1), QStringLiteral("?"));
+    QVERIFY(s.logText().contains(StopRequestedText()));
+    QVERIFY(s.logText().contains(KilledText(300)));
+    QVERIFY(s.logText().contains(QStringLiteral("ExitCode=137")));
+    QVERIFY(!s.context().Launcher.isRunning());
+}
+
+// Stop in Verify All ends the run under way at once, not after the emulator's own end.
+void TestVerifyCommands::stopEndsAHungVerifyAll() {
+    StartedWindow s(",?,\"g\",galaga.zip\r\n,?,\"p\",pacman.zip\r\n,?,\"d\",dkong.zip\r\n");
+    s.setScenario({QStringLiteral("hang=-verifyroms")});
+    s.context().Launcher.runner().setStopGraceMs(300);
+    s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);
+    QAbstractButton* button = s.form->Ui().VerifyAllGamesBtn;
+    QTimer press;
+    press.setInterval(10);
+    connect(&press, &QTimer::timeout, [&] {
+        if (s.logText().contains(QStringLiteral("Ignoring SIGTERM"))) {
+            press.stop();
+            button->click();
+        }
+    });
+    press.start();
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    QElapsedTimer timer;
+    timer.start();
+    s.context().RunCommand(TCommand::VerifyAllGames);
+    QVERIFY2(timer.elapsed() < 10000, "the hung emulator was not ended");
+    // One batch run for the three rows, ended; no row ran after it.
+    QCOMPARE(s.verifyRuns().size(), 1);
+    QVERIFY(s.logText().contains(KilledText(300)));
+    QVERIFY(s.logText().contains(QStringLiteral("Stopped by user.")));
+    QCOMPARE(shown.count(QString::fromLatin1(kSeparator)), 1);
+    QCOMPARE(button->text(), QStringLiteral("Verify All Games"));
 }
 
 void TestVerifyCommands::secondCommandRefusedWhileOneRuns() {

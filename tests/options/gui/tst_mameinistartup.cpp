@@ -41,7 +41,7 @@ class TestMameIniStartup : public QObject {
     std::unique_ptr<QTemporaryDir> dir;
     AppState state;
     ScriptedDialogs dialogs;
-    QStringList commands; // "folder|command" per run
+    QStringList commands; // one entry per run
 };
 
 void TestMameIniStartup::init() {
@@ -60,24 +60,18 @@ void TestMameIniStartup::init() {
 bool TestMameIniStartup::run(const QByteArray* createdIni, int exitCode) {
     const QByteArray created = createdIni ? *createdIni : QByteArray();
     const bool creates = createdIni != nullptr;
-    return RunMameIniStartupCheck(
-        state, dialogs, nullptr,
-        [&](const QString& folder, const QString& command) {
-            commands << folder + QLatin1Char('|') + command;
-            if (creates)
-                WriteFile(folder + QStringLiteral("mame.ini"), created);
-            return exitCode;
-        },
-        [](const QString& mamePath, const QString& mameExe) {
-            return mamePath + mameExe + QStringLiteral(" -createconfig");
-        });
+    return RunMameIniStartupCheck(state, dialogs, nullptr, [&] {
+        commands << QStringLiteral("-createconfig");
+        if (creates)
+            WriteFile(state.MAMEPath + QStringLiteral("mame.ini"), created);
+        return exitCode;
+    });
 }
 
 void TestMameIniStartup::createsMissingFileThroughTheEmulator() {
     const QByteArray created("readconfig 1\r\nsnapname %g\r\n");
     QVERIFY(run(&created, 0));
-    QCOMPARE(commands, QStringList{state.MAMEPath + QLatin1Char('|') + state.MAMEPath +
-                                   QStringLiteral("mame64 -createconfig")});
+    QCOMPARE(commands, QStringList{QStringLiteral("-createconfig")});
     QVERIFY(dialogs.records().isEmpty());
     QCOMPARE(state.rompath, state.MAMEPath + QStringLiteral("roms/"));
     QCOMPARE(state.readconfig, QStringLiteral("1"));
