@@ -1,5 +1,7 @@
 #include "gamefiles/ArchiveLayer.h"
 
+#include "platform/ArchiveFileOpen.h"
+
 #include <QFile>
 
 #include <archive.h>
@@ -133,14 +135,7 @@ TArchive::Reader TArchive::OpenReader() const {
         throw ArchiveError(QStringLiteral("Out of memory"));
     if (SupportFormat(reader.get(), format) == ARCHIVE_FATAL)
         throw ArchiveError(Words(reader.get()));
-#ifdef _WIN32
-    const int opened = archive_read_open_filename_w(
-        reader.get(), reinterpret_cast<const wchar_t*>(fileName.utf16()), ReadBlockSize);
-#else
-    const int opened =
-        archive_read_open_filename(reader.get(), QFile::encodeName(fileName).constData(), ReadBlockSize);
-#endif
-    if (opened != ARCHIVE_OK)
+    if (OpenArchiveFile(reader.get(), fileName, ReadBlockSize) != ARCHIVE_OK)
         throw ArchiveError(Words(reader.get()));
     return reader;
 }

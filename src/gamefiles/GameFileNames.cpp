@@ -1,6 +1,7 @@
 #include "gamefiles/GameFileNames.h"
 
 #include "emulator/GameNameRules.h"
+#include "platform/EntryName.h"
 
 QString FileExtension(const QString& fileName) {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
@@ -14,12 +15,8 @@ QString ShortName(const QString& fileDir) {
 }
 
 bool IsGameEntryName(const QString& fileDir) {
-#ifdef _WIN32
-    if (fileDir.contains(QLatin1Char('\\')) || fileDir.contains(QLatin1Char(':')))
-        return false;
-#endif
     return !fileDir.isEmpty() && fileDir != QLatin1String(".") && fileDir != QLatin1String("..") &&
-           !fileDir.contains(QLatin1Char('/')) && !fileDir.contains(QChar(0));
+           !HoldsPathSeparator(fileDir) && !fileDir.contains(QChar(0));
 }
 
 bool IsAcceptableNewName(const QString& newName) {

@@ -3,25 +3,16 @@
 #include "base/FileLookup.h"
 #include "locate/FileVersion.h"
 #include "locate/VersionCheck.h"
+#include "platform/FileSystemId.h"
 
 #include <QDir>
 
 #include <optional>
 
-#include <sys/stat.h>
-
 namespace {
 
 const QString oldVersionFlag = QStringLiteral(" OLD VERSION");
 const QString unknownVersionFlag = QStringLiteral(" UNKNOWN VERSION");
-
-// The device a folder lives on; 0 when it cannot be asked.
-quint64 deviceOf(const QString& folder) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(folder).constData(), &status) != 0)
-        return 0;
-    return static_cast<quint64>(status.st_dev);
-}
 
 void walk(QStringList& result, const QString& folder, const std::function<bool(const QFileInfo&)>& mask,
           const std::function<void()>& afterEachMatch, std::optional<quint64> device) {
@@ -40,7 +31,7 @@ void walk(QStringList& result, const QString& folder, const std::function<bool(c
         if (sub.fileName().startsWith(QLatin1Char('.')))
             continue;
         const QString subFolder = folder + sub.fileName() + QLatin1Char('/');
-        if (device && deviceOf(subFolder) != *device)
+        if (device && FileSystemOf(subFolder) != *device)
             continue;
         walk(result, subFolder, mask, afterEachMatch, device);
     }
@@ -53,7 +44,7 @@ void FindFiles(QStringList& result, const QString& folder, const std::function<b
     const QString start = IncludeTrailingPathDelimiter(folder);
     std::optional<quint64> device;
     if (stayOnFileSystem)
-        device = deviceOf(start);
+        device = FileSystemOf(start);
     walk(result, start, mask, afterEachMatch, device);
 }
 

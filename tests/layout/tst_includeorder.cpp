@@ -1,6 +1,7 @@
 // Includes run one way: each folder of src/ may include only from folders below it in the order
 // README.md gives, pure code (src/<folder>/) below all window code (src/<folder>/gui/), and main.cpp
-// on top. A cycle between folders or an include that climbs fails the test.
+// on top. A cycle between folders or an include that climbs fails the test. The operating system
+// is known only in platform/: a test of it, a system header or a per-system file elsewhere fails.
 
 #include <QDir>
 #include <QDirIterator>
@@ -150,6 +151,51 @@ QStringList WindowHeadersInPureCode(const QString& srcRoot, const QString& coreO
     return violations;
 }
 
+// The preprocessor's names of operating systems, in the conditions that choose code by system.
+const QRegularExpression kSystemTest(
+    QStringLiteral("^\\s*#\\s*(?:if|ifdef|ifndef|elif)\\b.*\\b(_WIN32|_WIN64|WIN32|__linux__|__linux|"
+                   "__unix__|__unix|__APPLE__|__MACH__|__FreeBSD__|__CYGWIN__|__MINGW32__|__MINGW64__|"
+                   "Q_OS_[A-Z0-9_]+)\\b"));
+// Headers of one system's own interface (POSIX, Windows, X11), not of the C or C++ library.
+const QRegularExpression kSystemHeader(
+    QStringLiteral("^(?:sys/.*|unistd\\.h|fcntl\\.h|dlfcn\\.h|pwd\\.h|signal\\.h|pthread\\.h|"
+                   "ifaddrs\\.h|arpa/.*|netinet/.*|xcb/.*|X11/.*|windows\\.h|winsock2\\.h|io\\.h|"
+                   "direct\\.h|process\\.h|shlobj\\.h|shobjidl\\.h)$"),
+    QRegularExpression::CaseInsensitiveOption);
+// The build picks Name_linux.cpp or Name_win.cpp by the system it is built on.
+const QRegularExpression kSystemFile(QStringLiteral("_(?:linux|win)\\.cpp$"));
+
+// Every test of the operating system, system header and per-system file outside src/platform/.
+QStringList SystemCodeOutsidePlatform(const QString& srcRoot) {
+    QStringList violations;
+    const QDir root(srcRoot);
+    QDirIterator files(srcRoot, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = root.relativeFilePath(files.next());
+        if (path.startsWith(QLatin1String("platform/")))
+            continue;
+        if (kSystemFile.match(path).hasMatch())
+            violations << QStringLiteral("per-system file outside platform/: %1").arg(path);
+        const QStringList lines = ReadText(files.filePath()).split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (const auto test = kSystemTest.match(lines[i]); test.hasMatch())
+                violations << QStringLiteral("system test outside platform/: %1:%2 %3")
+                                  .arg(path)
+                                  .arg(i + 1)
+                                  .arg(test.captured(1));
+            if (const auto include = kInclude.match(lines[i]);
+                include.hasMatch() && kSystemHeader.match(include.captured(1)).hasMatch())
+                violations << QStringLiteral("system header outside platform/: %1:%2 <%3>")
+                                  .arg(path)
+                                  .arg(i + 1)
+                                  .arg(include.captured(1));
+        }
+    }
+    violations.sort();
+    return violations;
+}
+
 QString GraphText(const FolderGraph& graph) {
     QStringList lines;
     for (auto from = graph.begin(); from != graph.end(); ++from)
@@ -178,6 +224,8 @@ class TestIncludeOrder : public QObject {
     void plantedIncludesAreCaught();
     void plantedWindowHeaderInPureCodeIsCaught_data();
     void plantedWindowHeaderInPureCodeIsCaught();
+    void plantedSystemCodeOutsidePlatformIsCaught_data();
+    void plantedSystemCodeOutsidePlatformIsCaught();
 };
 
 void TestIncludeOrder::sourceTreeFollowsTheReadmeOrder() {
@@ -187,9 +235,10 @@ void TestIncludeOrder::sourceTreeFollowsTheReadmeOrder() {
     QVERIFY2(order.size() > 3, "README.md has no \"Folder order\" line");
     const FolderGraph graph = IncludeGraph(checkout.filePath(QStringLiteral("src")));
     QVERIFY(!graph.isEmpty());
-    const QStringList violations =
-        Violations(order, graph) + WindowHeadersInPureCode(checkout.filePath(QStringLiteral("src")),
-                                                           QStringLiteral(PELLMORA_CORE_ONLY_DIR));
+    const QStringList violations = Violations(order, graph) +
+                                   WindowHeadersInPureCode(checkout.filePath(QStringLiteral("src")),
+                                                           QStringLiteral(PELLMORA_CORE_ONLY_DIR)) +
+                                   SystemCodeOutsidePlatform(checkout.filePath(QStringLiteral("src")));
     QVERIFY2(violations.isEmpty(), qPrintable(violations.join(QLatin1Char('\n')) +
                                               QStringLiteral("\n\nGraph:\n") + GraphText(graph)));
 }
@@ -271,6 +320,50 @@ void TestIncludeOrder::plantedWindowHeaderInPureCodeIsCaught() {
     WriteFile(src.filePath(QStringLiteral("base/gui/Other.h")), "#include <QWidget>\n");
     WriteFile(src.filePath(file), text);
     QCOMPARE(WindowHeadersInPureCode(src.path(), coreOnly.path()), expected);
+}
+
+void TestIncludeOrder::plantedSystemCodeOutsidePlatformIsCaught_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("portable code") << QStringLiteral("gamefiles/Names.cpp")
+                                   << QByteArray("#include <cstdio>\n#if defined(__GLIBCXX__)\n#endif\n")
+                                   << QStringList();
+    QTest::newRow("platform/ may") << QStringLiteral("platform/Names_win.cpp")
+                                   << QByteArray("#include <windows.h>\n#ifdef _WIN32\n#endif\n")
+                                   << QStringList();
+    QTest::newRow("platform/gui/ may") << QStringLiteral("platform/gui/Grab_linux.cpp")
+                                       << QByteArray("#include <xcb/xcb.h>\n") << QStringList();
+    QTest::newRow("ifdef _WIN32") << QStringLiteral("gamefiles/Names.cpp")
+                                  << QByteArray("int a;\n#ifdef _WIN32\n#endif\n")
+                                  << QStringList{QStringLiteral(
+                                         "system test outside platform/: gamefiles/Names.cpp:2 _WIN32")};
+    QTest::newRow("Qt's names in a condition")
+        << QStringLiteral("emulator/gui/Run.cpp") << QByteArray("#  if !defined(X) && defined(Q_OS_LINUX)\n")
+        << QStringList{QStringLiteral("system test outside platform/: emulator/gui/Run.cpp:1 Q_OS_LINUX")};
+    QTest::newRow("elif and ifndef")
+        << QStringLiteral("base/Files.h")
+        << QByteArray("#ifndef __linux__\n#elif __APPLE__\n#endif // _WIN32\n")
+        << QStringList{QStringLiteral("system test outside platform/: base/Files.h:1 __linux__"),
+                       QStringLiteral("system test outside platform/: base/Files.h:2 __APPLE__")};
+    QTest::newRow("system headers")
+        << QStringLiteral("locate/Find.cpp") << QByteArray("#include <sys/stat.h>\n#include <Windows.h>\n")
+        << QStringList{QStringLiteral("system header outside platform/: locate/Find.cpp:1 <sys/stat.h>"),
+                       QStringLiteral("system header outside platform/: locate/Find.cpp:2 <Windows.h>")};
+    QTest::newRow("per-system file") << QStringLiteral("gamefiles/gui/Open_win.cpp") << QByteArray("int a;\n")
+                                     << QStringList{QStringLiteral(
+                                            "per-system file outside platform/: gamefiles/gui/Open_win.cpp")};
+}
+
+void TestIncludeOrder::plantedSystemCodeOutsidePlatformIsCaught() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, expected);
+    QTemporaryDir src;
+    QVERIFY(src.isValid());
+    WriteFile(src.filePath(QStringLiteral("base/State.h")), "#include <QString>\n");
+    WriteFile(src.filePath(file), text);
+    QCOMPARE(SystemCodeOutsidePlatform(src.path()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestIncludeOrder)

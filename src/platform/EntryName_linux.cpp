@@ -1,0 +1,5 @@
+#include "platform/EntryName.h"
+
+bool HoldsPathSeparator(QStringView name) {
+    return name.contains(u'/');
+}
