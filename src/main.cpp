@@ -18,10 +18,7 @@ int main(int argc, char** argv) {
     // Before any window: every failure from here on records where it was raised.
     TStackTrackingScope stackTracking;
     TApplication app(argc, argv);
-    QApplication::setApplicationName(ProgramName);
-    QApplication::setApplicationDisplayName(ProgramName);
-    // The installed desktop entry: the desktop shows its icon and the task-bar progress on it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("pellmora"));
+    NameTheProgram();
     RememberDesktopStyle();
     InstallTranslations(app);
 

@@ -1,8 +1,15 @@
 #include "diag/gui/TApplication.h"
 
+#include "base/ProgramTexts.h"
 #include "diag/gui/ExceptionHandler.h"
 
 #include <QWidget>
+
+void NameTheProgram() {
+    QApplication::setApplicationName(ProgramName);
+    // The installed desktop entry: the desktop shows its icon and the task-bar progress on it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pellmora"));
+}
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

@@ -5,6 +5,11 @@
 
 class Dialogs;
 
+// Gives the program its name and its desktop entry. No display name is set: the window system
+// would append one to every window's title ("Confirm — Pellmora"), and each title is the
+// program's own text.
+void NameTheProgram();
+
 class TApplication : public QApplication {
   public:
     TApplication(int& argc, char** argv);
