@@ -43,18 +43,24 @@ TGameImagePage::TGameImagePage(int imageSide, QWidget* parent) : QWidget(parent)
 
 void TGameImagePage::ShowPicture(const QImage& picture) {
     const QSize shown = FitInside(picture.size(), Image2->size());
-    const QImage fitted = shown == picture.size()
-                              ? picture
-                              : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Scaled in true colour: a palette picture (a 1-bit one above all) would otherwise be
+    // scaled within its palette and come out as a grey dither.
+    const QImage fitted =
+        shown == picture.size()
+            ? picture
+            : picture
+                  .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32)
+                  .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     Image2->setPixmap(QPixmap::fromImage(fitted));
     Image2->show();
     NoImageLabel->hide();
     ClearImageBitBtn->setEnabled(true);
 }
 
-void TGameImagePage::ShowNoImage() {
+void TGameImagePage::ShowNoImage(bool fileThere) {
     Image2->clear();
     Image2->hide();
     NoImageLabel->show();
-    ClearImageBitBtn->setEnabled(false);
+    ClearImageBitBtn->setEnabled(fileThere);
 }

@@ -16,8 +16,9 @@ class TGameImagePage : public QWidget {
     // The picture in Image2's top-left corner, scaled down to fit with its aspect kept;
     // "Delete Image" enabled.
     void ShowPicture(const QImage& picture);
-    // "No Image" in the middle of the picture's place; "Delete Image" disabled.
-    void ShowNoImage();
+    // "No Image" in the middle of the picture's place. "Delete Image" is enabled when a file is
+    // there all the same (one that cannot be shown is still the user's to delete).
+    void ShowNoImage(bool fileThere = false);
 
     QLabel* Image2;
     QLabel* NoImageLabel;

@@ -33,8 +33,9 @@ void ShowSnapshot(TCommandContext& context, int row) {
     QImageReader reader(file);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        // A damaged picture is the user's file, not the program's fault: one log line, no failure.
-        page->ShowNoImage();
+        // A damaged picture is the user's file, not the program's fault: one log line, no
+        // failure, and Delete Image takes it away.
+        page->ShowNoImage(true);
         context.WriteLog(QStringLiteral("Warning: the snapshot ") + file +
                          QStringLiteral(" cannot be shown: ") + reader.errorString());
         return;
@@ -48,14 +49,15 @@ void RefreshImage(TCommandContext& context) {
 
 void DeleteImage(TCommandContext& context) {
     const int row = context.Window.GridRow();
+    QString file;
     if (row >= 1) {
-        const QString file = CurrentSnapshotFile(context, row);
+        file = CurrentSnapshotFile(context, row);
         // Nothing is reported: a missing or locked file leaves the tab showing "No Image" all the same.
         if (!file.isEmpty())
             QFile::remove(file);
     }
     if (context.GameImage)
-        context.GameImage->ShowNoImage();
+        context.GameImage->ShowNoImage(!file.isEmpty() && QFile::exists(file));
 }
 
 void ImageHelp(TCommandContext& context) {

@@ -38,15 +38,13 @@ struct ImageWindow : ListWindow {
     // The size of the picture shown, or an invalid size for "No Image".
     QSize Shown() const {
         const TGameImagePage& page = Page();
-        if (page.Image2->isHidden()) {
-            if (page.NoImageLabel->isHidden() || page.ClearImageBitBtn->isEnabled())
-                return QSize(-2, -2); // neither state: a fault
-            return QSize();
-        }
+        if (page.Image2->isHidden())
+            return page.NoImageLabel->isHidden() ? QSize(-2, -2) : QSize(); // neither state: a fault
         if (!page.NoImageLabel->isHidden() || !page.ClearImageBitBtn->isEnabled())
             return QSize(-2, -2);
         return page.Image2->pixmap().size();
     }
+    bool Deletable() const { return Page().ClearImageBitBtn->isEnabled(); }
     void Select(const char* name) const { QVERIFY(SelectGame(QString::fromUtf8(name))); }
 };
 
@@ -58,6 +56,7 @@ class TestGameImage : public QObject {
     void cleanup() { VerifyNoWindowLeftOpen(); }
     void snapshotFollowsTheCurrentRow();
     void damagedPictureIsOneLogLineNotAFailure();
+    void palettePictureKeepsItsColoursWhenScaled();
     void deleteRefreshAndHelp();
 };
 
@@ -72,6 +71,7 @@ void TestGameImage::snapshotFollowsTheCurrentRow() {
     QCOMPARE(w.Shown(), QSize(200, 150));
     w.Select("Dig Dug");
     QCOMPARE(w.Shown(), QSize());
+    QVERIFY(!w.Deletable()); // no file
 
     // A key in the grid moves the row and the picture with it.
     w.Grid().setFocus();
@@ -97,6 +97,33 @@ void TestGameImage::damagedPictureIsOneLogLineNotAFailure() {
     QVERIFY(w.LogTabText().contains(w.Snap("xevious.png")));
     QCOMPARE(w.LogTabText().count(QStringLiteral("cannot be shown")), 1);
     QVERIFY(w.dialogs.records().isEmpty()); // no box from the failure handler
+
+    // The file is there, so it can be deleted although it cannot be shown.
+    QVERIFY(w.Deletable());
+    QTest::mouseClick(w.Page().ClearImageBitBtn, Qt::LeftButton);
+    QVERIFY(!QFile::exists(w.Snap("xevious.png")));
+    QCOMPARE(w.Shown(), QSize());
+    QVERIFY(!w.Deletable());
+}
+
+void TestGameImage::palettePictureKeepsItsColoursWhenScaled() {
+    ImageWindow w;
+    // A 1-bit picture with a palette of its own: red on the left half, blue on the right.
+    QImage picture(QSize(640, 480), QImage::Format_Mono);
+    picture.setColorTable({qRgb(200, 0, 0), qRgb(0, 0, 200)});
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, x < picture.width() / 2 ? 0 : 1);
+    QVERIFY(picture.save(w.Snap("pacman.png"), "PNG"));
+    QCOMPARE(QImage(w.Snap("pacman.png")).format(), QImage::Format_Mono); // read back as 1-bit
+
+    w.Select("Pac-Man");
+    QCOMPARE(w.Shown(), QSize(238, 178));
+    const QImage shown = w.Page().Image2->pixmap().toImage();
+    for (int y : {10, 89, 170}) {
+        QCOMPARE(QColor(shown.pixel(30, y)), QColor(200, 0, 0));
+        QCOMPARE(QColor(shown.pixel(200, y)), QColor(0, 0, 200));
+    }
 }
 
 void TestGameImage::deleteRefreshAndHelp() {
