@@ -28,3 +28,8 @@ int TDesignScale::operator()(int designed) const {
 QSize TDesignScale::operator()(QSize designed) const {
     return {(*this)(designed.width()), (*this)(designed.height())};
 }
+
+QRect TDesignScale::operator()(QRect designed) const {
+    return {(*this)(designed.x()), (*this)(designed.y()), (*this)(designed.width()),
+            (*this)(designed.height())};
+}

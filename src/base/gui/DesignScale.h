@@ -3,6 +3,7 @@
 // larger font (in points or through a higher font resolution) every designed size grows in
 // proportion, so captions keep their room; at the designed font it stays exactly as designed.
 
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -14,6 +15,7 @@ class TDesignScale {
 
     int operator()(int designed) const;
     QSize operator()(QSize designed) const;
+    QRect operator()(QRect designed) const;
     double factor() const { return scale; }
 
   private:

@@ -1,6 +1,7 @@
 #include "diag/gui/TAboutBox.h"
 
 #include "base/ProgramTexts.h"
+#include "base/gui/DesignScale.h"
 #include "base/gui/Dialogs.h"
 #include "base/gui/ReadableColour.h"
 #include "diag/MakerPages.h"
@@ -16,6 +17,7 @@
 namespace {
 
 constexpr QSize DesignClientSize(473, 221);
+constexpr int DesignSplashHeight = 185;
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
@@ -48,44 +50,49 @@ TAboutBox::TAboutBox(Dialogs& dialogs, bool& debug, QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(DesignClientSize);
+    // Designed for the 9-point font; a larger one makes every size grow with it, as the main
+    // window does.
+    const TDesignScale px(this);
+    setFixedSize(px(DesignClientSize));
 
     // A raised bevel inside a lowered one, filling the box above the button.
     auto* outer = new QFrame(this);
-    outer->setGeometry(8, 8, 457, 169);
+    outer->setGeometry(px(QRect(8, 8, 457, 169)));
     outer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel = new QFrame(outer);
     Panel->setObjectName(QStringLiteral("Panel"));
-    Panel->setGeometry(2, 2, 453, 165);
+    Panel->setGeometry(2, 2, outer->width() - 4, outer->height() - 4);
     Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel->setAutoFillBackground(true);
 
-    ProductName = MakeLabel(Panel, QStringLiteral("ProductName"), ProgramName, {14, 6, 300, 44});
+    ProductName = MakeLabel(Panel, QStringLiteral("ProductName"), ProgramName, px(QRect(14, 6, 300, 44)));
     QFont nameFont = ProductName->font();
-    nameFont.setPixelSize(32);
+    nameFont.setPixelSize(px(32));
     nameFont.setBold(true);
     ProductName->setFont(nameFont);
 
-    Version = MakeLabel(Panel, QStringLiteral("Version"), QStringLiteral("Version ?"), {16, 52, 300, 18});
+    Version =
+        MakeLabel(Panel, QStringLiteral("Version"), QStringLiteral("Version ?"), px(QRect(16, 52, 300, 18)));
     Version->setCursor(Qt::PointingHandCursor);
     Version->installEventFilter(this);
 
-    Maker1 =
-        MakeLabel(Panel, QStringLiteral("Maker1"), QStringLiteral("Made by Quorvane."), {16, 76, 330, 18});
-    Maker2 = MakeLabel(Panel, QStringLiteral("Maker2"),
-                       QStringLiteral("Free software: free to use, free to share."), {16, 94, 330, 18});
+    Maker1 = MakeLabel(Panel, QStringLiteral("Maker1"), QStringLiteral("Made by Quorvane."),
+                       px(QRect(16, 76, 330, 18)));
+    Maker2 =
+        MakeLabel(Panel, QStringLiteral("Maker2"),
+                  QStringLiteral("Free software: free to use, free to share."), px(QRect(16, 94, 330, 18)));
 
-    DonateLabel1 =
-        MakeLabel(Panel, QStringLiteral("DonateLabel1"),
-                  QStringLiteral("Please support this free software by making a small"), {16, 118, 0, 18});
+    DonateLabel1 = MakeLabel(Panel, QStringLiteral("DonateLabel1"),
+                             QStringLiteral("Please support this free software by making a small"),
+                             px(QRect(16, 118, 0, 18)));
     DonateLabel1->adjustSize();
     DonateLabel2 = MakeLabel(Panel, QStringLiteral("DonateLabel2"), QStringLiteral("Donation"),
-                             {16 + DonateLabel1->width() + 4, 118, 0, 18});
+                             QRect(DonateLabel1->geometry().right() + 1 + px(4), px(118), 0, px(18)));
     DonateLabel2->adjustSize();
     MakeLink(DonateLabel2, QStringLiteral("Click here to make a donation."));
     DonateLabel2->installEventFilter(this);
 
-    URLLabel = MakeLabel(Panel, QStringLiteral("URLLabel"), MakerWebSite, {16, 138, 0, 18});
+    URLLabel = MakeLabel(Panel, QStringLiteral("URLLabel"), MakerWebSite, px(QRect(16, 138, 0, 18)));
     QFont linkFont = URLLabel->font();
     linkFont.setUnderline(true);
     URLLabel->setFont(linkFont);
@@ -93,12 +100,12 @@ TAboutBox::TAboutBox(Dialogs& dialogs, bool& debug, QWidget* parent)
     MakeLink(URLLabel, QStringLiteral("Click here to go to the website."));
     URLLabel->installEventFilter(this);
 
-    ProgramIcon = MakeLabel(Panel, QStringLiteral("ProgramIcon"), QString(), {342, 8, 76, 76});
-    ProgramIcon->setPixmap(PellmoraIcon().pixmap(QSize(64, 64)));
+    ProgramIcon = MakeLabel(Panel, QStringLiteral("ProgramIcon"), QString(), px(QRect(342, 8, 76, 76)));
+    ProgramIcon->setPixmap(PellmoraIcon().pixmap(px(QSize(64, 64))));
     ProgramIcon->setAlignment(Qt::AlignCenter);
 
-    DebugLabel =
-        MakeLabel(Panel, QStringLiteral("DebugLabel"), QStringLiteral("Debug Mode On"), {310, 88, 140, 18});
+    DebugLabel = MakeLabel(Panel, QStringLiteral("DebugLabel"), QStringLiteral("Debug Mode On"),
+                           px(QRect(310, 88, 140, 18)));
     QFont debugFont = DebugLabel->font();
     debugFont.setBold(true);
     DebugLabel->setFont(debugFont);
@@ -107,7 +114,7 @@ TAboutBox::TAboutBox(Dialogs& dialogs, bool& debug, QWidget* parent)
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(390, 186, 75, 27);
+    OKButton->setGeometry(px(QRect(390, 186, 75, 27)));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
     ShowColours();
@@ -141,7 +148,8 @@ void TAboutBox::MakeSplash() {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     OKButton->hide();
     // Without its button row the box is the panel and its frame alone.
-    setFixedSize(DesignClientSize.width(), 185);
+    const TDesignScale px(this);
+    setFixedSize(px(DesignClientSize.width()), px(DesignSplashHeight));
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {

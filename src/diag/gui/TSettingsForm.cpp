@@ -1,6 +1,7 @@
 #include "diag/gui/TSettingsForm.h"
 
 #include "base/AppState.h"
+#include "base/gui/DesignScale.h"
 #include "diag/gui/Skins.h"
 #include "diag/gui/StyleEngine.h"
 #include "diag/gui/StylePreview.h"
@@ -36,7 +37,7 @@ TSettingsForm::TSettingsForm(TRememberedView& state, std::function<void()> write
 
     StyleListBox1 = new QListWidget(this);
     StyleListBox1->setObjectName(QStringLiteral("StyleListBox1"));
-    StyleListBox1->setFixedWidth(180);
+    StyleListBox1->setFixedWidth(TDesignScale(this)(180));
     SetHint(StyleListBox1, QStringLiteral("Double-click to apply the style."));
 
     Panel1 = new QFrame(this);
@@ -88,7 +89,8 @@ TSettingsForm::TSettingsForm(TRememberedView& state, std::function<void()> write
 }
 
 void TSettingsForm::RestoreDesignClientSize() {
-    setFixedSize(DesignClientSize);
+    // Designed for the 9-point font; a larger one makes the box grow with it, as the main window does.
+    setFixedSize(TDesignScale(this)(DesignClientSize));
 }
 
 void TSettingsForm::Init() {

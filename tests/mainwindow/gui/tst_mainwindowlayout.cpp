@@ -1,8 +1,15 @@
-// The main window's layout at the font sizes users run with: every caption, tab and label
-// shows whole. Also run by CTest with QT_SCALE_FACTOR=2.
+// The layout of every window at the font sizes users run with: every caption, tab, label and
+// list entry shows whole. Also run by CTest with QT_SCALE_FACTOR=2.
 
 #include "base/Translations.h"
+#include "diag/gui/TAboutBox.h"
+#include "diag/gui/THelpWindow.h"
+#include "diag/gui/TSettingsForm.h"
+#include "emulator/gui/TFindDialog.h"
+#include "emulator/gui/TForm2.h"
+#include "gamefiles/gui/TForm4.h"
 #include "gamelist/gui/TSortGrid.h"
+#include "locate/gui/TForm5.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestEnvironment.h"
@@ -12,6 +19,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -43,6 +51,15 @@ int CaptionWidth(const QWidget* widget) {
     return 0;
 }
 
+// The part of a widget its parents leave in view, in its own size: a caption past the edge
+// of the frame it sits in is cut as surely as one in too small a label.
+QSize SizeInView(const QWidget* widget) {
+    QRect shown = widget->rect();
+    for (const QWidget* w = widget; !w->isWindow() && w->parentWidget(); w = w->parentWidget())
+        shown = shown.translated(w->pos()) & w->parentWidget()->rect();
+    return shown.size();
+}
+
 // Names of the visible controls under root whose caption is cut, with the sizes involved.
 QStringList ClippedCaptions(QWidget* root) {
     QStringList clipped;
@@ -51,17 +68,52 @@ QStringList ClippedCaptions(QWidget* root) {
         if (!widget->isVisible() || qobject_cast<QTabBar*>(widget->parentWidget()))
             continue;
         const int needed = CaptionWidth(widget);
-        const bool tooNarrow = needed > widget->width();
-        const bool tooLow = needed > 0 && widget->fontMetrics().height() > widget->height();
+        const QSize has = needed > 0 ? SizeInView(widget) : widget->size();
+        const bool tooNarrow = needed > has.width();
+        const bool tooLow = needed > 0 && widget->fontMetrics().height() > has.height();
         if (tooNarrow || tooLow)
             clipped << QStringLiteral("%1 (%2 needs %3 x %4, has %5 x %6)")
                            .arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()))
                            .arg(needed)
                            .arg(widget->fontMetrics().height())
-                           .arg(widget->width())
-                           .arg(widget->height());
+                           .arg(has.width())
+                           .arg(has.height());
+    }
+    // A list entry wider than its list is shown cut short with an ellipsis.
+    const auto lists = root->findChildren<QListWidget*>();
+    for (QListWidget* list : lists) {
+        if (!list->isVisible())
+            continue;
+        for (int row = 0; row < list->count(); ++row) {
+            const int needed = list->sizeHintForIndex(list->model()->index(row, 0)).width();
+            if (needed > list->viewport()->width())
+                clipped << QStringLiteral("%1: \"%2\" needs %3, has %4")
+                               .arg(list->objectName(), list->item(row)->text())
+                               .arg(needed)
+                               .arg(list->viewport()->width());
+        }
     }
     return clipped;
+}
+
+// The windows the main window shows besides itself, by the name the test rows give them.
+QWidget* OtherWindow(TForm1& form, const QString& name) {
+    TForm2* viewer = form.Context().Form2;
+    if (name == QLatin1String("text viewer"))
+        return viewer;
+    if (name == QLatin1String("find dialog"))
+        return viewer ? viewer->findChild<TFindDialog*>() : nullptr;
+    if (name == QLatin1String("status dialog"))
+        return form.findChild<TForm4*>();
+    if (name == QLatin1String("search dialog"))
+        return form.findChild<TForm5*>();
+    if (name == QLatin1String("about box"))
+        return form.findChild<TAboutBox*>();
+    if (name == QLatin1String("style chooser"))
+        return form.findChild<TSettingsForm*>();
+    if (name == QLatin1String("help window"))
+        return form.findChild<THelpWindow*>();
+    return nullptr;
 }
 
 } // namespace
@@ -74,6 +126,8 @@ class TestMainWindowLayout : public QObject {
     void cleanup();
     void everyCaptionShowsWhole_data();
     void everyCaptionShowsWhole();
+    void everyOtherWindowShowsItsCaptionsWhole_data();
+    void everyOtherWindowShowsItsCaptionsWhole();
     void designedFontKeepsTheDesignedSizes();
 
   private:
@@ -138,6 +192,49 @@ void TestMainWindowLayout::everyCaptionShowsWhole() {
     for (QAction* action : menuActions)
         QVERIFY2(menus->actionGeometry(action).right() < menus->width(), qPrintable(action->text()));
     form.close();
+}
+
+void TestMainWindowLayout::everyOtherWindowShowsItsCaptionsWhole_data() {
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QString>("window");
+    for (int points : {9, 10, 11, 12}) {
+        for (const char* window : {"text viewer", "find dialog", "status dialog", "search dialog",
+                                   "about box", "style chooser", "help window"})
+            QTest::addRow("%s, %d points", window, points) << points << QString::fromLatin1(window);
+    }
+}
+
+void TestMainWindowLayout::everyOtherWindowShowsItsCaptionsWhole() {
+    QFETCH(int, points);
+    QFETCH(QString, window);
+    QFont font = applicationFont;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    TestEnvironment env;
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    QWidget* shown = OtherWindow(form, window);
+    QVERIFY(shown);
+    if (window == QLatin1String("find dialog"))
+        form.Context().Form2->show(); // the find box stands beside the viewer
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    if (auto* chooser = qobject_cast<TSettingsForm*>(shown)) {
+        // The preview of the style with the longest name, beside the list that names it.
+        QString longest;
+        for (int row = 0; row < chooser->StyleListBox1->count(); ++row) {
+            const QString name = chooser->StyleListBox1->item(row)->text();
+            if (name.size() > longest.size())
+                longest = name;
+        }
+        chooser->StyleListBox1Click(longest);
+        QVERIFY(chooser->Panel1->isVisible());
+        QCoreApplication::processEvents();
+    }
+    const QStringList clipped = ClippedCaptions(shown);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    form.Context().Form2->close();
+    shown->close();
 }
 
 void TestMainWindowLayout::designedFontKeepsTheDesignedSizes() {
