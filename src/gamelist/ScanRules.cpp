@@ -146,7 +146,7 @@ QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& lis
     // A folder named like an archive is no game the emulator can find, and a row for it would
     // be looked for as a file by the next scan, removed and added again.
     for (const TFolderListing::Entry& entry : listing.Entries()) {
-        if (!entry.isDir)
+        if (!entry.isDir || IsUndecodedName(entry.name))
             continue;
         if (IsArchiveName(entry.name))
             say(QStringLiteral("Skipped folder ") + Quoted(entry.name) +
@@ -156,14 +156,16 @@ QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& lis
             take(entry.name, true);
     }
     for (const TFolderListing::Entry& entry : listing.Entries()) {
-        if (entry.isFile && IsArchiveName(entry.name))
+        // Such a name is told of by UndecodedNameSkipText, from the system's own listing.
+        if (entry.isFile && IsArchiveName(entry.name) && !IsUndecodedName(entry.name))
             take(entry.name, false);
-        else if (!entry.isFile && !entry.isDir && IsUndecodedName(entry.name))
-            say(SkippedText(entry.name) +
-                QStringLiteral("the name is not valid text in the system's encoding, so "
-                               "it cannot be given to the emulator."));
     }
     return newNames;
+}
+
+QString UndecodedNameSkipText(const QString& name) {
+    return SkippedText(name) + QStringLiteral("the name is not valid text in the system's encoding, so "
+                                              "it cannot be given to the emulator.");
 }
 
 std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>& supported,

@@ -40,14 +40,18 @@ QStringList RemoveMissingGames(TGameListModel& list,
 // first the folders not named like archives, then the archive files (files only), each in
 // the listing's order. Names beginning with "." are never taken, nor a name already taken
 // ignoring letter case. Nor are, each with a log line saying why: a name beginning with "-"
-// (the emulator would read it as an option), a folder named like an archive, a name that is
-// not valid text in the system's encoding, a name holding a line break. With matchCase (file
+// (the emulator would read it as an option), a folder named like an archive, a name holding
+// a line break; a name that is not valid text in the system's encoding is never taken (the
+// caller tells of it with UndecodedNameSkipText). With matchCase (file
 // names differ by case), a new name with capitals gets a log line that the emulator will not
 // find it and how to rename it.
 // listedFileDirs: the File/Dir of every row, lower-cased. found: each name taken, for debugging.
 QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& listedFileDirs,
                          const std::function<void(const QString& message)>& found = {},
                          const std::function<void(const QString& line)>& log = {}, bool matchCase = false);
+
+// The log line of a name in the game folder that is not valid text in the system's encoding.
+QString UndecodedNameSkipText(const QString& name);
 
 // A row a scan appends.
 struct ScanAddition {

@@ -10,7 +10,8 @@
 //   sleep_ms=MS        take this long before answering, as a slow emulator does
 //   flood=COUNT        write this many lines as fast as the pipe takes them, then end
 //   wait_term=1        print a line, wait for SIGTERM, print a line, end with 143
-//   hang=1             (or hang=OPTION: only for runs of that option) ignore SIGTERM, start a child that ignores it too, write both process ids
+//   hang=1             (or hang=OPTION: only for runs of that option) ignore SIGTERM, start a child that
+//   ignores it too, write both process ids
 //                      to "fake-emulator.pids", print a line, then wait (at most 30 s)
 //   bad=NAME,NAME      sets -verifyroms calls bad
 // Every run appends its arguments, all of them (-inipath too), to "fake-emulator.runs" in the

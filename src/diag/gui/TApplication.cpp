@@ -8,7 +8,7 @@
 void NameTheProgram() {
     QApplication::setApplicationName(ProgramName);
     // The installed desktop entry: the desktop shows its icon and the task-bar progress on it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("pellmora"));
+    QGuiApplication::setDesktopFileName(DesktopEntryName);
 }
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}

@@ -2,6 +2,7 @@
 
 #include "base/WholeFile.h"
 #include "base/gui/MessageApp.h"
+#include "base/gui/WindowClosing.h"
 #include "emulator/gui/TFindDialog.h"
 
 #include <QApplication>
@@ -143,7 +144,7 @@ void TForm2::SyncTextArea() {
 void TForm2::ShowModal() {
     // The main window has closed while the command ran: the program is ending, and a viewer
     // would show on its own.
-    if (parentWidget() && !parentWidget()->isVisible())
+    if (parentWidget() && parentWidget()->property(ClosedDuringCommandProperty).toBool())
         return;
     SyncTextArea();
     // Centred on the window that owns the viewer, at each showing.

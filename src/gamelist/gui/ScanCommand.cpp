@@ -18,6 +18,7 @@
 #include "gamelist/SupportedGames.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "platform/FileNameCase.h"
+#include "platform/UndecodableNames.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -104,9 +105,11 @@ QStringList NewNames(TCommandContext& context, const TFolderListing& games) {
     std::function<void(const QString&)> found;
     if (context.State.debug)
         found = [&context](const QString& message) { context.dialogs.plainMessage(message); };
-    return FindNewNames(
-        games, listed, found, [&context](const QString& line) { context.WriteLog(line); },
-        FileNamesMatchCase());
+    const auto log = [&context](const QString& line) { context.WriteLog(line); };
+    const QStringList names = FindNewNames(games, listed, found, log, FileNamesMatchCase());
+    for (const QString& name : UndecodableNames(context.State.rompath))
+        log(UndecodedNameSkipText(name));
+    return names;
 }
 
 void AddNewGames(TCommandContext& context, const QStringList& newNames) {

@@ -5,6 +5,7 @@
 #include "base/gui/ActivityLog.h"
 #include "base/gui/DesignScale.h"
 #include "base/gui/Dialogs.h"
+#include "base/gui/WindowClosing.h"
 #include "diag/gui/DiagCommands.h"
 #include "diag/gui/ExceptionHandler.h"
 #include "emulator/gui/EmulatorCommands.h"
@@ -211,6 +212,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     quitWhenIdle = true;
+    setProperty(ClosedDuringCommandProperty, true);
     // A command that runs the emulator would go on without a window, its viewer showing later
     // on its own: its run ends now, Verify All ends with it, and every wait the command has
     // left (boxes, the viewer) returns at once.

@@ -140,6 +140,7 @@ void TestScanCommand::emptyGameFolderAsksBeforeRemovingEveryGame() {
                     {QStringLiteral("GameCount=2"), QStringLiteral("nFound=2")});
     const QByteArray listBefore = s.env.readFile(ListFile(s));
     const QStringList rowsBefore = RowTexts(s.list());
+    const int countBefore = s.context().State.GameCount;
     s.dialogs.expectMessage("The game folder ", mrNo);
     s.context().RunCommand(TCommand::ScanForGames);
     QCOMPARE(s.dialogs.records().size(), 1);
@@ -155,7 +156,7 @@ void TestScanCommand::emptyGameFolderAsksBeforeRemovingEveryGame() {
     QCOMPARE(box.defaultButton, int(mbNo));
     QCOMPARE(RowTexts(s.list()), rowsBefore);
     QCOMPARE(s.env.readFile(ListFile(s)), listBefore);
-    QCOMPARE(s.context().State.GameCount, 2);
+    QCOMPARE(s.context().State.GameCount, countBefore);
     QVERIFY(!s.logText().contains(QStringLiteral("Removing")));
     QVERIFY(s.form->Ui().ScanForGamesBitBtn->isEnabled());
 
@@ -174,7 +175,7 @@ void TestScanCommand::emptyGameFolderAsksBeforeRemovingEveryGame() {
 void TestScanCommand::everySkipSaysWhyAndLineBreaksStayOut() {
     QStringList report;
     StartedWindow s(",Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n", {QStringLiteral("GameCount=1")});
-    for (const char* file : {"MAPPY.Zip", "-x.zip", "two\nlines.zip"})
+    for (const char* file : {"galaga.zip", "MAPPY.Zip", "-x.zip", "two\nlines.zip"})
         s.putGame(QString::fromUtf8(file));
     QVERIFY(QDir().mkpath(s.romPath() + QStringLiteral("y.zip")));
     // Latin-1 bytes, not valid in the UTF-8 the system uses: made by name bytes, as Qt would
@@ -206,8 +207,9 @@ void TestScanCommand::everySkipSaysWhyAndLineBreaksStayOut() {
     const QString log = s.logText();
     for (const QString& line : expected)
         QVERIFY2(log.count(line) == 1, qPrintable(line + QStringLiteral("\n---\n") + log));
-    QCOMPARE(RowTexts(s.list()), (QStringList{QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip"),
-                                              QStringLiteral("|Good|Mappy (US)|mappy.zip")}));
+    // The emulator does not find MAPPY.Zip under mappy.zip, as its log line warned.
+    QCOMPARE(RowTexts(s.list()), (QStringList{QStringLiteral("|?|Mappy (US)|mappy.zip"),
+                                              QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip")}));
     const QByteArray ver = s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.VER"));
     QVERIFY(!ver.isEmpty());
     QCOMPARE(ver.count('\n'), ver.count("\r\n"));

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTabBar>
@@ -38,14 +39,25 @@ int CaptionWidth(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         if (label->wordWrap() || label->text().isEmpty())
             return 0;
-        return metrics.horizontalAdvance(label->text()) + 2 * label->margin() + 2 * label->frameWidth() +
-               label->indent();
+        const int text = label->textFormat() == Qt::PlainText
+                             ? metrics.horizontalAdvance(label->text())
+                             : metrics.size(Qt::TextShowMnemonic, label->text()).width();
+        return text + 2 * label->margin() + 2 * label->frameWidth() + label->indent();
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(widget))
         return box->title().isEmpty() ? 0 : box->minimumSizeHint().width();
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         if (button->text().isEmpty() || qobject_cast<const QToolButton*>(widget))
             return 0;
+        // A push button's size hint holds the style's smallest button width (80 pixels in
+        // Fusion), which a designed "OK" button of 75 pixels is below without cutting its text.
+        if (qobject_cast<const QPushButton*>(widget)) {
+            const QStyle* style = button->style();
+            const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+            return metrics.size(Qt::TextShowMnemonic, button->text()).width() + icon +
+                   style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                   2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        }
         return button->sizeHint().width();
     }
     return 0;

@@ -1,0 +1,5 @@
+#include "platform/UndecodableNames.h"
+
+QStringList UndecodableNames(const QString&) {
+    return {};
+}
