@@ -5,6 +5,7 @@
 #include "base/FileLookup.h"
 #include "base/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -332,7 +333,7 @@ bool TIniFile::SectionExists(const QString& section) const {
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
     const QString path = ResolvedFileName();
-    const AppError writeError(QStringLiteral("Unable to write to ") + path);
+    const AppError writeError(QCoreApplication::translate("Files", "Unable to write to %1").arg(path));
     QString oneLine = value;
     oneLine.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 

@@ -2,6 +2,7 @@
 
 #include "base/AppError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <QSaveFile>
@@ -21,11 +22,11 @@ bool WriteWholeFile(const QString& fileName, const QByteArray& contents) {
 QByteArray ReadWholeFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
-                       file.errorString());
+        throw AppError(
+            QCoreApplication::translate("Files", "Unable to read %1: %2").arg(fileName, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
-                       file.errorString());
+        throw AppError(
+            QCoreApplication::translate("Files", "Unable to read %1: %2").arg(fileName, file.errorString()));
     return bytes;
 }

@@ -3,6 +3,8 @@
 #include "base/AppError.h"
 #include "diag/StackDump.h"
 
+#include <QCoreApplication>
+
 #include <boost/core/demangle.hpp>
 
 #include <exception>
@@ -46,7 +48,7 @@ TExceptionReport DescribeCurrentException() {
         report.ClassName = ReadableTypeName(&typeid(error));
         object = dynamic_cast<const void*>(&error);
     } catch (...) {
-        report.Message = QStringLiteral("Unknown exception");
+        report.Message = QCoreApplication::translate("Exceptions", "Unknown exception");
         report.ClassName = ReadableTypeName(CurrentExceptionType());
     }
     report.Stack = StackDumpLines(RecordedStack(object));

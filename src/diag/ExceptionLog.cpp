@@ -2,6 +2,7 @@
 
 #include "base/DateTimeText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -130,8 +131,12 @@ QString WriteExceptionLogFor(const TExceptionLogContext& context, const TExcepti
 }
 
 QString ExceptionBoxText(const QString& message, const QString& logFileName, const QString& folder) {
-    const QString head = QStringLiteral("GENERAL EXCEPTION ERROR: ") + message + QStringLiteral("\n\n");
+    const QString head =
+        QCoreApplication::translate("Exceptions", "GENERAL EXCEPTION ERROR: %1\n\n").arg(message);
     if (logFileName.isEmpty())
-        return head + QStringLiteral("The exception log file could not be written to \n") + folder;
-    return head + QStringLiteral("Exception log file written to \n") + logFileName;
+        return head + QCoreApplication::translate("Exceptions",
+                                                  "The exception log file could not be written to \n%1")
+                          .arg(folder);
+    return head +
+           QCoreApplication::translate("Exceptions", "Exception log file written to \n%1").arg(logFileName);
 }

@@ -4,6 +4,7 @@
 #include "base/NameText.h"
 #include "emulator/GameNameRules.h"
 
+#include <QCoreApplication>
 #include <QStringEncoder>
 
 QString SeparatorLine() {
@@ -12,9 +13,10 @@ QString SeparatorLine() {
 
 QString VerifyNameRefusal(const QString& verifyName) {
     if (StartsLikeOption(verifyName))
-        return QStringLiteral("the emulator would read it as an option");
+        return QCoreApplication::translate("Verify", "the emulator would read it as an option");
     if (verifyName.contains(u'*') || verifyName.contains(u'?'))
-        return QStringLiteral("the emulator would read it as a pattern of several games");
+        return QCoreApplication::translate("Verify",
+                                           "the emulator would read it as a pattern of several games");
     return QString();
 }
 

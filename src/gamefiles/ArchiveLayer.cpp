@@ -2,6 +2,7 @@
 
 #include "platform/ArchiveFileOpen.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <archive.h>
@@ -105,14 +106,14 @@ QString ItemFailureText(const QString& libarchiveWords) {
     const QString words = libarchiveWords.toLower();
     QString nearest;
     if (words.contains(QLatin1String("crc")))
-        nearest = QStringLiteral("CRC error");
+        nearest = QCoreApplication::translate("ArchiveTest", "CRC error");
     else if (ContainsAny(words, {"unsupported", "not supported", "unknown compression", "unknown method"}))
-        nearest = QStringLiteral("Unsupported method");
+        nearest = QCoreApplication::translate("ArchiveTest", "Unsupported method");
     else if (ContainsAny(words, {"passphrase", "decrypt", "decompress", "damaged", "truncated", "corrupt",
                                  "invalid", "bad ", "inflate", "premature", "unexpected"}))
-        nearest = QStringLiteral("Data error");
+        nearest = QCoreApplication::translate("ArchiveTest", "Data error");
     else
-        nearest = QStringLiteral("Unknown error");
+        nearest = QCoreApplication::translate("ArchiveTest", "Unknown error");
     return libarchiveWords.isEmpty() ? nearest : nearest + QStringLiteral(": ") + libarchiveWords;
 }
 
@@ -132,7 +133,7 @@ bool TArchive::Supported() const {
 TArchive::Reader TArchive::OpenReader() const {
     Reader reader(archive_read_new());
     if (!reader)
-        throw ArchiveError(QStringLiteral("Out of memory"));
+        throw ArchiveError(QCoreApplication::translate("ArchiveTest", "Out of memory"));
     if (SupportFormat(reader.get(), format) == ARCHIVE_FATAL)
         throw ArchiveError(Words(reader.get()));
     if (OpenArchiveFile(reader.get(), fileName, ReadBlockSize) != ARCHIVE_OK)

@@ -2,6 +2,8 @@
 
 #include "gamefiles/ArchiveLayer.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
@@ -13,19 +15,19 @@ constexpr int NotValid = -1;
 // One line per item, files and folders alike; the verdict of them all.
 int TestEachItem(TArchive& archive, QString& report) {
     const auto& items = archive.Items();
-    report += QString::asprintf("Item Count: %d\r\n\r\n", static_cast<int>(items.size()));
+    report += QCoreApplication::translate("ArchiveTest", "Item Count: %1").arg(items.size()) + CrLf + CrLf;
     int verdict = Valid;
     for (int index = 0; index < static_cast<int>(items.size()); ++index) {
-        report += QStringLiteral("Testing Item ") + QString::number(index + 1) + QStringLiteral(": ") +
-                  items[index].packedName;
+        report += QCoreApplication::translate("ArchiveTest", "Testing Item %1: %2")
+                      .arg(QString::number(index + 1), items[index].packedName);
         if (items[index].encrypted) {
-            report += QStringLiteral("  ERROR File is encrypted.") + CrLf;
+            report += QCoreApplication::translate("ArchiveTest", "  ERROR File is encrypted.") + CrLf;
             verdict = NotValid;
         }
         try {
             archive.TestItem(index); // an encrypted item is still tried
         } catch (const ArchiveError& error) {
-            report += QStringLiteral("  ERROR ") + error.message() + CrLf;
+            report += QCoreApplication::translate("ArchiveTest", "  ERROR %1").arg(error.message()) + CrLf;
             verdict = NotValid;
         }
         report += CrLf;
@@ -38,19 +40,25 @@ int TestEachItem(TArchive& archive, QString& report) {
 std::optional<int> TestArchive(const QString& path, QString& report) {
     const auto format = FindDecompressFormat(path);
     if (!format) {
-        report += QStringLiteral("ERROR Could not determine the Format of ") + path + CrLf;
+        report += QCoreApplication::translate("ArchiveTest", "ERROR Could not determine the Format of %1")
+                      .arg(path) +
+                  CrLf;
         return std::nullopt;
     }
     TArchive archive(*format, path);
     if (!archive.Supported()) {
-        report += QStringLiteral("ERROR This file format is not handled by 7z.dll") + CrLf;
+        report +=
+            QCoreApplication::translate("ArchiveTest", "ERROR This file format is not handled by 7z.dll") +
+            CrLf;
         return std::nullopt;
     }
     try {
         archive.ListFiles();
     } catch (const ArchiveError&) {
         // Every listing failure gets this wording, whatever its cause.
-        report += QStringLiteral("ERROR The file is password protected \\ encrypted.") + CrLf;
+        report +=
+            QCoreApplication::translate("ArchiveTest", "ERROR The file is password protected \\ encrypted.") +
+            CrLf;
         return std::nullopt;
     }
     return TestEachItem(archive, report);
@@ -59,15 +67,15 @@ std::optional<int> TestArchive(const QString& path, QString& report) {
 } // namespace
 
 int TestZip(const QString& path, QString& report) {
-    report = QStringLiteral("TESTING FILE: ") + path + CrLf + CrLf;
+    report = QCoreApplication::translate("ArchiveTest", "TESTING FILE: %1").arg(path) + CrLf + CrLf;
     const std::optional<int> verdict = TestArchive(path, report);
     if (!verdict)
         return NotValid;
     report += CrLf;
     if (*verdict == Valid)
-        report += QStringLiteral("No errors in ") + path + CrLf;
+        report += QCoreApplication::translate("ArchiveTest", "No errors in %1").arg(path) + CrLf;
     else
-        report += QStringLiteral("The compressed file is NOT VALID.") + CrLf;
-    report += QStringLiteral("Return Code = ") + QString::number(*verdict);
+        report += QCoreApplication::translate("ArchiveTest", "The compressed file is NOT VALID.") + CrLf;
+    report += QCoreApplication::translate("ArchiveTest", "Return Code = %1").arg(*verdict);
     return *verdict;
 }

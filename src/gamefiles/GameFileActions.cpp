@@ -7,6 +7,7 @@
 #include "gamefiles/Snapshot.h"
 #include "platform/SafeFileOps.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,16 +22,18 @@ DeleteResult DeleteGameEntry(const GameFolders& folders, const QString& fileDir,
     ClearReadOnly(path);
     if (IsArchiveName(fileDir)) {
         if (path.isEmpty())
-            return {DeleteOutcome::Missing, QStringLiteral("The file ") + folders.rompath + fileDir +
-                                                QStringLiteral(" does not exist.")};
+            return {DeleteOutcome::Missing,
+                    QCoreApplication::translate("GameFiles", "The file %1 does not exist.")
+                        .arg(folders.rompath + fileDir)};
         QFile archive(path);
         if (!archive.remove())
-            return {DeleteOutcome::Failed, QStringLiteral("The file ") + path +
-                                               QStringLiteral(" could not be deleted: ") +
-                                               archive.errorString() + QStringLiteral(".")};
+            return {DeleteOutcome::Failed,
+                    QCoreApplication::translate("GameFiles", "The file %1 could not be deleted: %2.")
+                        .arg(path, archive.errorString())};
     } else if (path.isEmpty() || !DeleteDirectory(path, beforeDeletion)) {
-        return {DeleteOutcome::Missing, QStringLiteral("The directory ") + folders.rompath + fileDir +
-                                            QStringLiteral(" does not exist.")};
+        return {DeleteOutcome::Missing,
+                QCoreApplication::translate("GameFiles", "The directory %1 does not exist.")
+                    .arg(folders.rompath + fileDir)};
     }
     return {};
 }

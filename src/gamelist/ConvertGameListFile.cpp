@@ -7,6 +7,7 @@
 #include "base/FileLookup.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -44,8 +45,8 @@ QByteArrayList SplitAtLineFeeds(const QByteArray& bytes) {
 bool HasOldLayout(const QString& fileName) {
     QFile file(fileName);
     const auto unreadable = [&] {
-        return AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
-                        file.errorString());
+        return AppError(
+            QCoreApplication::translate("Files", "Unable to read %1: %2").arg(fileName, file.errorString()));
     };
     if (!file.open(QIODevice::ReadOnly))
         throw unreadable();
@@ -64,7 +65,7 @@ void WriteLines(const QString& fileName, const QByteArrayList& lines, qsizetype 
     for (qsizetype i = first; i < lines.size(); ++i)
         bytes += lines[i] + QByteArrayLiteral("\r\n");
     if (!WriteWholeFile(fileName, bytes))
-        throw AppError(QStringLiteral("Unable to write to ") + fileName);
+        throw AppError(QCoreApplication::translate("Files", "Unable to write to %1").arg(fileName));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "base/WholeFile.h"
 #include "gamelist/ListFileCodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -26,7 +27,10 @@ TGameListModel::TGameListModel(QObject* parent) : QAbstractTableModel(parent) {
 }
 
 QStringList TGameListModel::HeaderTexts() {
-    return {QString(), QStringLiteral("Status"), QStringLiteral("Game Name"), QStringLiteral("File/Dir")};
+    // Kept in English, as the list file holds them; headerData shows them in the user's language.
+    return {QString(), QStringLiteral(QT_TRANSLATE_NOOP("GameList", "Status")),
+            QStringLiteral(QT_TRANSLATE_NOOP("GameList", "Game Name")),
+            QStringLiteral(QT_TRANSLATE_NOOP("GameList", "File/Dir"))};
 }
 
 void TGameListModel::SetEmptyListState() {
@@ -174,8 +178,8 @@ void TGameListModel::DeleteRow(int row) {
 qsizetype TGameListModel::LoadFromFile(const QString& fileName, QChar delimiter) {
     QFile file(fileName);
     const auto unreadable = [&] {
-        return AppError(QStringLiteral("Unable to read ") + fileName + QStringLiteral(": ") +
-                        file.errorString());
+        return AppError(
+            QCoreApplication::translate("Files", "Unable to read %1: %2").arg(fileName, file.errorString()));
     };
     if (!file.open(QIODevice::ReadOnly))
         throw unreadable();
@@ -202,7 +206,7 @@ qsizetype TGameListModel::LoadFromFile(const QString& fileName, QChar delimiter)
 void TGameListModel::SaveToFile(const QString& fileName, QChar delimiter) const {
     const QByteArray bytes = FormatListText(grid, colCount, delimiter);
     if (!WriteWholeFile(fileName, bytes))
-        throw AppError(QStringLiteral("Unable to write to ") + fileName);
+        throw AppError(QCoreApplication::translate("Files", "Unable to write to %1").arg(fileName));
 }
 
 void TGameListModel::PermuteGameRows(const std::vector<int>& order) {
@@ -251,6 +255,6 @@ QVariant TGameListModel::data(const QModelIndex& index, int role) const {
 
 QVariant TGameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return Cells(section, 0);
+        return QCoreApplication::translate("GameList", Cells(section, 0).toUtf8().constData());
     return QAbstractTableModel::headerData(section, orientation, role);
 }

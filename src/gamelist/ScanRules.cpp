@@ -6,6 +6,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -22,8 +23,8 @@ QString Quoted(const QString& name) {
     return u'"' + shown + u'"';
 }
 
-QString SkippedText(const QString& name) {
-    return QStringLiteral("Skipped ") + Quoted(name) + QStringLiteral(": ");
+QString SkippedText(const QString& name, const QString& reason) {
+    return QCoreApplication::translate("Scan", "Skipped %1: %2").arg(Quoted(name), reason);
 }
 
 // A name whose bytes are not text in the system's encoding comes out of the listing with
@@ -33,12 +34,16 @@ bool IsUndecodedName(const QString& name) {
 }
 
 QString CapitalsText(const QString& name, const QString& lower, bool isDir) {
-    return Quoted(name) + QStringLiteral(": the emulator looks for ") + Quoted(lower) +
-           QStringLiteral(
-               " and on this system will not find the game under a name with capitals; rename the ") +
-           (isDir ? QStringLiteral("folder") : QStringLiteral("file")) + QStringLiteral(" to ") + lower +
-           QStringLiteral(" (mv ") + Quoted(name) + u' ' + Quoted(lower) +
-           QStringLiteral(" in the game folder).");
+    const QString text =
+        isDir ? QCoreApplication::translate(
+                    "Scan", "%1: the emulator looks for %2 and on this system will not find the "
+                            "game under a name with capitals; rename the folder to %3 (mv %1 %2 "
+                            "in the game folder).")
+              : QCoreApplication::translate(
+                    "Scan", "%1: the emulator looks for %2 and on this system will not find the "
+                            "game under a name with capitals; rename the file to %3 (mv %1 %2 in "
+                            "the game folder).");
+    return text.arg(Quoted(name), Quoted(lower), lower);
 }
 
 std::vector<int> RowsToRemove(const std::vector<QStringList>& rows,
@@ -107,8 +112,8 @@ QStringList RemoveGameRows(TGameListModel& list, const std::vector<int>& rows) {
     QStringList log;
     log.reserve(static_cast<qsizetype>(rows.size()));
     for (const int row : rows)
-        log.append(QStringLiteral("Removing \"") + list.Cells(colGameName, row) + QStringLiteral("\" ") +
-                   list.Cells(colFileDir, row));
+        log.append(QCoreApplication::translate("Scan", "Removing \"%1\" %2")
+                       .arg(list.Cells(colGameName, row), list.Cells(colFileDir, row)));
     DeleteGameRows(list, rows);
     return log;
 }
@@ -126,13 +131,14 @@ QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& lis
         if (name.startsWith(u'.'))
             return;
         if (StartsLikeOption(name))
-            return say(SkippedText(name) +
-                       QStringLiteral("a name beginning with \"-\" would reach the emulator as "
-                                      "an option."));
+            return say(SkippedText(
+                name,
+                QCoreApplication::translate("Scan", "a name beginning with \"-\" would reach the emulator as "
+                                                    "an option.")));
         if (HoldsLineBreak(name))
-            return say(SkippedText(name) +
-                       QStringLiteral("a name holding a line break cannot be kept in the game "
-                                      "list."));
+            return say(SkippedText(name, QCoreApplication::translate(
+                                             "Scan", "a name holding a line break cannot be kept in the game "
+                                                     "list.")));
         const QString lower = AsciiLower(name);
         if (taken.contains(lower))
             return;
@@ -149,9 +155,10 @@ QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& lis
         if (!entry.isDir || IsUndecodedName(entry.name))
             continue;
         if (IsArchiveName(entry.name))
-            say(QStringLiteral("Skipped folder ") + Quoted(entry.name) +
-                QStringLiteral(
-                    ": the emulator takes a name ending in .zip or .7z for an archive, not a folder."));
+            say(QCoreApplication::translate("Scan", "Skipped folder %1: the emulator takes a name ending in "
+                                                    ".zip or .7z for an archive, not a "
+                                                    "folder.")
+                    .arg(Quoted(entry.name)));
         else
             take(entry.name, true);
     }
@@ -164,8 +171,8 @@ QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& lis
 }
 
 QString UndecodedNameSkipText(const QString& name) {
-    return SkippedText(name) + QStringLiteral("the name is not valid text in the system's encoding, so "
-                                              "it cannot be given to the emulator.");
+    return SkippedText(name, QCoreApplication::translate("Scan", "the name is not valid text in the system's "
+                                                                 "encoding, so it cannot be given to the emulator."));
 }
 
 std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>& supported,
@@ -188,10 +195,10 @@ std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>& suppor
             continue;
         for (const int i : *names) {
             matched[static_cast<size_t>(i)] = true;
-            additions.push_back(
-                {game.description, AsciiLower(newNames[i]),
-                 QStringLiteral("Adding \"") + game.description + QStringLiteral("\" ") + game.shortName,
-                 true});
+            additions.push_back({game.description, AsciiLower(newNames[i]),
+                                 QCoreApplication::translate("Scan", "Adding \"%1\" %2")
+                                     .arg(game.description, game.shortName),
+                                 true});
         }
         namesByKey.erase(names);
     }
@@ -199,8 +206,9 @@ std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>& suppor
         if (matched[static_cast<size_t>(i)])
             continue;
         const QString fileDir = AsciiLower(newNames[i]);
-        additions.push_back({UnknownGameName(), fileDir,
-                             QStringLiteral("Adding ") + UnknownGameName() + u' ' + fileDir, false});
+        additions.push_back(
+            {UnknownGameName(), fileDir,
+             QCoreApplication::translate("Scan", "Adding %1 %2").arg(UnknownGameName(), fileDir), false});
     }
     return additions;
 }

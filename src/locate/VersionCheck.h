@@ -1,6 +1,7 @@
 #pragma once
 // Whether an emulator is recent enough, and which emulator executables a folder holds.
 
+#include <QCoreApplication>
 #include <QString>
 
 // The oldest emulator version the program works with; every old-version message shows it.
@@ -8,8 +9,11 @@ inline const QString MinimumMAMEVersion = QStringLiteral("0.172.0.0");
 // The emulator's release download page, offered whenever the emulator is too old.
 inline const QString MAMEDownloadURL = QStringLiteral("https://www.mamedev.org/release.html");
 // Ends every old-version message, before the download page is offered.
-inline const QString DownloadQuestion = QStringLiteral(
-    "\n\nDo you want to browse to the MAME website where you can download the latest version of MAME?");
+inline QString DownloadQuestion() {
+    return QCoreApplication::translate(
+        "SearchForMAME",
+        "\n\nDo you want to browse to the MAME website where you can download the latest version of MAME?");
+}
 
 // True when version is at least MinimumMAMEVersion, compared field by field as numbers
 // (a missing field counts as 0). A text that is not a version is never OK.

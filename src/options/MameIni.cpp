@@ -5,6 +5,7 @@
 #include "base/FileLookup.h"
 #include "base/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
@@ -186,7 +187,7 @@ QByteArray TMameIni::Bytes() const {
 
 void TMameIni::Save() const {
     if (!WriteWholeFile(fileName, Bytes()))
-        throw AppError(QStringLiteral("Unable to write to ") + fileName);
+        throw AppError(QCoreApplication::translate("Files", "Unable to write to %1").arg(fileName));
 }
 
 QString ReadINISetting(const QString& iniFile, const QString& name, const QString& def) {

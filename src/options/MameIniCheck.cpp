@@ -3,6 +3,7 @@
 #include "options/FolderRule.h"
 #include "options/MameOptions.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -21,58 +22,63 @@ MameIniCheckResult Failure(const QString& message) {
 } // namespace
 
 QString CreateConfigFailedMessage(const QString& mameExe, int code, const QString& systemText) {
-    return QStringLiteral("A problem was experienced when trying to generate a default MAME.INI file. "
-                          "Please run the DOS command \"") +
-           mameExe +
-           QStringLiteral(" -createconfig\" manually and try this program again. The problem code is ") +
-           QString::number(code) + QStringLiteral(" : ") + systemText;
+    return QCoreApplication::translate("MameIni",
+                                       "A problem was experienced when trying to generate a default MAME.INI "
+                                       "file. Please run the DOS command \"%1 -createconfig\" manually and "
+                                       "try this program again. The problem code is %2 : %3")
+        .arg(mameExe, QString::number(code), systemText);
 }
 
 QString MameIniNotFoundMessage(const QString& mamePath, const QString& mameExe) {
-    return QStringLiteral("The M.A.M.E. configuration file ") + mamePath +
-           QStringLiteral("MAME.INI was not found.\n\nPlease run the DOS command \"") + mameExe +
-           QStringLiteral(" -createconfig\" manually and try this program again.");
+    return QCoreApplication::translate("MameIni",
+                                       "The M.A.M.E. configuration file %1MAME.INI was not found.\n\nPlease "
+                                       "run the DOS command \"%2 -createconfig\" manually and try this "
+                                       "program again.")
+        .arg(mamePath, mameExe);
 }
 
 QString MultipleRompathsMessage() {
-    return QStringLiteral("The MAME.INI configuration file has the attribute \"rompath\" set with multiple "
-                          "paths.\nPellmora does not support multiple paths defined in the rompath.");
+    return QCoreApplication::translate(
+        "MameIni", "The MAME.INI configuration file has the attribute \"rompath\" set with multiple "
+                   "paths.\nPellmora does not support multiple paths defined in the rompath.");
 }
 
 QString RompathNotFoundMessage(const QString& rompath) {
-    return QStringLiteral("The directory where all your games are supposed to be located (ie. rompath) could "
-                          "not be found.\nAccording to your MAME.INI configuration file, the rompath is "
-                          "currently set to ") +
-           rompath +
-           QStringLiteral("\nPlease edit the MAME.INI file and change the rompath to the appropriate value "
-                          "(eg. roms).");
+    return QCoreApplication::translate("MameIni",
+                                       "The directory where all your games are supposed to be located (ie. "
+                                       "rompath) could not be found.\nAccording to your MAME.INI "
+                                       "configuration file, the rompath is currently set to %1\nPlease edit "
+                                       "the MAME.INI file and change the rompath to the appropriate value "
+                                       "(eg. roms).")
+        .arg(rompath);
 }
 
 QString SnapshotDirectoryNotFoundMessage(const QString& snapshotDirectory) {
-    return QStringLiteral("The directory where game snap shots are supposed to be located (ie. "
-                          "snapshot_directory) could not be found.\nAccording to your MAME.INI configuration "
-                          "file, the snapshot_directory is currently set to ") +
-           snapshotDirectory +
-           QStringLiteral(
-               "\nPlease edit the MAME.INI file and change the snapshot_directory to the appropriate "
-               "value (eg. snap).");
+    return QCoreApplication::translate("MameIni",
+                                       "The directory where game snap shots are supposed to be located (ie. "
+                                       "snapshot_directory) could not be found.\nAccording to your MAME.INI "
+                                       "configuration file, the snapshot_directory is currently set to "
+                                       "%1\nPlease edit the MAME.INI file and change the snapshot_directory "
+                                       "to the appropriate value (eg. snap).")
+        .arg(snapshotDirectory);
 }
 
 QString CfgDirectoryNotFoundMessage(const QString& cfgDirectory) {
-    return QStringLiteral("The directory where game configs are supposed to be located (ie. cfg_directory) "
-                          "could not be found.\nAccording to your MAME.INI configuration file, the "
-                          "cfg_directory is currently set to ") +
-           cfgDirectory +
-           QStringLiteral("\nPlease edit the MAME.INI file and change the cfg_directory to the appropriate "
-                          "value (eg. cfg).");
+    return QCoreApplication::translate("MameIni",
+                                       "The directory where game configs are supposed to be located (ie. "
+                                       "cfg_directory) could not be found.\nAccording to your MAME.INI "
+                                       "configuration file, the cfg_directory is currently set to %1\nPlease "
+                                       "edit the MAME.INI file and change the cfg_directory to the "
+                                       "appropriate value (eg. cfg).")
+        .arg(cfgDirectory);
 }
 
 QString ReadconfigWarningMessage() {
-    return QStringLiteral(
-        "The MAME.INI configuration file has the attribute \"readconfig\" set to \"0\".\nThis "
-        "means that the MAME emulator will not use the MAME.INI configuration file when "
-        "playing games.\nWe suggest you change this value to \"1\". This can be done from "
-        "within this application.");
+    return QCoreApplication::translate(
+        "MameIni", "The MAME.INI configuration file has the attribute \"readconfig\" set to \"0\".\nThis "
+                   "means that the MAME emulator will not use the MAME.INI configuration file when "
+                   "playing games.\nWe suggest you change this value to \"1\". This can be done from "
+                   "within this application.");
 }
 
 MameIniCheckResult CheckAndReadMameIni(AppState& state, const std::function<void()>& onReadconfigWarning,

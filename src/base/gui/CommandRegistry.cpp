@@ -2,6 +2,8 @@
 
 #include "base/gui/ActivityLog.h"
 
+#include <QCoreApplication>
+
 void TCommandRegistry::SetHandler(TCommand command, TCommandHandler handler) {
     handlers[command] = std::move(handler);
 }
@@ -13,8 +15,9 @@ bool TCommandRegistry::HasHandler(TCommand command) const {
 void TCommandRegistry::Run(TCommand command) const {
     const auto handler = handlers.find(command);
     if (handler == handlers.end()) {
-        log.WriteLog(QStringLiteral("\"") + CommandName(command) +
-                     QStringLiteral("\" is not available in this version of the program."));
+        log.WriteLog(
+            QCoreApplication::translate("Commands", "\"%1\" is not available in this version of the program.")
+                .arg(CommandName(command)));
         return;
     }
     // A copy: the handler may replace itself while it runs.

@@ -2,6 +2,8 @@
 
 #include "base/gui/Commands.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -270,7 +272,7 @@ const TCommandDescriptor& FindCommand(TCommand command) {
 
 QString CommandName(TCommand command) {
     const TCommandDescriptor& row = FindCommand(command);
-    QString name = QString::fromUtf8(row.caption ? row.caption : row.button.caption);
+    QString name = CommandText(row.caption ? row.caption : row.button.caption);
     name.remove(QLatin1Char('&'));
     if (name.endsWith(QLatin1String("...")))
         name.chop(3);

@@ -2,6 +2,7 @@
 #include "base/ProgramTexts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>

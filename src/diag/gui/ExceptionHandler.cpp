@@ -6,6 +6,7 @@
 #include "diag/CurrentException.h"
 #include "diag/VersionString.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace {
@@ -15,7 +16,9 @@ const TFolders*& InstalledState() {
     return state;
 }
 
-const QString BoxTitle = QStringLiteral("GENERAL EXCEPTION ERROR");
+QString BoxTitle() {
+    return QCoreApplication::translate("Exceptions", "GENERAL EXCEPTION ERROR");
+}
 
 } // namespace
 
@@ -26,14 +29,15 @@ void InstallExceptionHandler(const TFolders* state) {
 void GeneralExceptionHandler(Dialogs& dialogs, QWidget* owner, const TExceptionReport& report) {
     const TFolders* state = InstalledState();
     if (!state) {
-        MessageApp(dialogs, owner, BoxTitle + QStringLiteral(": ") + report.Message, mtError, mbOK, BoxTitle);
+        MessageApp(dialogs, owner, BoxTitle() + QStringLiteral(": ") + report.Message, mtError, mbOK,
+                   BoxTitle());
         return;
     }
     const TExceptionLogContext log{ProgramName, GetVersionString(), QDateTime::currentDateTime(),
                                    state->CurrentPath, state->UserDataPath};
     const QString fileName = WriteExceptionLogFor(log, report);
     MessageApp(dialogs, owner, ExceptionBoxText(report.Message, fileName, state->UserDataPath), mtError, mbOK,
-               BoxTitle);
+               BoxTitle());
 }
 
 void HandleCurrentException(Dialogs& dialogs, QWidget* owner) {

@@ -4,6 +4,7 @@
 #include "diag/gui/Skins.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -32,7 +33,7 @@ QString& CurrentName() {
 QString KnownOrThrow(const QString& name) {
     const std::optional<QString> known = KnownStyleName(name);
     if (!known)
-        throw AppError(QStringLiteral("Style '%1' not found.").arg(name));
+        throw AppError(QCoreApplication::translate("ChangeStyle", "Style '%1' not found.").arg(name));
     return *known;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,7 +36,8 @@ class TStatusCellDelegate : public QStyledItemDelegate {
 };
 
 QTableWidget* SampleGrid(QWidget* parent) {
-    const QStringList header = {QStringLiteral("Status"), QStringLiteral("Game Name")};
+    const QStringList header = {QCoreApplication::translate("GameList", "Status"),
+                                QCoreApplication::translate("GameList", "Game Name")};
     const QStringList rows[] = {{StatusText(GameStatus::Good), QStringLiteral("Pac-Man (Midway)")},
                                 {StatusText(GameStatus::Bad), QStringLiteral("Galaga (Namco rev. B)")},
                                 {StatusText(GameStatus::Unknown), QStringLiteral("Pong (Rev E)")}};
@@ -59,13 +61,13 @@ QTableWidget* SampleGrid(QWidget* parent) {
 }
 
 QGroupBox* SampleOptions(QWidget* parent) {
-    auto* box = new QGroupBox(QStringLiteral("Options"), parent);
-    auto* sound = new QCheckBox(QStringLiteral("Sound"), box);
+    auto* box = new QGroupBox(QCoreApplication::translate("StylePreview", "Options"), parent);
+    auto* sound = new QCheckBox(QCoreApplication::translate("StylePreview", "Sound"), box);
     sound->setChecked(true);
-    auto* mouse = new QCheckBox(QStringLiteral("Mouse"), box);
-    auto* window = new QRadioButton(QStringLiteral("Window"), box);
+    auto* mouse = new QCheckBox(QCoreApplication::translate("StylePreview", "Mouse"), box);
+    auto* window = new QRadioButton(QCoreApplication::translate("StylePreview", "Window"), box);
     window->setChecked(true);
-    auto* disabled = new QCheckBox(QStringLiteral("Disabled"), box);
+    auto* disabled = new QCheckBox(QCoreApplication::translate("StylePreview", "Disabled"), box);
     disabled->setEnabled(false);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -83,8 +85,10 @@ QWidget* BuildSample(QWidget* parent) {
 
     auto* tabs = new QTabBar(sample);
     tabs->setDrawBase(true);
-    for (const char* title : {"Game Image", "Log", "Game Data", "Controls"})
-        tabs->addTab(QString::fromLatin1(title));
+    for (const char* title :
+         {QT_TRANSLATE_NOOP("MainWindow", "Game Image"), QT_TRANSLATE_NOOP("MainWindow", "Log"),
+          QT_TRANSLATE_NOOP("MainWindow", "Game Data"), QT_TRANSLATE_NOOP("MainWindow", "Controls")})
+        tabs->addTab(QCoreApplication::translate("MainWindow", title));
     tabs->setCurrentIndex(2);
 
     auto* search = new QLineEdit(QStringLiteral("pac"), sample);
@@ -102,9 +106,9 @@ QWidget* BuildSample(QWidget* parent) {
     progress->setValue(60);
     progress->setTextVisible(false);
     progress->setFixedHeight(12);
-    auto* play = new QPushButton(QStringLiteral("Play Game"), sample);
+    auto* play = new QPushButton(QCoreApplication::translate("StylePreview", "Play Game"), sample);
     play->setDefault(true);
-    auto* stop = new QPushButton(QStringLiteral("Stop"), sample);
+    auto* stop = new QPushButton(QCoreApplication::translate("StylePreview", "Stop"), sample);
     stop->setEnabled(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(progress, 1);
@@ -115,7 +119,7 @@ QWidget* BuildSample(QWidget* parent) {
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(5);
     layout->addWidget(tabs);
-    layout->addWidget(new QLabel(QStringLiteral("Search for a game:"), sample));
+    layout->addWidget(new QLabel(QCoreApplication::translate("StylePreview", "Search for a game:"), sample));
     layout->addLayout(entries);
     layout->addLayout(middle);
     layout->addLayout(buttons);

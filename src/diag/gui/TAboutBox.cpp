@@ -9,6 +9,7 @@
 #include "diag/gui/ProgramIcon.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -48,7 +49,7 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 TAboutBox::TAboutBox(Dialogs& dialogs, bool& debug, QWidget* parent)
     : QDialog(parent), Beep(&QApplication::beep), dialogs(dialogs), debug(debug) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About..."));
+    setWindowTitle(QCoreApplication::translate("About", "About..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     // Designed for the 9-point font; a larger one makes every size grow with it, as the main
     // window does.
@@ -71,25 +72,27 @@ TAboutBox::TAboutBox(Dialogs& dialogs, bool& debug, QWidget* parent)
     nameFont.setBold(true);
     ProductName->setFont(nameFont);
 
-    Version =
-        MakeLabel(Panel, QStringLiteral("Version"), QStringLiteral("Version ?"), px(QRect(16, 52, 300, 18)));
+    Version = MakeLabel(Panel, QStringLiteral("Version"), QCoreApplication::translate("About", "Version ?"),
+                        px(QRect(16, 52, 300, 18)));
     Version->setCursor(Qt::PointingHandCursor);
     Version->installEventFilter(this);
 
-    Maker1 = MakeLabel(Panel, QStringLiteral("Maker1"), QStringLiteral("Made by Quorvane."),
-                       px(QRect(16, 76, 330, 18)));
-    Maker2 =
-        MakeLabel(Panel, QStringLiteral("Maker2"),
-                  QStringLiteral("Free software: free to use, free to share."), px(QRect(16, 94, 330, 18)));
+    Maker1 = MakeLabel(Panel, QStringLiteral("Maker1"),
+                       QCoreApplication::translate("About", "Made by Quorvane."), px(QRect(16, 76, 330, 18)));
+    Maker2 = MakeLabel(Panel, QStringLiteral("Maker2"),
+                       QCoreApplication::translate("About", "Free software: free to use, free to share."),
+                       px(QRect(16, 94, 330, 18)));
 
-    DonateLabel1 = MakeLabel(Panel, QStringLiteral("DonateLabel1"),
-                             QStringLiteral("Please support this free software by making a small"),
-                             px(QRect(16, 118, 0, 18)));
+    DonateLabel1 =
+        MakeLabel(Panel, QStringLiteral("DonateLabel1"),
+                  QCoreApplication::translate("About", "Please support this free software by making a small"),
+                  px(QRect(16, 118, 0, 18)));
     DonateLabel1->adjustSize();
-    DonateLabel2 = MakeLabel(Panel, QStringLiteral("DonateLabel2"), QStringLiteral("Donation"),
-                             QRect(DonateLabel1->geometry().right() + 1 + px(4), px(118), 0, px(18)));
+    DonateLabel2 =
+        MakeLabel(Panel, QStringLiteral("DonateLabel2"), QCoreApplication::translate("About", "Donation"),
+                  QRect(DonateLabel1->geometry().right() + 1 + px(4), px(118), 0, px(18)));
     DonateLabel2->adjustSize();
-    MakeLink(DonateLabel2, QStringLiteral("Click here to make a donation."));
+    MakeLink(DonateLabel2, QCoreApplication::translate("About", "Click here to make a donation."));
     DonateLabel2->installEventFilter(this);
 
     URLLabel = MakeLabel(Panel, QStringLiteral("URLLabel"), MakerWebSite, px(QRect(16, 138, 0, 18)));
@@ -97,22 +100,23 @@ TAboutBox::TAboutBox(Dialogs& dialogs, bool& debug, QWidget* parent)
     linkFont.setUnderline(true);
     URLLabel->setFont(linkFont);
     URLLabel->adjustSize();
-    MakeLink(URLLabel, QStringLiteral("Click here to go to the website."));
+    MakeLink(URLLabel, QCoreApplication::translate("About", "Click here to go to the website."));
     URLLabel->installEventFilter(this);
 
     ProgramIcon = MakeLabel(Panel, QStringLiteral("ProgramIcon"), QString(), px(QRect(342, 8, 76, 76)));
     ProgramIcon->setPixmap(PellmoraIcon().pixmap(px(QSize(64, 64))));
     ProgramIcon->setAlignment(Qt::AlignCenter);
 
-    DebugLabel = MakeLabel(Panel, QStringLiteral("DebugLabel"), QStringLiteral("Debug Mode On"),
-                           px(QRect(310, 88, 140, 18)));
+    DebugLabel =
+        MakeLabel(Panel, QStringLiteral("DebugLabel"), QCoreApplication::translate("About", "Debug Mode On"),
+                  px(QRect(310, 88, 140, 18)));
     QFont debugFont = DebugLabel->font();
     debugFont.setBold(true);
     DebugLabel->setFont(debugFont);
     DebugLabel->setAlignment(Qt::AlignCenter);
     DebugLabel->hide();
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(QCoreApplication::translate("About", "OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(px(QRect(390, 186, 75, 27)));
     OKButton->setDefault(true);

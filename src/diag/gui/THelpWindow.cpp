@@ -4,6 +4,7 @@
 #include "diag/gui/ProgramIcon.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -17,7 +18,7 @@ static void RegisterHelpResource() {
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     RegisterHelpResource();
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Pellmora Help"));
+    setWindowTitle(QCoreApplication::translate("Help", "Pellmora Help"));
     setWindowIcon(PellmoraIcon());
     resize(760, 580);
 
@@ -31,11 +32,14 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     ToolBar = new QToolBar(this);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction* contents = ToolBar->addAction(QStringLiteral("Contents"), this, &THelpWindow::ShowStartPage);
+    QAction* contents = ToolBar->addAction(QCoreApplication::translate("Help", "Contents"), this,
+                                           &THelpWindow::ShowStartPage);
     contents->setObjectName(QStringLiteral("Contents"));
-    QAction* back = ToolBar->addAction(QStringLiteral("Back"), Browser, &QTextBrowser::backward);
+    QAction* back =
+        ToolBar->addAction(QCoreApplication::translate("Help", "Back"), Browser, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("Back"));
-    QAction* forward = ToolBar->addAction(QStringLiteral("Forward"), Browser, &QTextBrowser::forward);
+    QAction* forward =
+        ToolBar->addAction(QCoreApplication::translate("Help", "Forward"), Browser, &QTextBrowser::forward);
     forward->setObjectName(QStringLiteral("Forward"));
     back->setEnabled(false);
     forward->setEnabled(false);
@@ -43,8 +47,9 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(Browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = Browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Pellmora Help")
-                                       : QStringLiteral("Pellmora Help - ") + title);
+        setWindowTitle(title.isEmpty()
+                           ? QCoreApplication::translate("Help", "Pellmora Help")
+                           : QCoreApplication::translate("Help", "Pellmora Help - %1").arg(title));
     });
 
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 #include "diag/gui/StyleEngine.h"
 #include "diag/gui/StylePreview.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -31,27 +32,27 @@ void SetHint(QWidget* widget, const QString& hint) {
 TSettingsForm::TSettingsForm(TRememberedView& state, std::function<void()> writeFormSettings, QWidget* parent)
     : QDialog(parent), state(state), writeFormSettings(std::move(writeFormSettings)) {
     setObjectName(QStringLiteral("SettingsForm"));
-    setWindowTitle(QStringLiteral("Change Style"));
+    setWindowTitle(QCoreApplication::translate("ChangeStyle", "Change Style"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
     StyleListBox1 = new QListWidget(this);
     StyleListBox1->setObjectName(QStringLiteral("StyleListBox1"));
     StyleListBox1->setFixedWidth(TDesignScale(this)(180));
-    SetHint(StyleListBox1, QStringLiteral("Double-click to apply the style."));
+    SetHint(StyleListBox1, QCoreApplication::translate("ChangeStyle", "Double-click to apply the style."));
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::StyledPanel);
     Panel1->setFrameShadow(QFrame::Sunken);
 
-    Label2 = new QLabel(QStringLiteral("Double-click to apply the style."), this);
+    Label2 = new QLabel(QCoreApplication::translate("ChangeStyle", "Double-click to apply the style."), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label1 = new QLabel(QStringLiteral("Windows is the default style."), this);
+    Label1 = new QLabel(QCoreApplication::translate("ChangeStyle", "Windows is the default style."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    CloseBitBtn = new QPushButton(QStringLiteral("Close"), this);
+    CloseBitBtn = new QPushButton(QCoreApplication::translate("ChangeStyle", "Close"), this);
     CloseBitBtn->setObjectName(QStringLiteral("CloseBitBtn"));
-    SetHint(CloseBitBtn, QStringLiteral("Close this dialog."));
+    SetHint(CloseBitBtn, QCoreApplication::translate("ChangeStyle", "Close this dialog."));
 
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));

@@ -4,13 +4,15 @@
 #include "emulator/gui/ExecNewProcess.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 TEmulatorCommandScope::TEmulatorCommandScope(TCommandContext& context, TCommand command) : context(context) {
     TProcessLauncher& launcher = context.Launcher;
     if (launcher.CommandActive || launcher.isRunning()) {
         QApplication::beep();
-        context.WriteLog(QStringLiteral("\"") + CommandName(command) +
-                         QStringLiteral("\" was not started: another command is still running."));
+        context.WriteLog(QCoreApplication::translate(
+                             "Commands", "\"%1\" was not started: another command is still running.")
+                             .arg(CommandName(command)));
         return;
     }
     launcher.CommandActive = true;

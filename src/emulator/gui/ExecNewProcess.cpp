@@ -6,6 +6,7 @@
 #include "base/gui/WaitCursor.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEventLoop>
 
@@ -17,7 +18,7 @@ TProcessLauncher::TProcessLauncher(ActivityLog& log, Dialogs& dialogs, AppState&
 }
 
 void TProcessLauncher::reportError(const QString& text) {
-    dialogs.plainMessage(QStringLiteral("ExecNewProcess Error: ") + text);
+    dialogs.plainMessage(QCoreApplication::translate("Emulator", "ExecNewProcess Error: %1").arg(text));
 }
 
 TRunResult TProcessLauncher::Run(const QString& dir, const QString& program, const QStringList& arguments,
@@ -26,7 +27,8 @@ TRunResult TProcessLauncher::Run(const QString& dir, const QString& program, con
     TRunResult result;
     if (JvCreateProcess1.isRunning()) {
         cursor.release();
-        reportError(QStringLiteral("Cannot perform this operation when process is running"));
+        reportError(
+            QCoreApplication::translate("Emulator", "Cannot perform this operation when process is running"));
         result.exitCode = TRunResult::StartFailedCode;
         return result;
     }

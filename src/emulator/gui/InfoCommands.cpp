@@ -10,6 +10,7 @@
 #include "emulator/gui/TForm2.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QUrl>
@@ -19,13 +20,15 @@
 namespace {
 
 QString ProblemText(const QString& lead, int code) {
-    return lead + QStringLiteral(" The problem code is ") + QString::number(code) + QStringLiteral(" : ") +
-           SystemErrorText(code);
+    return QCoreApplication::translate("Emulator", "%1 The problem code is %2 : %3")
+        .arg(lead, QString::number(code), SystemErrorText(code));
 }
 
 // A failed run the program cannot go on from: says so and closes the program.
 void ReportAndExit(TCommandContext& context, int code) {
-    context.MessageApp(ProblemText(QStringLiteral("A problem was experienced."), code), mtError, mbOK);
+    context.MessageApp(
+        ProblemText(QCoreApplication::translate("Emulator", "A problem was experienced."), code), mtError,
+        mbOK);
     context.Window.ExitProgram();
 }
 
@@ -50,7 +53,7 @@ void ShowDocument(TCommandContext& context, const QString& relativeName, bool re
         return;
     }
     const QString warning =
-        QStringLiteral("File ") + mamePath + relativeName + QStringLiteral(" could not be found.");
+        QCoreApplication::translate("Emulator", "File %1 could not be found.").arg(mamePath + relativeName);
     context.MessageApp(warning, mtWarning, mbOK);
     viewer.Append(warning);
 }
@@ -66,9 +69,10 @@ void HelpWithMAME(TCommandContext& context) {
     AppendBlankSeparator(viewer);
     const TRunResult run = RunEmulator(context, ShowUsageArgs());
     if (run.exitCode != 0)
-        context.MessageApp(
-            ProblemText(QStringLiteral("A problem was experienced getting -showusage."), run.exitCode),
-            mtError, mbOK);
+        context.MessageApp(ProblemText(QCoreApplication::translate(
+                                           "Emulator", "A problem was experienced getting -showusage."),
+                                       run.exitCode),
+                           mtError, mbOK);
     viewer.Append(run.lines);
     AppendBlankSeparator(viewer);
     viewer.ShowModal();
@@ -87,11 +91,12 @@ void DisplayMAMEVersion(TCommandContext& context) {
 }
 
 void ValidateSystem(TCommandContext& context) {
-    if (context.MessageApp(QStringLiteral("Validating the system may take a while to complete.\n"
-                                          "Do you want to continue to validate?"),
+    if (context.MessageApp(QCoreApplication::translate("Emulator",
+                                                       "Validating the system may take a while to complete.\n"
+                                                       "Do you want to continue to validate?"),
                            mtConfirmation, mbYes | mbNo) != mrYes)
         return;
-    SetStatusText(context, QStringLiteral("Please wait.."));
+    SetStatusText(context, QCoreApplication::translate("Verify", "Please wait.."));
     context.Window.EnableTaggedComponents(false);
     const TRunResult run = RunEmulator(context, ValidateArgs());
     context.Window.EnableTaggedComponents(true);
@@ -102,7 +107,7 @@ void ValidateSystem(TCommandContext& context) {
     TForm2& viewer = *context.Form2;
     viewer.Clear();
     if (run.lines.isEmpty())
-        viewer.Append(QStringLiteral("MAME VALIDATION: No issues found."));
+        viewer.Append(QCoreApplication::translate("Emulator", "MAME VALIDATION: No issues found."));
     else
         viewer.Append(run.lines);
     viewer.ShowModal();
@@ -129,5 +134,7 @@ void EditMAMEConfig(TCommandContext& context) {
     if (active)
         active->activateWindow();
     if (code != 0)
-        context.MessageApp(ProblemText(QStringLiteral("A problem was experienced."), code), mtError, mbOK);
+        context.MessageApp(
+            ProblemText(QCoreApplication::translate("Emulator", "A problem was experienced."), code), mtError,
+            mbOK);
 }

@@ -8,6 +8,7 @@
 #include "emulator/SupportedGamesStamp.h"
 #include "emulator/gui/RunEmulator.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -44,11 +45,13 @@ bool GenerateSupportedGamesFile(TCommandContext& context) {
         RunEmulator(context, ListFullArgs(), {.stoppable = true, .standardOutputFile = fileName}).exitCode;
     QString problem;
     if (code != 0)
-        problem = QStringLiteral("A problem was experienced when generating the data file ") + fileName +
-                  QStringLiteral(". The problem code is ") + QString::number(code) + QStringLiteral(" : ") +
-                  SystemErrorText(code);
+        problem =
+            QCoreApplication::translate(
+                "Emulator",
+                "A problem was experienced when generating the data file %1. The problem code is %2 : %3")
+                .arg(fileName, QString::number(code), SystemErrorText(code));
     else if (!QFileInfo(fileName).isFile())
-        problem = QStringLiteral("File ") + fileName + QStringLiteral(" could not be created.");
+        problem = QCoreApplication::translate("Emulator", "File %1 could not be created.").arg(fileName);
     if (problem.isEmpty()) {
         // Without a note the list is simply made again next time.
         const auto list = IdentityOfFile(fileName);

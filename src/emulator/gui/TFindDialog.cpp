@@ -1,5 +1,6 @@
 #include "emulator/gui/TFindDialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,20 +9,20 @@
 
 TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FindDialog1"));
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(QCoreApplication::translate("Find", "Find"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
 
-    auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto* label = new QLabel(QCoreApplication::translate("Find", "Fi&nd what:"), this);
     FindEdit = new QLineEdit(this);
     FindEdit->setObjectName(QStringLiteral("FindEdit"));
     FindEdit->setMinimumWidth(190);
     label->setBuddy(FindEdit);
-    FindNextBtn = new QPushButton(QStringLiteral("&Find Next"), this);
+    FindNextBtn = new QPushButton(QCoreApplication::translate("Find", "&Find Next"), this);
     FindNextBtn->setObjectName(QStringLiteral("FindNextBtn"));
     FindNextBtn->setDefault(true);
     FindNextBtn->setEnabled(false);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(QCoreApplication::translate("Find", "Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
 
     auto* row = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "emulator/gui/TFindDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -49,7 +50,7 @@ QString DecodeText(const QByteArray& bytes) {
 
 TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs(dialogs) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Pellmora - Text Viewer"));
+    setWindowTitle(QCoreApplication::translate("TextViewer", "Pellmora - Text Viewer"));
     // Only a close box in the title bar; the frame can be resized.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
@@ -68,10 +69,10 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs(dia
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     RichEdit1->setPalette(palette);
 
-    SearchBtn = new QPushButton(QStringLiteral("&Search F3"), this);
+    SearchBtn = new QPushButton(QCoreApplication::translate("TextViewer", "&Search F3"), this);
     SearchBtn->setObjectName(QStringLiteral("SearchBtn"));
     SearchBtn->setAutoDefault(false);
-    CloseBtn = new QPushButton(QStringLiteral("&Close"), this);
+    CloseBtn = new QPushButton(QCoreApplication::translate("TextViewer", "&Close"), this);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     CloseBtn->setAutoDefault(false);
 
@@ -189,7 +190,7 @@ void TForm2::FindDialog1Find() {
     if (at < 0) {
         QApplication::beep();
         MessageApp(dialogs, FindDialog1,
-                   QStringLiteral("Search string \"") + wanted + QStringLiteral("\" not found."),
+                   QCoreApplication::translate("TextViewer", "Search string \"%1\" not found.").arg(wanted),
                    mtInformation, mbOK);
         return;
     }

@@ -18,6 +18,7 @@
 #include "gamelist/gui/VerifyCommands.h"
 #include "platform/SafeFileOps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,9 +26,14 @@
 
 namespace {
 
-const QString ChooserCaption = QStringLiteral("Select Zip file(s) for one or more games to add...");
-const QString ChooserFilter =
-    QStringLiteral("All Zip Files (*.7z *.zip);;7-Zip Files (*.7z);;Zip Files (*.zip);;All Files (*)");
+QString ChooserCaption() {
+    return QCoreApplication::translate("AddGame", "Select Zip file(s) for one or more games to add...");
+}
+
+QString ChooserFilter() {
+    return QCoreApplication::translate(
+        "AddGame", "All Zip Files (*.7z *.zip);;7-Zip Files (*.7z);;Zip Files (*.zip);;All Files (*)");
+}
 
 void DebugBox(TCommandContext& context, const QString& text) {
     if (context.State.debug)
@@ -75,10 +81,9 @@ bool CopyIntoRompath(TCommandContext& context, const QString& chosenPath, const 
     const FileOpResult copied = CopyIntoPlace(chosenPath, target);
     if (copied.ok)
         return true;
-    context.Form2->Append(QStringLiteral("The file ") + chosenPath +
-                          QStringLiteral(" could not be copied to ") + target + QStringLiteral(": ") +
-                          copied.reason);
-    context.Form2->Append(QStringLiteral("No further action taken."));
+    context.Form2->Append(QCoreApplication::translate("AddGame", "The file %1 could not be copied to %2: %3")
+                              .arg(chosenPath, target, copied.reason));
+    context.Form2->Append(QCoreApplication::translate("AddGame", "No further action taken."));
     return false;
 }
 
@@ -101,8 +106,8 @@ void ListNewGame(TCommandContext& context, const SupportedGame& game, const QStr
 void FinishNewGame(TCommandContext& context, const SupportedGame& game) {
     ResortGameList(context);
     RecountAndShowCounters(context);
-    context.Form2->Append(QStringLiteral("The game ") + game.description +
-                          QStringLiteral(" has been added."));
+    context.Form2->Append(
+        QCoreApplication::translate("AddGame", "The game %1 has been added.").arg(game.description));
     SaveGameList(context.GameList, context.State.UserDataPath);
 }
 
@@ -116,7 +121,7 @@ Next AddOneGame(TCommandContext& context, const QString& chosenPath) {
     DebugBox(context, QStringLiteral("File selected = ") + chosenPath);
     const auto game = LookUpGame(context, QFileInfo(chosenPath).fileName());
     if (!game) {
-        viewer.Append(chosenPath + QStringLiteral(" - NOT A VALID GAME."));
+        viewer.Append(QCoreApplication::translate("AddGame", "%1 - NOT A VALID GAME.").arg(chosenPath));
         return Next::EndSelection;
     }
     viewer.Append(game->description + QStringLiteral(" [") + game->shortName + QStringLiteral("]"));
@@ -140,9 +145,10 @@ bool TestGameToAdd(TCommandContext& context, const QString& chosenPath, const QS
     const TGameListModel& list = context.GameList;
     for (int row = 1; row < list.RowCount(); ++row) {
         if (SameTextIgnoringAsciiCase(list.Cells(colFileDir, row), targetName)) {
-            viewer.Append(QStringLiteral("The game ") + fileName +
-                          QStringLiteral(" already exists in the list of games."));
-            viewer.Append(QStringLiteral("No further action taken."));
+            viewer.Append(
+                QCoreApplication::translate("AddGame", "The game %1 already exists in the list of games.")
+                    .arg(fileName));
+            viewer.Append(QCoreApplication::translate("AddGame", "No further action taken."));
             return false;
         }
     }
@@ -153,7 +159,8 @@ bool TestGameToAdd(TCommandContext& context, const QString& chosenPath, const QS
     viewer.Append(QString());
     AppendReport(viewer, report);
     viewer.Append(QString());
-    viewer.Append(QStringLiteral("Zip file ") + chosenPath + QStringLiteral(" contains a problem."));
+    viewer.Append(
+        QCoreApplication::translate("GameFiles", "Zip file %1 contains a problem.").arg(chosenPath));
     return false;
 }
 
@@ -161,13 +168,14 @@ void AddGame(TCommandContext& context) {
     if (!context.Form2)
         return;
     const QStringList chosen = context.dialogs.chooseFiles(
-        context.Owner(), {ChooserCaption, ChooserFolder(context.State), ChooserFilter});
+        context.Owner(), {ChooserCaption(), ChooserFolder(context.State), ChooserFilter()});
     if (chosen.isEmpty())
         return;
     context.Form2->Clear();
     RememberChooserFolder(context, chosen.first());
     if (!AllArchives(chosen)) {
-        context.MessageApp(QStringLiteral("The game file(s) must ALL be ZIP files."), mtError, mbOK);
+        context.MessageApp(QCoreApplication::translate("AddGame", "The game file(s) must ALL be ZIP files."),
+                           mtError, mbOK);
         return;
     }
     Next next = Next::NextFile;

@@ -15,6 +15,8 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct SelectedGame {
@@ -57,8 +59,10 @@ void DeleteGame(TCommandContext& context) {
         return;
     const GameRow& game = selected.game;
     DebugGameBox(context, QStringLiteral("DELETE GAME: "), game);
-    if (!Confirmed(context, QStringLiteral("Are you certain you wish to delete the game: \n\nName:\t") +
-                                game.name + QStringLiteral("\nFile/Dir: \t") + game.fileDir))
+    if (!Confirmed(context, QCoreApplication::translate(
+                                "GameFiles",
+                                "Are you certain you wish to delete the game: \n\nName:\t%1\nFile/Dir: \t%2")
+                                .arg(game.name, game.fileDir)))
         return;
     const GameFolders folders = FoldersOf(context.State);
     const DeleteResult result = DeleteGameEntry(folders, game.fileDir, [&context](const QString& file) {
@@ -86,8 +90,9 @@ void ResetGame(TCommandContext& context) {
         return;
     const GameRow& game = selected.game;
     DebugGameBox(context, QStringLiteral("RESET GAME: "), game);
-    if (!Confirmed(context, QStringLiteral("Are you certain you wish to reset the game ") + game.name +
-                                QStringLiteral(" ?")))
+    if (!Confirmed(context,
+                   QCoreApplication::translate("GameFiles", "Are you certain you wish to reset the game %1 ?")
+                       .arg(game.name)))
         return;
     DeletePerGameFiles(FoldersOf(context.State), game.fileDir);
     // The picture just deleted must not stay on the Game Image tab.
@@ -101,8 +106,9 @@ void RenameGameClick(TCommandContext& context) {
     const GameRow& game = selected.game;
     DebugGameBox(context, QStringLiteral("GAME: "), game);
     QString answer = RenameOldName(game.fileDir);
-    if (!context.dialogs.inputBox(context.Owner(), QStringLiteral("Rename.."),
-                                  QStringLiteral("Enter the new name for ") + game.name, answer))
+    if (!context.dialogs.inputBox(
+            context.Owner(), QCoreApplication::translate("GameFiles", "Rename.."),
+            QCoreApplication::translate("GameFiles", "Enter the new name for %1").arg(game.name), answer))
         return;
     const AppState& state = context.State;
     const RenameResult result = RenameGameEntry(state.rompath, game.fileDir, answer);
@@ -110,18 +116,20 @@ void RenameGameClick(TCommandContext& context) {
     case RenameOutcome::Unchanged:
         return;
     case RenameOutcome::Refused:
-        context.MessageApp(
-            QStringLiteral("The name \"") + answer.trimmed() +
-                QStringLiteral("\" cannot be given to a game: it must not be empty, start with "
-                               "\".\" or \"-\", or hold \"/\" or \"..\"."),
-            mtError, mbOK);
+        context.MessageApp(QCoreApplication::translate(
+                               "GameFiles",
+                               "The name \"%1\" cannot be given to a game: it must not be empty, start with "
+                               "\".\" or \"-\", or hold \"/\" or \"..\".")
+                               .arg(answer.trimmed()),
+                           mtError, mbOK);
         return;
     case RenameOutcome::Failed:
-        context.MessageApp(
-            QStringLiteral("Error renaming file/directory!\n\nYou either do not have permission to "
-                           "modify the file name OR another file with the same name already "
-                           "exists."),
-            mtError, mbOK);
+        context.MessageApp(QCoreApplication::translate(
+                               "GameFiles",
+                               "Error renaming file/directory!\n\nYou either do not have permission to "
+                               "modify the file name OR another file with the same name already "
+                               "exists."),
+                           mtError, mbOK);
         return;
     case RenameOutcome::Renamed:
         break;
@@ -149,8 +157,9 @@ void TestZIPFileClick(TCommandContext& context) {
     viewer.Append(QString());
     AppendReport(viewer, report);
     viewer.Append(QString());
-    viewer.Append(QStringLiteral("Zip file ") + path +
-                  (verdict == 0 ? QStringLiteral(" is OK.") : QStringLiteral(" contains a problem.")));
+    viewer.Append((verdict == 0 ? QCoreApplication::translate("GameFiles", "Zip file %1 is OK.")
+                                : QCoreApplication::translate("GameFiles", "Zip file %1 contains a problem."))
+                      .arg(path));
     viewer.ShowModal();
 }
 

@@ -3,6 +3,7 @@
 #include "base/gui/CommandControls.h"
 #include "gamefiles/Snapshot.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -19,7 +20,7 @@ TGameImagePage::TGameImagePage(int imageSide, QWidget* parent) : QWidget(parent)
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(0, 0, imageSide, imageSide);
     Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    NoImageLabel = new QLabel(QStringLiteral("No Image"), picturePlace);
+    NoImageLabel = new QLabel(QCoreApplication::translate("GameImage", "No Image"), picturePlace);
     NoImageLabel->setObjectName(QStringLiteral("NoImageLabel"));
     NoImageLabel->setGeometry(0, 0, imageSide, imageSide);
     QFont bold = NoImageLabel->font();

@@ -6,6 +6,7 @@
 #include "gamefiles/gui/GameImagePage.h"
 #include "gamelist/GameListModel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -36,8 +37,9 @@ void ShowSnapshot(TCommandContext& context, int row) {
         // A damaged picture is the user's file, not the program's fault: one log line, no
         // failure, and Delete Image takes it away.
         page->ShowNoImage(true);
-        context.WriteLog(QStringLiteral("Warning: the snapshot ") + file +
-                         QStringLiteral(" cannot be shown: ") + reader.errorString());
+        context.WriteLog(
+            QCoreApplication::translate("GameImage", "Warning: the snapshot %1 cannot be shown: %2")
+                .arg(file, reader.errorString()));
         return;
     }
     page->ShowPicture(picture);
@@ -62,7 +64,8 @@ void DeleteImage(TCommandContext& context) {
 
 void ImageHelp(TCommandContext& context) {
     context.MessageApp(
-        QStringLiteral(
+        QCoreApplication::translate(
+            "GameImage",
             "Snapshots of game images (SNAPs) are created during game play by pressing the F12 key.\n\n"
             "In order to display the latest snapshot, take the picture of the game during play with "
             "the F12 key.\nThe image will be displayed when you use the Refresh button or switch back "

@@ -10,6 +10,7 @@
 #include "gamelist/gui/TSortGrid.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -93,7 +94,8 @@ void RandomGamePlay(TCommandContext& context) {
             ? 0
             : DrawRandomRow(context.GameList.Rows(), context.Grid.ShownRows(), *QRandomGenerator::global());
     if (row < 1) {
-        context.MessageApp(QStringLiteral("No games to choose from."), mtInformation, mbOK);
+        context.MessageApp(QCoreApplication::translate("GameFiles", "No games to choose from."),
+                           mtInformation, mbOK);
         return;
     }
     context.Window.SelectGridRow(row);

@@ -3,6 +3,7 @@
 #include "base/gui/Dialogs.h"
 #include "gamelist/ListFileCodec.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -27,20 +28,21 @@ TForm4::TForm4(QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Change Status"));
+    setWindowTitle(QCoreApplication::translate("ChangeStatus", "Change Status"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(new QLabel(QStringLiteral("Select the game status:"), this));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("ChangeStatus", "Select the game status:"), this));
     // Each button bears the status it sets.
     GoodButton = AddButton(this, layout, StatusText(GameStatus::Good), mrYes);
     BadButton = AddButton(this, layout, StatusText(GameStatus::Bad), mrNo);
-    UnknownButton = AddButton(this, layout, QStringLiteral("Unknown"), mrCancel);
+    UnknownButton = AddButton(this, layout, QCoreApplication::translate("ChangeStatus", "Unknown"), mrCancel);
     auto* separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
     layout->addWidget(separator);
-    CancelButton = AddButton(this, layout, QStringLiteral("&Cancel"), mrAbort);
+    CancelButton = AddButton(this, layout, QCoreApplication::translate("ChangeStatus", "&Cancel"), mrAbort);
     for (QPushButton* button : {GoodButton, BadButton, UnknownButton, CancelButton})
         button->setMinimumWidth(160);
     // The dialog itself holds the focus, so no button looks chosen.

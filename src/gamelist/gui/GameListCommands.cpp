@@ -11,6 +11,7 @@
 #include "gamelist/gui/TSortGrid.h"
 #include "gamelist/gui/VerifyCommands.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 void ResortGameList(TCommandContext& context) {
@@ -48,7 +49,8 @@ void SearchGame(TCommandContext& context) {
             state.LastGridRow = found;
             return;
         }
-        if (context.MessageApp(QStringLiteral("End of search reached.\nStart searching from the top?"),
+        if (context.MessageApp(QCoreApplication::translate(
+                                   "GameList", "End of search reached.\nStart searching from the top?"),
                                mtConfirmation, mbYes | mbNo) != mrYes)
             return;
         context.Window.SelectGridRow(1);

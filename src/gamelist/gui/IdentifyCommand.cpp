@@ -9,11 +9,13 @@
 #include "emulator/gui/TForm2.h"
 #include "gamelist/GameListModel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 void IdentifyGame(TCommandContext& context) {
-    if (context.MessageApp(QStringLiteral("Identifying games (via the ROMIDENT switch) can be quite slow.\n"
-                                          "Do you wish to continue?"),
+    if (context.MessageApp(QCoreApplication::translate(
+                               "Identify", "Identifying games (via the ROMIDENT switch) can be quite slow.\n"
+                                           "Do you wish to continue?"),
                            mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     const AppState& state = context.State;
@@ -26,7 +28,7 @@ void IdentifyGame(TCommandContext& context) {
     const QString onDisk = FindGameFile(state.rompath, fileDir);
     const QString name = onDisk.isEmpty() ? fileDir : QFileInfo(onDisk).fileName();
 
-    SetStatusText(context, QStringLiteral("Processing. Press ESCAPE key to stop."));
+    SetStatusText(context, QCoreApplication::translate("Identify", "Processing. Press ESCAPE key to stop."));
     context.Window.EnableTaggedComponents(false);
     TRunResult run;
     {

@@ -15,6 +15,7 @@
 #include "platform/gui/WindowsKeyGrab.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -103,7 +104,7 @@ void LogGameStart(TCommandContext& context, const QString& gameName) {
     ActivityLog& log = context.Log;
     log.WriteLogTab(QString());
     log.WriteLogTab(gameName, clBlue, fsBold);
-    log.WriteLogTab(QStringLiteral("Started ") + NowText());
+    log.WriteLogTab(QCoreApplication::translate("Play", "Started %1").arg(NowText()));
 }
 
 void LogGameFinish(TCommandContext& context, const QStringList& output) {
@@ -123,7 +124,7 @@ void LogGameFinish(TCommandContext& context, const QStringList& output) {
             break;
         }
     }
-    log.WriteLogTab(QStringLiteral("Finished ") + NowText());
+    log.WriteLogTab(QCoreApplication::translate("Play", "Finished %1").arg(NowText()));
     log.FocusLogTabEnd();
 }
 

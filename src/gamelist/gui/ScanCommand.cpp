@@ -21,6 +21,7 @@
 #include "platform/UndecodableNames.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSet>
 
@@ -48,12 +49,12 @@ void WriteScanSettings(TCommandContext& context, bool withGames) {
 // Whether the user lets the scan remove every game of the list, No being the default.
 bool RemovingEveryGameConfirmed(TCommandContext& context, int games) {
     MessageRequest request;
-    request.message =
-        QStringLiteral("The game folder ") + context.State.rompath + QStringLiteral(" holds none of the ") +
-        QString::number(games) +
-        QStringLiteral(" game(s) in the list.\n\nIf the folder is on a disk that is not mounted, or is "
-                       "not the right folder, removing them loses every favourite mark and status."
-                       "\n\nRemove all the games from the list?");
+    request.message = QCoreApplication::translate(
+                          "Scan", "The game folder %1 holds none of the %2 game(s) in the list.\n\nIf the "
+                                  "folder is on a disk that is not mounted, or is not the right folder, "
+                                  "removing them loses every favourite mark and status.\n\nRemove all "
+                                  "the games from the list?")
+                          .arg(context.State.rompath, QString::number(games));
     request.type = mtConfirmation;
     request.buttons = mbYes | mbNo;
     request.title = DefaultMessageTitle(mtConfirmation);
@@ -91,9 +92,9 @@ void RemoveMissing(TCommandContext& context, const TFolderListing& games) {
         DeleteGameListFile(state.UserDataPath);
     else
         SaveGameList(list, state.UserDataPath);
-    context.MessageApp(QString::number(removed.size()) +
-                           QStringLiteral(" missing game(s) removed from the list."),
-                       mtInformation, mbOK);
+    context.MessageApp(
+        QCoreApplication::translate("Scan", "%1 missing game(s) removed from the list.").arg(removed.size()),
+        mtInformation, mbOK);
 }
 
 QStringList NewNames(TCommandContext& context, const TFolderListing& games) {
@@ -139,9 +140,9 @@ void AddNewGames(TCommandContext& context, const QStringList& newNames) {
 // The scan itself; the number of games added, 0 when the scan ended without adding any.
 int ScanGameFolder(TCommandContext& context) {
     AppState& state = context.State;
-    context.WriteLog(QStringLiteral("Scan for Games"), clBlue, fsBold);
-    context.WriteLog(QStringLiteral("Scanning..."));
-    SetStatusText(context, QStringLiteral("Scanning..."));
+    context.WriteLog(QCoreApplication::translate("Commands", "Scan for Games"), clBlue, fsBold);
+    context.WriteLog(QCoreApplication::translate("Scan", "Scanning..."));
+    SetStatusText(context, QCoreApplication::translate("Scan", "Scanning..."));
     context.Window.EnableTaggedComponents(false);
     context.Window.SelectGridRow(1);
 
@@ -150,13 +151,16 @@ int ScanGameFolder(TCommandContext& context) {
     const TFolderListing games(state.rompath);
     if (!games.IsListed()) {
         context.Window.EnableTaggedComponents(true);
-        context.MessageApp(QStringLiteral("The game folder ") + state.rompath +
-                               QStringLiteral(" cannot be read, so the game list was left as it is."),
-                           mtError, mbOK);
+        context.MessageApp(
+            QCoreApplication::translate(
+                "Scan", "The game folder %1 cannot be read, so the game list was left as it is.")
+                .arg(state.rompath),
+            mtError, mbOK);
         return 0;
     }
     if (!MayRemoveMissing(context, games)) {
-        context.WriteLog(QStringLiteral("Scan stopped: the game list was kept as it was."));
+        context.WriteLog(
+            QCoreApplication::translate("Scan", "Scan stopped: the game list was kept as it was."));
         SetStatusText(context, QString());
         context.Window.EnableTaggedComponents(true);
         return 0;
@@ -168,7 +172,7 @@ int ScanGameFolder(TCommandContext& context) {
     context.Window.EnableTaggedComponents(true);
     context.Window.SelectGridRow(1);
     if (newNames.isEmpty()) {
-        context.MessageApp(QStringLiteral("No new games found."), mtInformation, mbOK);
+        context.MessageApp(QCoreApplication::translate("Scan", "No new games found."), mtInformation, mbOK);
         state.ImportDate = Now();
         context.Window.ShowGameData();
         return 0;
@@ -215,10 +219,10 @@ void ScanForGames(TCommandContext& context) {
     if (added == 0)
         return;
     const int answer = context.MessageApp(
-        QString::number(added) +
-            QStringLiteral(
-                " new games added to the list.\n\nBefore you can run any game, you must \"verify\" it."
-                "\n\nWould you like to verify ALL GAMES now?"),
+        QCoreApplication::translate(
+            "Scan", "%1 new games added to the list.\n\nBefore you can run any game, you must "
+                    "\"verify\" it.\n\nWould you like to verify ALL GAMES now?")
+            .arg(added),
         mtConfirmation, mbYes | mbNo);
     if (answer == mrYes)
         context.RunCommand(TCommand::VerifyAllGames);

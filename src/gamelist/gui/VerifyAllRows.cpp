@@ -14,6 +14,7 @@
 #include "gamelist/gui/VerifyRun.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QProgressBar>
 
@@ -82,13 +83,13 @@ QString HiddenGamesNote(const TCommandContext& context) {
     const int hidden = list.GameCount() - static_cast<int>(shownGames);
     if (hidden <= 0)
         return QString();
-    return QStringLiteral(" (including ") + GroupedCount(hidden, QLocale::system()) +
-           QStringLiteral(" games the filter hides)");
+    return QCoreApplication::translate("Verify", " (including %1 games the filter hides)")
+        .arg(GroupedCount(hidden, QLocale::system()));
 }
 
 void ShowProgress(TCommandContext& context, int pct, const QString& note) {
-    SetStatusText(context, QStringLiteral("Verifying all games... ") + QString::number(pct) +
-                               QStringLiteral("% Complete") + note);
+    SetStatusText(context,
+                  QCoreApplication::translate("Verify", "Verifying all games... %1% Complete").arg(pct) + note);
     if (QProgressBar* progress = context.Window.ProgressBar())
         progress->setValue(pct);
 }
@@ -105,7 +106,7 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
     const QString note = HiddenGamesNote(context);
     const auto stopped = [&] {
         state.StopVerification = true;
-        context.WriteLog(QStringLiteral("Stopped by user."), clRed);
+        context.WriteLog(QCoreApplication::translate("Verify", "Stopped by user."), clRed);
     };
     for (int row = 1; row <= rows; ++row) {
         context.Window.SelectGridRow(row);

@@ -26,6 +26,7 @@
 #include "gamelist/gui/VerifyRun.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
@@ -55,7 +56,7 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
     static const char* const normalIcon = "verifyNormalIcon";
     if (running) {
         button->setProperty(normalIcon, button->icon());
-        button->setText(QStringLiteral("Stop"));
+        button->setText(QCoreApplication::translate("Verify", "Stop"));
         button->setIcon(button->style()->standardIcon(QStyle::SP_BrowserStop));
         Untag(button);
         return;
@@ -64,7 +65,7 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
     // Never switched to Stop: it is in its normal mode already.
     if (!icon.isValid())
         return;
-    button->setText(QStringLiteral("Verify All Games"));
+    button->setText(QCoreApplication::translate("Commands", "Verify All Games"));
     button->setIcon(icon.value<QIcon>());
     button->setProperty(normalIcon, QVariant());
     Tag(button);
@@ -151,12 +152,13 @@ void VerifyAllGames(TCommandContext& context) {
     if (scope.Refused())
         return;
     const int answer = context.MessageApp(
-        QStringLiteral("Verifying unknown games may take some time to complete.\n"
-                       "Do you want to ignore verifying [UNKNOWN] games or verify ALL games?"),
+        QCoreApplication::translate("Verify",
+                                    "Verifying unknown games may take some time to complete.\n"
+                                    "Do you want to ignore verifying [UNKNOWN] games or verify ALL games?"),
         mtConfirmation, mbYes | mbCancel | mbAll);
     if (answer != mrYes && answer != mrAll)
         return;
-    SetStatusText(context, QStringLiteral("Please wait.."));
+    SetStatusText(context, QCoreApplication::translate("Verify", "Please wait.."));
     if (!EnsureSupportedGamesFile(context))
         return;
     state.DoingVerification = true;
@@ -183,7 +185,7 @@ void VerifyAllGames(TCommandContext& context) {
     TGameListModel& list = context.GameList;
     const QString reportFile = VerifyReportFileName(state.UserDataPath);
     if (!WriteWholeFile(reportFile, VerifyReportBytes(report)))
-        throw AppError(QStringLiteral("Unable to write to ") + reportFile);
+        throw AppError(QCoreApplication::translate("Files", "Unable to write to %1").arg(reportFile));
     SaveGameList(list, state.UserDataPath);
     // The empty list's blank row is not a game.
     state.GameCount = list.GameCount();
@@ -205,7 +207,8 @@ void VerifyAllGames(TCommandContext& context) {
 void ViewVerifyReport(TCommandContext& context) {
     const QString reportFile = VerifyReportFileName(context.State.UserDataPath);
     if (!QFileInfo(reportFile).isFile()) {
-        context.MessageApp(QStringLiteral("No report exists.\nUse Verify All Game to product a report."),
+        context.MessageApp(QCoreApplication::translate(
+                               "Verify", "No report exists.\nUse Verify All Game to product a report."),
                            mtInformation, mbOK, ProgramName);
         return;
     }

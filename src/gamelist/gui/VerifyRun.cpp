@@ -8,6 +8,8 @@
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/RunEmulator.h"
 
+#include <QCoreApplication>
+
 void DebugVerifyBox(TCommandContext& context, const char* lead, const QString& gameName,
                     const QString& verifyName, const QString& status) {
     if (context.State.debug)
@@ -37,8 +39,8 @@ GameStatus BlockVerdict(TCommandContext& context, const QStringList& lines, cons
 TRunResult VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName) {
     const QString refusal = VerifyNameRefusal(verifyName);
     if (!refusal.isEmpty()) {
-        context.WriteLog(QStringLiteral("\"") + verifyName + QStringLiteral("\" is not verified: ") +
-                         refusal);
+        context.WriteLog(
+            QCoreApplication::translate("Verify", "\"%1\" is not verified: %2").arg(verifyName, refusal));
         return {};
     }
     return RunEmulator(context, VerifyRomsArgs(fileDir));

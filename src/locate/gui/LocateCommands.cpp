@@ -10,6 +10,7 @@
 #include "locate/VersionCheck.h"
 #include "locate/gui/TForm5.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -18,7 +19,7 @@ namespace {
 
 // Asks whether to open the download page after an old-version message; opens it on Yes.
 bool OfferDownload(Dialogs& dialogs, QWidget* owner, const QString& message) {
-    if (MessageApp(dialogs, owner, message + DownloadQuestion, mtWarning, mbYes | mbNo) != mrYes)
+    if (MessageApp(dialogs, owner, message + DownloadQuestion(), mtWarning, mbYes | mbNo) != mrYes)
         return false;
     dialogs.openUrl(QUrl(MAMEDownloadURL));
     return true;
@@ -34,7 +35,7 @@ void OpenFolder(Dialogs& dialogs, const QString& folder) {
 void MAMEDirSelect(TFolders& state, Dialogs& dialogs, QWidget* owner, const QString& mameDirEditText,
                    const std::function<void(const QString&)>& acceptPath) {
     FolderRequest request;
-    request.caption = MAMEFolderChooserCaption;
+    request.caption = MAMEFolderChooserCaption();
     request.root = QDir::homePath();
     request.startDir = mameDirEditText.isEmpty() ? state.CurrentPath : mameDirEditText;
     const QString chosen = dialogs.chooseFolder(owner, request);
@@ -50,14 +51,18 @@ void MAMEDirSelect(TFolders& state, Dialogs& dialogs, QWidget* owner, const QStr
             version = GetFileVersion(path);
     }
     if (version.isEmpty()) {
-        MessageApp(dialogs, owner, QStringLiteral("MAME.EXE or MAME64.EXE was not found in ") + folder,
+        MessageApp(dialogs, owner,
+                   QCoreApplication::translate("SearchForMAME", "MAME.EXE or MAME64.EXE was not found in %1")
+                       .arg(folder),
                    mtWarning, mbOK);
         return;
     }
     if (version != NoFileVersion && !IsMAMEVersionOK(version)) {
         OfferDownload(dialogs, owner,
-                      QStringLiteral("The M.A.M.E. program file found is currently version ") + version +
-                          QStringLiteral("\nThe minimum version required is ") + MinimumMAMEVersion);
+                      QCoreApplication::translate("SearchForMAME",
+                                                  "The M.A.M.E. program file found is currently version "
+                                                  "%1\nThe minimum version required is %2")
+                          .arg(version, MinimumMAMEVersion));
         return;
     }
     state.MAMEPath = folder;
@@ -73,9 +78,10 @@ bool StartupVersionCheck(const TFolders& state, Dialogs& dialogs, QWidget* owner
         const QString version = GetFileVersion(path);
         if (version == NoFileVersion || IsMAMEVersionOK(version))
             continue;
-        const QString message = QStringLiteral("The M.A.M.E. program file ") + QFileInfo(path).fileName() +
-                                QStringLiteral(" is currently version ") + version +
-                                QStringLiteral("\nThe minimum version required is ") + MinimumMAMEVersion;
+        const QString message =
+            QCoreApplication::translate("SearchForMAME", "The M.A.M.E. program file %1 is currently version "
+                                                         "%2\nThe minimum version required is %3")
+                .arg(QFileInfo(path).fileName(), version, MinimumMAMEVersion);
         if (OfferDownload(dialogs, owner, message))
             return false;
     }

@@ -2,6 +2,7 @@
 // The commands that find the emulator folder by hand, check the emulator's version at
 // start-up, and open the program's folders in the file manager.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -20,8 +21,10 @@ void RegisterLocateCommands(TCommandContext& context);
 void AcceptMAMEPath(TCommandContext& context, const QString& folder);
 
 // The caption of both emulator folder choosers.
-inline const QString MAMEFolderChooserCaption =
-    QStringLiteral("Select folder where MAME.EXE or MAME64.EXE is located.");
+inline QString MAMEFolderChooserCaption() {
+    return QCoreApplication::translate("SearchForMAME",
+                                       "Select folder where MAME.EXE or MAME64.EXE is located.");
+}
 
 // Lets the user choose the emulator folder; a folder whose emulator is recent enough (or
 // tells no version) becomes MAMEPath and is passed to acceptPath (ending in "/").

@@ -40,51 +40,57 @@ TForm5::TForm5(TFolders& state, Dialogs& dialogs, std::function<void(const QStri
                QWidget* parent)
     : QDialog(parent), state(state), dialogs(dialogs), acceptPath(std::move(acceptPath)) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Search for MAME"));
+    setWindowTitle(QCoreApplication::translate("SearchForMAME", "Search for MAME"));
     // No title-bar buttons: "Close" is the way out, and it is off while a search runs.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     auto* drivePanel = new QGroupBox(this);
-    auto* driveLabel = new QLabel(QStringLiteral("Drive to search:"), drivePanel);
+    auto* driveLabel =
+        new QLabel(QCoreApplication::translate("SearchForMAME", "Drive to search:"), drivePanel);
     DriveComboBox1 = new QComboBox(drivePanel);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    setHint(DriveComboBox1, QStringLiteral("Select a drive to search."));
+    setHint(DriveComboBox1, QCoreApplication::translate("SearchForMAME", "Select a drive to search."));
     driveLabel->setBuddy(DriveComboBox1);
-    SearchDriveButton = new QPushButton(QStringLiteral("Search Drive"), drivePanel);
+    SearchDriveButton =
+        new QPushButton(QCoreApplication::translate("SearchForMAME", "Search Drive"), drivePanel);
     SearchDriveButton->setObjectName(QStringLiteral("SearchDriveButton"));
-    setHint(SearchDriveButton, QStringLiteral("Search for MAME.EXE or MAME64.EXE in the selected drive."));
+    setHint(SearchDriveButton,
+            QCoreApplication::translate("SearchForMAME",
+                                        "Search for MAME.EXE or MAME64.EXE in the selected drive."));
     auto* driveLayout = new QHBoxLayout(drivePanel);
     driveLayout->addWidget(driveLabel);
     driveLayout->addWidget(DriveComboBox1, 1);
     driveLayout->addWidget(SearchDriveButton);
 
     auto* pathPanel = new QGroupBox(this);
-    SearchPathButton = new QPushButton(QStringLiteral("Search Path"), pathPanel);
+    SearchPathButton =
+        new QPushButton(QCoreApplication::translate("SearchForMAME", "Search Path"), pathPanel);
     SearchPathButton->setObjectName(QStringLiteral("SearchPathButton"));
-    setHint(SearchPathButton, QStringLiteral("Search for MAME.EXE or MAME64.EXE under a chosen path."));
+    setHint(SearchPathButton, QCoreApplication::translate(
+                                  "SearchForMAME", "Search for MAME.EXE or MAME64.EXE under a chosen path."));
     auto* pathLayout = new QHBoxLayout(pathPanel);
     pathLayout->addWidget(SearchPathButton);
     pathLayout->addStretch();
 
-    auto* resultsLabel = new QLabel(QStringLiteral("Search Results:"), this);
+    auto* resultsLabel = new QLabel(QCoreApplication::translate("SearchForMAME", "Search Results:"), this);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setMinimumSize(520, 160);
     resultsLabel->setBuddy(ListBox1);
 
-    auto* selectedLabel = new QLabel(QStringLiteral("Selected:"), this);
+    auto* selectedLabel = new QLabel(QCoreApplication::translate("SearchForMAME", "Selected:"), this);
     SelectedEdit = new QLineEdit(this);
     SelectedEdit->setObjectName(QStringLiteral("SelectedEdit"));
     SelectedEdit->setReadOnly(true);
 
-    SelectBitBtn = new QPushButton(QStringLiteral("Select"), this);
+    SelectBitBtn = new QPushButton(QCoreApplication::translate("SearchForMAME", "Select"), this);
     SelectBitBtn->setObjectName(QStringLiteral("SelectBitBtn"));
     SelectBitBtn->setDefault(true);
-    setHint(SelectBitBtn, QStringLiteral("Select path from search results."));
-    CloseBitBtn = new QPushButton(QStringLiteral("Close"), this);
+    setHint(SelectBitBtn, QCoreApplication::translate("SearchForMAME", "Select path from search results."));
+    CloseBitBtn = new QPushButton(QCoreApplication::translate("SearchForMAME", "Close"), this);
     CloseBitBtn->setObjectName(QStringLiteral("CloseBitBtn"));
-    setHint(CloseBitBtn, QStringLiteral("Close this dialog box."));
+    setHint(CloseBitBtn, QCoreApplication::translate("SearchForMAME", "Close this dialog box."));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SelectBitBtn);
     buttons->addStretch();
@@ -143,13 +149,13 @@ void TForm5::SearchDrive() {
 
 void TForm5::SearchPath() {
     FolderRequest request;
-    request.caption = MAMEFolderChooserCaption;
+    request.caption = MAMEFolderChooserCaption();
     request.root = QDir::homePath();
     const QString chosen = dialogs.chooseFolder(this, request);
     if (chosen.isEmpty())
         return;
     const QString folder = IncludeTrailingPathDelimiter(chosen);
-    StatusBar1->showMessage(QStringLiteral("Searching ") + folder + QStringLiteral(" ..."));
+    StatusBar1->showMessage(QCoreApplication::translate("SearchForMAME", "Searching %1 ...").arg(folder));
     SearchForMAME(folder);
 }
 
@@ -160,7 +166,7 @@ void TForm5::SearchForMAME(const QString& root, bool wholeDrive) {
     SelectedEdit->clear();
     SetSearching(true);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    StatusBar1->showMessage(QStringLiteral("Searching ") + root);
+    StatusBar1->showMessage(QCoreApplication::translate("SearchForMAME", "Searching %1").arg(root));
 
     QStringList found;
     try {
@@ -177,7 +183,7 @@ void TForm5::SearchForMAME(const QString& root, bool wholeDrive) {
 void TForm5::FinishSearch(const QStringList& found) {
     SetSearching(false);
     QGuiApplication::restoreOverrideCursor();
-    StatusBar1->showMessage(QStringLiteral("Finished."));
+    StatusBar1->showMessage(QCoreApplication::translate("SearchForMAME", "Finished."));
     for (const QString& path : found)
         ListBox1->addItem(SearchResultLine(path, GetFileVersion(path)));
 }
@@ -198,10 +204,12 @@ void TForm5::SelectPath() {
         const QString line = item->text();
         if (SearchResultIsOld(line)) {
             const QString message =
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "SearchForMAME",
                     "The selected M.A.M.E. application file is an old version.\nThe minimum required "
-                    "version is ") +
-                MinimumMAMEVersion + DownloadQuestion;
+                    "version is %1")
+                    .arg(MinimumMAMEVersion) +
+                DownloadQuestion();
             if (MessageApp(dialogs, this, message, mtWarning, mbYes | mbNo) == mrYes)
                 dialogs.openUrl(QUrl(MAMEDownloadURL));
             return;
@@ -211,7 +219,7 @@ void TForm5::SelectPath() {
         state.MAMEPath = folder;
         if (acceptPath)
             acceptPath(folder);
-        StatusBar1->showMessage(folder + QStringLiteral(" selected."));
+        StatusBar1->showMessage(QCoreApplication::translate("SearchForMAME", "%1 selected.").arg(folder));
         return;
     }
 }

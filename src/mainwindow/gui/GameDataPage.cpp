@@ -4,6 +4,7 @@
 #include "base/DateTimeText.h"
 #include "base/gui/CommandControls.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,7 +32,7 @@ QGridLayout* MakeFrameGrid(QGroupBox* frame) {
 }
 
 QString DateText(TDateTime value) {
-    return value == 0 ? QStringLiteral("None") : DateTimeToStr(value);
+    return value == 0 ? QCoreApplication::translate("GameData", "None") : DateTimeToStr(value);
 }
 
 } // namespace
@@ -49,16 +50,19 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     TotalGamesLabel = MakeValueLabel(this, QStringLiteral("TotalGamesLabel"), QStringLiteral("0"));
     KnownGamesLabel = MakeValueLabel(this, QStringLiteral("KnownGamesLabel"), QStringLiteral("0"));
     UnknownGamesLabel = MakeValueLabel(this, QStringLiteral("UnknownGamesLabel"), QStringLiteral("0"));
-    ImportDateLabel = MakeValueLabel(this, QStringLiteral("ImportDateLabel"), QStringLiteral("None"));
+    ImportDateLabel = MakeValueLabel(this, QStringLiteral("ImportDateLabel"),
+                                     QCoreApplication::translate("GameData", "None"));
     VerifyAllGamesBtn = MakeCommandButton(this, TCommand::VerifyAllGames);
     ViewVerifyReportBitBtn = MakeCommandButton(this, TCommand::ViewVerifyReport);
-    VerifyDateLabel = MakeValueLabel(this, QStringLiteral("VerifyDateLabel"), QStringLiteral("None"));
+    VerifyDateLabel = MakeValueLabel(this, QStringLiteral("VerifyDateLabel"),
+                                     QCoreApplication::translate("GameData", "None"));
 
     // Three framed groups share about 260 pixels of height: keep the frames tight.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 4);
     layout->setSpacing(4);
-    auto* pathBox = new QGroupBox(QStringLiteral("Path to MAME.EXE/MAME64.EXE"), this);
+    auto* pathBox =
+        new QGroupBox(QCoreApplication::translate("GameData", "Path to MAME.EXE/MAME64.EXE"), this);
     auto* pathRow = new QHBoxLayout(pathBox);
     pathRow->setContentsMargins(6, 2, 6, 6);
     pathRow->setSpacing(4);
@@ -70,13 +74,14 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     auto* scanBox = new QGroupBox(this);
     QGridLayout* scanGrid = MakeFrameGrid(scanBox);
     scanGrid->addWidget(ScanForGamesBitBtn, 0, 0, 1, 2, Qt::AlignLeft);
-    const std::pair<const char*, QLabel*> counters[] = {{"Total games supported:", TotalGamesLabel},
-                                                        {"Known games found:", KnownGamesLabel},
-                                                        {"Unknown games found:", UnknownGamesLabel},
-                                                        {"Date last scanned:", ImportDateLabel}};
+    const std::pair<const char*, QLabel*> counters[] = {
+        {QT_TRANSLATE_NOOP("GameData", "Total games supported:"), TotalGamesLabel},
+        {QT_TRANSLATE_NOOP("GameData", "Known games found:"), KnownGamesLabel},
+        {QT_TRANSLATE_NOOP("GameData", "Unknown games found:"), UnknownGamesLabel},
+        {QT_TRANSLATE_NOOP("GameData", "Date last scanned:"), ImportDateLabel}};
     int row = 1;
     for (const auto& [caption, value] : counters) {
-        scanGrid->addWidget(new QLabel(QString::fromUtf8(caption), scanBox), row, 0);
+        scanGrid->addWidget(new QLabel(QCoreApplication::translate("GameData", caption), scanBox), row, 0);
         scanGrid->addWidget(value, row++, 1);
     }
     layout->addWidget(scanBox);
@@ -89,7 +94,8 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     verifyButtons->addWidget(ViewVerifyReportBitBtn);
     verifyButtons->addStretch(1);
     verifyGrid->addLayout(verifyButtons, 0, 0, 1, 2);
-    verifyGrid->addWidget(new QLabel(QStringLiteral("Date last verified:"), verifyBox), 1, 0);
+    verifyGrid->addWidget(
+        new QLabel(QCoreApplication::translate("GameData", "Date last verified:"), verifyBox), 1, 0);
     verifyGrid->addWidget(VerifyDateLabel, 1, 1);
     layout->addWidget(verifyBox);
     layout->addStretch(1);

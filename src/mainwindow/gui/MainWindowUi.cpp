@@ -12,6 +12,7 @@
 #include "platform/gui/TaskbarProgress.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -204,12 +205,12 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     }
     CommandLineSwitchesEdit = Options->Controls->CommandLineSwitchesEdit;
 
-    PageControl1->addTab(GameImage, QStringLiteral("Game Image"));
-    PageControl1->addTab(logTab, QStringLiteral("Log"));
-    PageControl1->addTab(GameData, QStringLiteral("Game Data"));
-    PageControl1->addTab(ControlsTab, QStringLiteral("Controls"));
-    PageControl1->addTab(AudioTab, QStringLiteral("Audio"));
-    PageControl1->addTab(VideoTab, QStringLiteral("Video"));
+    PageControl1->addTab(GameImage, QCoreApplication::translate("MainWindow", "Game Image"));
+    PageControl1->addTab(logTab, QCoreApplication::translate("MainWindow", "Log"));
+    PageControl1->addTab(GameData, QCoreApplication::translate("MainWindow", "Game Data"));
+    PageControl1->addTab(ControlsTab, QCoreApplication::translate("MainWindow", "Controls"));
+    PageControl1->addTab(AudioTab, QCoreApplication::translate("MainWindow", "Audio"));
+    PageControl1->addTab(VideoTab, QCoreApplication::translate("MainWindow", "Video"));
 
     CreateProcessLog = MakeLogPane(central, QStringLiteral("CreateProcessLog"), px);
 

@@ -21,6 +21,7 @@
 #include "options/gui/OptionsPages.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -81,16 +82,18 @@ void TStartupSequence::ReadStartupSettings() {
 TStartupSequence::PassResult TStartupSequence::FindEmulator() {
     AppState& state = context.State;
     if (state.MAMEPath.isEmpty()) {
-        SearchAfterWarning(
-            QStringLiteral("The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
-                           "Click on OK to initiate a search."));
+        SearchAfterWarning(QCoreApplication::translate(
+            "Startup", "The path to the M.A.M.E. program file MAME.EXE or MAME64.EXE has not been set.\n"
+                       "Click on OK to initiate a search."));
         return state.MAMEPath.isEmpty() ? PassResult::Exit : PassResult::Restart;
     }
     state.MAMEPath = IncludeTrailingPathDelimiter(state.MAMEPath);
     if (!MameExecutableExists(state.MAMEPath)) {
-        SearchAfterWarning(
-            QStringLiteral("The M.A.M.E. program file MAME.EXE or MAME64.EXE was not found in the path ") +
-            state.MAMEPath + QStringLiteral("\nClick on OK to initiate a search."));
+        SearchAfterWarning(QCoreApplication::translate(
+                               "Startup",
+                               "The M.A.M.E. program file MAME.EXE or MAME64.EXE was not found in the "
+                               "path %1\nClick on OK to initiate a search.")
+                               .arg(state.MAMEPath));
         // The search may have changed MAMEPath.
         return MameExecutableExists(state.MAMEPath) ? PassResult::Restart : PassResult::Exit;
     }
@@ -130,10 +133,11 @@ void TStartupSequence::LoadGameList() {
     if (QFileInfo::exists(listFile)) {
         const qsizetype widened = list.LoadFromFile(listFile, QLatin1Char(','));
         if (widened > 0)
-            context.WriteLog(
-                QStringLiteral("Warning: ") + QString::number(widened) + QStringLiteral(" line(s) of ") +
-                listFile +
-                QStringLiteral(" had more than four cells; the cells past the fourth were dropped."));
+            context.WriteLog(QCoreApplication::translate(
+                                 "Startup",
+                                 "Warning: %1 line(s) of %2 had more than four cells; the cells past "
+                                 "the fourth were dropped.")
+                                 .arg(QString::number(widened), listFile));
     }
     context.State.GameCount = list.GameCount();
     list.SetHeaderTexts();
@@ -173,10 +177,11 @@ void TStartupSequence::Post_Initialise() {
     }
     if (!state.GenerateGameList)
         return;
-    context.MessageApp(QStringLiteral("The Pellmora game list file (Pellmora.DAT) was not found.\n"
-                                      "The program will now generate a new one.\n\n"
-                                      "This may take a while to complete.\nClick OK to continue."),
-                       mtConfirmation, mbOK);
+    context.MessageApp(
+        QCoreApplication::translate("Startup", "The Pellmora game list file (Pellmora.DAT) was not found.\n"
+                                               "The program will now generate a new one.\n\n"
+                                               "This may take a while to complete.\nClick OK to continue."),
+        mtConfirmation, mbOK);
     state.GameCount = 0;
     state.nGames = 0;
     state.nUnknown = 0;

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,37 +103,44 @@ void ConnectChanged(QWidget* control, OptionsPages* pages) {
 } // namespace
 
 ControlsPage::ControlsPage(QWidget* parent) : QWidget(parent) {
-    MAMEINICheckBox =
-        MakeCheckBox(this, QStringLiteral("MAMEINICheckBox"),
-                     QStringLiteral("MAME uses MAME.INI configuration file [readconfig]"),
-                     QStringLiteral("Control whether MAME.EXE emulator reads the config file MAME.INI"));
-    CheatCheckBox = MakeCheckBox(this, QStringLiteral("CheatCheckBox"), QStringLiteral("Cheat"),
-                                 QStringLiteral("Support the use of cheats. You must obtain the 3rd party "
-                                                "cheat.zip file in order for this to work."));
-    VerboseCheckBox = MakeCheckBox(this, QStringLiteral("VerboseCheckBox"), QStringLiteral("Verbose"),
-                                   QStringLiteral("Display diagnostic information at startup."));
+    MAMEINICheckBox = MakeCheckBox(
+        this, QStringLiteral("MAMEINICheckBox"),
+        QCoreApplication::translate("Options", "MAME uses MAME.INI configuration file [readconfig]"),
+        QCoreApplication::translate("Options",
+                                    "Control whether MAME.EXE emulator reads the config file MAME.INI"));
+    CheatCheckBox = MakeCheckBox(
+        this, QStringLiteral("CheatCheckBox"), QCoreApplication::translate("Options", "Cheat"),
+        QCoreApplication::translate("Options", "Support the use of cheats. You must obtain the 3rd party "
+                                               "cheat.zip file in order for this to work."));
+    VerboseCheckBox = MakeCheckBox(
+        this, QStringLiteral("VerboseCheckBox"), QCoreApplication::translate("Options", "Verbose"),
+        QCoreApplication::translate("Options", "Display diagnostic information at startup."));
     MouseCheckBox =
-        MakeCheckBox(this, QStringLiteral("MouseCheckBox"), QStringLiteral("Mouse"),
-                     QStringLiteral("Control whether or not MAME looks for a mouse controller to use."));
-    JoystickCheckBox =
-        MakeCheckBox(this, QStringLiteral("JoystickCheckBox"), QStringLiteral("Joystick"),
-                     QStringLiteral("Control whether or not MAME looks for joystick/gamepad controllers."));
-    SteadyKeyCheckBox =
-        MakeCheckBox(this, QStringLiteral("SteadyKeyCheckBox"), QStringLiteral("Steady key [steadykey]"),
-                     QStringLiteral("Make it easier to register simultaneous button presses "
-                                    "(however controls are less responsive)"));
-    SkipGameInfoCheckBox =
-        MakeCheckBox(this, QStringLiteral("SkipGameInfoCheckBox"),
-                     QStringLiteral("Don't display the game info screen [skip_gameinfo]"),
-                     QStringLiteral("Don't display the game info screen at start of game."));
+        MakeCheckBox(this, QStringLiteral("MouseCheckBox"), QCoreApplication::translate("Options", "Mouse"),
+                     QCoreApplication::translate(
+                         "Options", "Control whether or not MAME looks for a mouse controller to use."));
+    JoystickCheckBox = MakeCheckBox(
+        this, QStringLiteral("JoystickCheckBox"), QCoreApplication::translate("Options", "Joystick"),
+        QCoreApplication::translate("Options",
+                                    "Control whether or not MAME looks for joystick/gamepad controllers."));
+    SteadyKeyCheckBox = MakeCheckBox(
+        this, QStringLiteral("SteadyKeyCheckBox"),
+        QCoreApplication::translate("Options", "Steady key [steadykey]"),
+        QCoreApplication::translate("Options", "Make it easier to register simultaneous button presses "
+                                               "(however controls are less responsive)"));
+    SkipGameInfoCheckBox = MakeCheckBox(
+        this, QStringLiteral("SkipGameInfoCheckBox"),
+        QCoreApplication::translate("Options", "Don't display the game info screen [skip_gameinfo]"),
+        QCoreApplication::translate("Options", "Don't display the game info screen at start of game."));
 
     CommandLineSwitchesEdit = new QLineEdit(this);
     SetUpOptionControl(
         CommandLineSwitchesEdit, QStringLiteral("CommandLineSwitchesEdit"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "Options",
             "Command-line switches used when running MAME. (Please consider using MAME.INI instead)"));
-    CommandLineSwitchesLabel =
-        MakeLabel(this, QStringLiteral("Command-Line Switches"), CommandLineSwitchesEdit);
+    CommandLineSwitchesLabel = MakeLabel(
+        this, QCoreApplication::translate("Options", "Command-Line Switches"), CommandLineSwitchesEdit);
 
     auto* layout = new QVBoxLayout(this);
     for (QCheckBox* box : {MAMEINICheckBox, CheatCheckBox, VerboseCheckBox, MouseCheckBox, JoystickCheckBox,
@@ -144,18 +152,20 @@ ControlsPage::ControlsPage(QWidget* parent) : QWidget(parent) {
 }
 
 AudioPage::AudioPage(QWidget* parent) : QWidget(parent) {
-    CheckBox7 = MakeCheckBox(this, QStringLiteral("CheckBox7"), QStringLiteral("Sound"),
-                             QStringLiteral("Enable or disable sound alltogether."));
+    CheckBox7 =
+        MakeCheckBox(this, QStringLiteral("CheckBox7"), QCoreApplication::translate("Options", "Sound"),
+                     QCoreApplication::translate("Options", "Enable or disable sound alltogether."));
     ComboBox3 = new QComboBox(this);
-    SetUpOptionControl(
-        ComboBox3, QStringLiteral("ComboBox3"),
-        QStringLiteral("Set the audio sample rate. Higher values (e.g. 44100) cause higher audio "
-                       "quality but slower emulation speed."));
+    SetUpOptionControl(ComboBox3, QStringLiteral("ComboBox3"),
+                       QCoreApplication::translate(
+                           "Options",
+                           "Set the audio sample rate. Higher values (e.g. 44100) cause higher audio "
+                           "quality but slower emulation speed."));
     ComboBox3->setEditable(true);
     // A typed rate stays a text in the box; it is not added to the choices.
     ComboBox3->setInsertPolicy(QComboBox::NoInsert);
     ComboBox3->addItems({QStringLiteral("11025"), QStringLiteral("22050"), QStringLiteral("44100")});
-    SampleRateLabel = MakeLabel(this, QStringLiteral("Sample Rate:"), ComboBox3);
+    SampleRateLabel = MakeLabel(this, QCoreApplication::translate("Options", "Sample Rate:"), ComboBox3);
 
     auto* form = MakeFormLayout();
     form->addRow(SampleRateLabel, ComboBox3);
@@ -167,21 +177,27 @@ AudioPage::AudioPage(QWidget* parent) : QWidget(parent) {
 }
 
 VideoPage::VideoPage(QWidget* parent) : QWidget(parent) {
-    CheckBox10 = MakeCheckBox(this, QStringLiteral("CheckBox10"), QStringLiteral("Antialiasing [antialias]"),
-                              QStringLiteral("Antialiasing for vector games."));
+    CheckBox10 = MakeCheckBox(this, QStringLiteral("CheckBox10"),
+                              QCoreApplication::translate("Options", "Antialiasing [antialias]"),
+                              QCoreApplication::translate("Options", "Antialiasing for vector games."));
     CheckBox11 =
-        MakeCheckBox(this, QStringLiteral("CheckBox11"), QStringLiteral("Hardware stretching [hwstrectch]"),
-                     QStringLiteral("Use hardware stretching abilities of graphics card to scale the game "
+        MakeCheckBox(this, QStringLiteral("CheckBox11"),
+                     QCoreApplication::translate("Options", "Hardware stretching [hwstrectch]"),
+                     QCoreApplication::translate(
+                         "Options", "Use hardware stretching abilities of graphics card to scale the game "
                                     "image to the requested resolution."));
-    GammaEdit = MakeShortEdit(this, QStringLiteral("GammaEdit"),
-                              QStringLiteral("This controls the global gamma correction in the game."));
-    BrightnessEdit = MakeShortEdit(this, QStringLiteral("BrightnessEdit"),
-                                   QStringLiteral("This controls the global brightness in the game."));
-    ContrastEdit = MakeShortEdit(this, QStringLiteral("ContrastEdit"),
-                                 QStringLiteral("This controls the global contrast in the game."));
-    GammaLabel = MakeLabel(this, QStringLiteral("Gamma:"), GammaEdit);
-    BrightnessLabel = MakeLabel(this, QStringLiteral("Brightness:"), BrightnessEdit);
-    ContrastLabel = MakeLabel(this, QStringLiteral("Contrast:"), ContrastEdit);
+    GammaEdit = MakeShortEdit(
+        this, QStringLiteral("GammaEdit"),
+        QCoreApplication::translate("Options", "This controls the global gamma correction in the game."));
+    BrightnessEdit = MakeShortEdit(
+        this, QStringLiteral("BrightnessEdit"),
+        QCoreApplication::translate("Options", "This controls the global brightness in the game."));
+    ContrastEdit = MakeShortEdit(
+        this, QStringLiteral("ContrastEdit"),
+        QCoreApplication::translate("Options", "This controls the global contrast in the game."));
+    GammaLabel = MakeLabel(this, QCoreApplication::translate("Options", "Gamma:"), GammaEdit);
+    BrightnessLabel = MakeLabel(this, QCoreApplication::translate("Options", "Brightness:"), BrightnessEdit);
+    ContrastLabel = MakeLabel(this, QCoreApplication::translate("Options", "Contrast:"), ContrastEdit);
 
     auto* form = MakeFormLayout();
     form->addRow(GammaLabel, GammaEdit);
