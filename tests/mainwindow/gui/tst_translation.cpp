@@ -1,12 +1,13 @@
 // The program in German: run by CTest with LANG=de_DE.UTF-8, it installs the catalogues as the
-// program does at start and checks a menu, a push button, a message box and a button of Qt's.
+// program does at start and checks menus, buttons, tabs, the list's header, a command's box and
+// log line, a message box's buttons and a button of Qt's.
 
 #include "base/Translations.h"
 #include "base/gui/MessageApp.h"
 #include "base/gui/QtDialogs.h"
 #include "mainwindow/gui/TForm1.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestEnvironment.h"
+#include "gamelist/gui/TSortGrid.h"
+#include "support/ListWindow.h"
 #include "support/WindowRules.h"
 
 #include <QDialogButtonBox>
@@ -32,14 +33,30 @@ void TestTranslation::initTestCase() {
 }
 
 void TestTranslation::mainWindowSpeaksGerman() {
-    TestEnvironment env;
-    env.prepareReadyStart({}, ",Good,\"Galaga\",galaga.zip\r\n");
-    ScriptedDialogs dialogs;
-    TForm1 form(dialogs);
-    QCOMPARE(form.Ui().GameMenu->title(), QStringLiteral("&Spiel"));
-    QCOMPARE(form.Ui().GameMenu->actions().constFirst()->text(), QStringLiteral("&Spiel starten..."));
-    QCOMPARE(form.Ui().RunGameBitBtn->text(), QStringLiteral("Spiel starten"));
-    QCOMPARE(form.Ui().RunGameBitBtn->statusTip(), QStringLiteral("Das gewählte Spiel starten."));
+    ListWindow w(",Good,\"Galaga\",galaga.zip\r\n");
+    const TForm1Ui& ui = w.form->Ui();
+    QCOMPARE(ui.GameMenu->title(), QStringLiteral("&Spiel"));
+    QCOMPARE(ui.GameMenu->actions().constFirst()->text(), QStringLiteral("&Spiel starten..."));
+    QCOMPARE(ui.RunGameBitBtn->text(), QStringLiteral("Spiel starten"));
+    QCOMPARE(ui.RunGameBitBtn->statusTip(), QStringLiteral("Das gewählte Spiel starten."));
+    QCOMPARE(ui.PageControl1->tabText(2), QStringLiteral("Spieldaten"));
+    // The list keeps its English header, as its file does; the grid shows it in German.
+    QCOMPARE(w.list().Cells(colGameName, 0), QStringLiteral("Game Name"));
+    QCOMPARE(w.Grid().model()->headerData(colGameName, Qt::Horizontal).toString(), QStringLiteral("Spielname"));
+
+    w.form->Context().Window.SelectGridRow(1);
+    w.dialogs.expectMessage("Möchten Sie dieses Spiel wirklich löschen: \n\nName:\tGalaga\n", mrNo);
+    w.form->Context().RunCommand(TCommand::DeleteGame);
+    w.dialogs.checkAnswered();
+    QCOMPARE(w.dialogs.records().constLast().title, QStringLiteral("Bestätigen"));
+    QCOMPARE(w.Names(), QStringList{QStringLiteral("Galaga")});
+
+    // A scan that finds nothing new: its log lines and its box.
+    w.putGame(QStringLiteral("galaga.zip"));
+    w.dialogs.expectMessage("Keine neuen Spiele gefunden.", mrOk);
+    w.form->Context().RunCommand(TCommand::ScanForGames);
+    w.dialogs.checkAnswered();
+    QVERIFY2(w.logText().contains(QStringLiteral("Nach Spielen suchen\nSuche läuft...")), qPrintable(w.logText()));
 }
 
 void TestTranslation::messageBoxSpeaksGerman() {
