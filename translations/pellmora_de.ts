@@ -773,6 +773,49 @@ Entweder dürfen Sie den Dateinamen nicht ändern, ODER es gibt bereits eine and
     </message>
 </context>
 <context>
+    <name>GameFilter</name>
+    <message>
+        <source>All games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Lieblingsspiele</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Bad</translation>
+    </message>
+    <message>
+        <source>Not verified (&quot;?&quot;)</source>
+        <translation>Nicht geprüft („?“)</translation>
+    </message>
+    <message>
+        <source>Unknown games</source>
+        <translation>Unbekannte Spiele</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Show only the games of one kind.</source>
+        <translation>Nur die Spiele einer Art zeigen.</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Show only the games whose name or file holds every word typed.</source>
+        <translation>Nur die Spiele zeigen, deren Name oder Datei jedes eingegebene Wort enthält.</translation>
+    </message>
+</context>
+<context>
     <name>GameImage</name>
     <message>
         <source>No Image</source>
@@ -1432,6 +1475,10 @@ Mit Alle Spiele prüfen erstellen Sie einen Bericht.</translation>
     <message>
         <source>&quot;%1&quot; is not verified: %2</source>
         <translation>„%1“ wird nicht geprüft: %2</translation>
+    </message>
+    <message>
+        <source> (including %1 games the filter hides)</source>
+        <translation> (darunter %1 vom Filter verborgene Spiele)</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include "base/AsciiCase.h"
 #include "gamelist/ListFileCodec.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -54,17 +56,17 @@ std::vector<TGameView> GameViews() {
 QString GameViewName(TGameView view) {
     switch (view) {
     case TGameView::AllGames:
-        return QStringLiteral("All games");
+        return QCoreApplication::translate("GameFilter", "All games");
     case TGameView::Favourites:
-        return QStringLiteral("Favourites");
+        return QCoreApplication::translate("GameFilter", "Favourites");
     case TGameView::Good:
-        return QStringLiteral("Good");
+        return QCoreApplication::translate("GameFilter", "Good");
     case TGameView::Bad:
-        return QStringLiteral("Bad");
+        return QCoreApplication::translate("GameFilter", "Bad");
     case TGameView::NotVerified:
-        return QStringLiteral("Not verified (\"?\")");
+        return QCoreApplication::translate("GameFilter", "Not verified (\"?\")");
     case TGameView::UnknownGames:
-        return QStringLiteral("Unknown games");
+        return QCoreApplication::translate("GameFilter", "Unknown games");
     }
     return QString();
 }
@@ -106,5 +108,6 @@ QString GroupedCount(qint64 count, const QLocale& locale) {
 }
 
 QString ShownCountText(int shown, int total, const QLocale& locale) {
-    return GroupedCount(shown, locale) + QStringLiteral(" of ") + GroupedCount(total, locale);
+    return QCoreApplication::translate("GameFilter", "%1 of %2")
+        .arg(GroupedCount(shown, locale), GroupedCount(total, locale));
 }

@@ -171,8 +171,9 @@ QStringList FindNewNames(const TFolderListing& listing, const QSet<QString>& lis
 }
 
 QString UndecodedNameSkipText(const QString& name) {
-    return SkippedText(name, QCoreApplication::translate("Scan", "the name is not valid text in the system's "
-                                                                 "encoding, so it cannot be given to the emulator."));
+    return SkippedText(name, QCoreApplication::translate("Scan",
+                                                         "the name is not valid text in the system's "
+                                                         "encoding, so it cannot be given to the emulator."));
 }
 
 std::vector<ScanAddition> MatchNewNames(const std::vector<SupportedGame>& supported,

@@ -7,6 +7,7 @@
 #include "gamelist/gui/TSortGrid.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,13 +19,14 @@ TGameFilterBar::TGameFilterBar(TSortGrid& grid, QWidget* parent) : QWidget(paren
     GameViewBox->setObjectName(QStringLiteral("GameViewBox"));
     for (const TGameView view : GameViews())
         GameViewBox->addItem(GameViewName(view), int(view));
-    GameViewBox->setToolTip(QStringLiteral("Show only the games of one kind."));
+    GameViewBox->setToolTip(QCoreApplication::translate("GameFilter", "Show only the games of one kind."));
     GameViewBox->setStatusTip(GameViewBox->toolTip());
     FilterEdit = new QLineEdit(this);
     FilterEdit->setObjectName(QStringLiteral("FilterEdit"));
     FilterEdit->setClearButtonEnabled(true);
-    FilterEdit->setPlaceholderText(QStringLiteral("Filter"));
-    FilterEdit->setToolTip(QStringLiteral("Show only the games whose name or file holds every word typed."));
+    FilterEdit->setPlaceholderText(QCoreApplication::translate("GameFilter", "Filter"));
+    FilterEdit->setToolTip(QCoreApplication::translate(
+        "GameFilter", "Show only the games whose name or file holds every word typed."));
     FilterEdit->setStatusTip(FilterEdit->toolTip());
     FilterEdit->installEventFilter(this);
     FilterCountLabel = new QLabel(this);

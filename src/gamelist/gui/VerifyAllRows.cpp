@@ -89,7 +89,8 @@ QString HiddenGamesNote(const TCommandContext& context) {
 
 void ShowProgress(TCommandContext& context, int pct, const QString& note) {
     SetStatusText(context,
-                  QCoreApplication::translate("Verify", "Verifying all games... %1% Complete").arg(pct) + note);
+                  QCoreApplication::translate("Verify", "Verifying all games... %1% Complete").arg(pct) +
+                      note);
     if (QProgressBar* progress = context.Window.ProgressBar())
         progress->setValue(pct);
 }
