@@ -684,7 +684,7 @@ Möchten Sie mit dem Validieren fortfahren?</translation>
     <name>GameData</name>
     <message>
         <source>None</source>
-        <translation>Keines</translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Path to MAME.EXE/MAME64.EXE</source>
@@ -848,7 +848,7 @@ Das Bild erscheint, wenn Sie die Schaltfläche Aktualisieren verwenden oder in d
     </message>
     <message>
         <source>File/Dir</source>
-        <translation>Datei/Ordner</translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>End of search reached.
