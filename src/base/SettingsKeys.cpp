@@ -65,6 +65,9 @@ TWindowSettings ReadWindowSettings(const TIniFile& ini, int defaultLeft, int def
     if (!settings.TopStored)
         settings.Top = defaultTop;
     settings.StyleName = ini.ReadString(Section, Key::StyleName, Default::StyleName);
+    settings.Width = ini.ReadInteger(Section, Key::Width, 0);
+    settings.Height = ini.ReadInteger(Section, Key::Height, 0);
+    settings.Maximised = ini.ReadInteger(Section, Key::Maximised, 0) != 0;
     return settings;
 }
 
@@ -73,4 +76,7 @@ void WriteWindowSettings(TIniFile& ini, const TWindowSettings& settings) {
     ini.WriteInteger(Section, Key::Left, settings.Left);
     ini.WriteInteger(Section, Key::Top, settings.Top);
     ini.WriteString(Section, Key::StyleName, settings.StyleName);
+    ini.WriteInteger(Section, Key::Width, settings.Width);
+    ini.WriteInteger(Section, Key::Height, settings.Height);
+    ini.WriteInteger(Section, Key::Maximised, settings.Maximised ? 1 : 0);
 }

@@ -29,6 +29,9 @@ inline const QString CommandLineSwitches = QStringLiteral("CommandLineSwitches")
 inline const QString Left = QStringLiteral("Left");
 inline const QString Top = QStringLiteral("Top");
 inline const QString StyleName = QStringLiteral("StyleName");
+inline const QString Width = QStringLiteral("Width");
+inline const QString Height = QStringLiteral("Height");
+inline const QString Maximised = QStringLiteral("Maximised");
 inline const QString GameView = QStringLiteral("GameView");
 } // namespace Key
 
@@ -69,6 +72,11 @@ struct TWindowSettings {
     int Left = 0;
     int Top = 0;
     QString StyleName;
+    // The window's size without its frame, 0 when none is stored; whether it was maximised
+    // (Left, Top, Width and Height then tell where it goes back to).
+    int Width = 0;
+    int Height = 0;
+    bool Maximised = false;
     // Whether Left and Top came from the file rather than from the caller's defaults.
     bool LeftStored = false;
     bool TopStored = false;
@@ -79,7 +87,8 @@ constexpr int CentredEdge(int screenExtent, int windowExtent) {
     return (screenExtent - windowExtent) / 2;
 }
 
-// Left and Top (with the caller's defaults) and StyleName (default "Obsidian").
+// Left and Top (with the caller's defaults), StyleName (default "Obsidian"), Width and Height
+// (default 0) and Maximised (default 0).
 TWindowSettings ReadWindowSettings(const TIniFile& ini, int defaultLeft, int defaultTop);
-// Writes Left, Top and StyleName.
+// Writes Left, Top, StyleName, Width, Height and Maximised (1 or 0).
 void WriteWindowSettings(TIniFile& ini, const TWindowSettings& settings);

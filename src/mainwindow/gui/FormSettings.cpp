@@ -1,4 +1,4 @@
-// The main window's own entries in the settings file: position, style, tab and the game view.
+// The main window's own entries in the settings file: position, size, style, tab and the game view.
 
 #include "base/IniFile.h"
 #include "base/SettingsKeys.h"
@@ -17,6 +17,12 @@ void TForm1::ReadFormSettings() {
         ReadWindowSettings(context->SettingsIni(), CentredEdge(screenSize.width(), windowSize.width()),
                            CentredEdge(screenSize.height(), windowSize.height()));
     move(settings.Left, settings.Top);
+    // The stored size, never below the designed one nor beyond the screen.
+    const QSize stored(settings.Width > 0 ? settings.Width : width(),
+                       settings.Height > 0 ? settings.Height : height());
+    resize(stored.boundedTo(screenSize.expandedTo(minimumSize())).expandedTo(minimumSize()));
+    if (settings.Maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
     ReadGameView(*context, *ui.FilterBar);
     // Centred on the size without the frame for now; once shown, with the frame.
     centreHorizontally = !settings.LeftStored;
@@ -45,8 +51,17 @@ void TForm1::CentreFramedWindow() {
 
 void TForm1::WriteFormSettings() {
     TIniFile ini = context->SettingsIni();
-    const QPoint position = frameGeometry().topLeft();
-    WriteWindowSettings(ini, TWindowSettings{position.x(), position.y(), State.StyleName});
+    // A maximised window is remembered with the place and size it goes back to.
+    const bool maximised = isMaximized();
+    const QRect normal = maximised ? normalGeometry() : geometry();
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    const QPoint position = maximised ? normal.topLeft() - frameOffset : frameGeometry().topLeft();
+    WriteWindowSettings(ini, TWindowSettings{.Left = position.x(),
+                                             .Top = position.y(),
+                                             .StyleName = State.StyleName,
+                                             .Width = normal.width(),
+                                             .Height = normal.height(),
+                                             .Maximised = maximised});
 }
 
 void TForm1::PageControl1Change(int index) {

@@ -143,7 +143,6 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SearchEdit->setToolTip(SearchGameBitBtn->toolTip());
     SearchEdit->setStatusTip(SearchGameBitBtn->statusTip());
 
-    SortGrid1->setFixedSize(px(kGridSize));
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
     left->addWidget(SortGrid1);
@@ -220,8 +219,6 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     SaveSettingsBitBtn = MakeCommandButton(central, TCommand::SaveSettings);
     SaveSettingsBitBtn->setEnabled(false);
 
-    CreateProcessLog->setFixedSize(px(kLogSize));
-
     auto* top = new QHBoxLayout;
     top->setSpacing(6);
     top->addLayout(left);
@@ -272,4 +269,12 @@ void TForm1Ui::setupUi(QMainWindow* form) {
     FilterBar = new TGameFilterBar(*SortGrid1, ToolBar1);
     ToolBar1->addWidget(FilterBar);
     SetHelpContext(FilterBar, THelpContext::GameList);
+    FitToWindow(QSize(0, 0));
+}
+
+void TForm1Ui::FitToWindow(QSize extra) {
+    const TDesignScale px(SortGrid1);
+    extra = extra.expandedTo(QSize(0, 0));
+    SortGrid1->setFixedSize(px(kGridSize) + extra);
+    CreateProcessLog->setFixedSize(px(kLogSize) + QSize(extra.width(), 0));
 }

@@ -3,6 +3,8 @@
 
 #include "base/gui/CommandControls.h"
 
+#include <QSize>
+
 #include <vector>
 
 class QMainWindow;
@@ -90,6 +92,10 @@ struct TForm1Ui {
     QTimer* Timer1 = nullptr;
 
     std::vector<TCommandBinding> bindings;
+
+    // The room the window has beyond its designed size goes to the grid (width and height)
+    // and the output pane (width); everything else keeps its designed size.
+    void FitToWindow(QSize extra);
 
     void setupUi(QMainWindow* form);
 };

@@ -77,13 +77,13 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), Dialogs
     ui.SortGrid1->setModel(GameListModel);
     ui.FilterBar->FollowGrid();
 
-    // A fixed frame: no maximise box, no resizing.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    // The client area is 796 x 532 under the menu bar; tool bar and status bar are inside it.
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    // The designed size is the first and the smallest: the client area is 796 x 532 under the
+    // menu bar; tool bar and status bar are inside it.
     const TDesignScale px(this);
-    setFixedSize(px(796), px(532) + ui.MainMenu1->sizeHint().height());
+    setMinimumSize(px(796), px(532) + ui.MainMenu1->sizeHint().height());
+    resize(minimumSize());
 
     Launcher = new TProcessLauncher(*Log, Dialogs_, State, this);
     Events = new TWindowEvents(this);
@@ -188,6 +188,11 @@ void TForm1::ReturnToIdle() {
 void TForm1::ExitProgram() {
     exitRequested = true;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ui.FitToWindow(size() - minimumSize());
 }
 
 void TForm1::showEvent(QShowEvent* event) {
