@@ -147,17 +147,29 @@ void TestSettingsKeys::windowSettings() {
     QCOMPARE(read.Top, 254);
     QVERIFY(!read.LeftStored && !read.TopStored);
     QCOMPARE(read.StyleName, QStringLiteral("Obsidian"));
+    QCOMPARE(read.Width, 0);
+    QCOMPARE(read.Height, 0);
+    QVERIFY(!read.Maximised);
     QVERIFY(!SettingsFileExists(userDataPath));
 
-    WriteWindowSettings(ini, TWindowSettings{-8, 30, QStringLiteral("Windows")});
+    WriteWindowSettings(ini, TWindowSettings{.Left = -8,
+                                             .Top = 30,
+                                             .StyleName = QStringLiteral("Windows"),
+                                             .Width = 1000,
+                                             .Height = 700,
+                                             .Maximised = true});
     QFile file(ini.FileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("[Pellmora]\r\nLeft=-8\r\nTop=30\r\nStyleName=Windows\r\n"));
+    QCOMPARE(file.readAll(), QByteArray("[Pellmora]\r\nLeft=-8\r\nTop=30\r\nStyleName=Windows\r\n"
+                                        "Width=1000\r\nHeight=700\r\nMaximised=1\r\n"));
     read = ReadWindowSettings(ini, 562, 254);
     QCOMPARE(read.Left, -8);
     QCOMPARE(read.Top, 30);
     QVERIFY(read.LeftStored && read.TopStored);
     QCOMPARE(read.StyleName, QStringLiteral("Windows"));
+    QCOMPARE(read.Width, 1000);
+    QCOMPARE(read.Height, 700);
+    QVERIFY(read.Maximised);
 
     // One of the two unreadable: that one alone takes its default.
     ini.WriteString(Settings::Section, Settings::Key::Top, QStringLiteral("high"));

@@ -113,7 +113,10 @@ void TestStartup::firstRunWithoutSettingsEndsAfterTheSearch() {
     QVERIFY(settings.contains("Left="));
     QVERIFY(settings.contains("Top="));
     QVERIFY(settings.contains("StyleName=Obsidian"));
-    QCOMPARE(settings.count('='), 3);
+    QVERIFY(settings.contains("Width="));
+    QVERIFY(settings.contains("Height="));
+    QVERIFY(settings.contains("Maximised=0"));
+    QCOMPARE(settings.count('='), 6);
 }
 
 void TestStartup::folderWithoutExecutablesEndsAfterTheSearch() {
