@@ -4,6 +4,7 @@
 #include "base/gui/MessageApp.h"
 #include "base/gui/WindowClosing.h"
 #include "emulator/gui/TFindDialog.h"
+#include "platform/ReleaseFreeMemory.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -160,6 +161,15 @@ void TForm2::showEvent(QShowEvent* event) {
     SyncTextArea();
     QDialog::showEvent(event);
     SetFormFocus();
+}
+
+void TForm2::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (RichEdit1->document()->isEmpty())
+        return;
+    RichEdit1->clear();
+    textAreaStale = true;
+    ReleaseFreeMemory();
 }
 
 void TForm2::SetFormFocus() {

@@ -55,6 +55,9 @@ class TForm2 : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // The text area's document is dropped while the viewer is hidden: for a large output it
+    // costs many times the text itself, which is kept for the next showing.
+    void hideEvent(QHideEvent* event) override;
 
   private:
     // Puts the lines into the text area when they changed since it last showed them.

@@ -83,6 +83,13 @@ void TestTForm2::textAsLines() {
     QVERIFY(!viewer->RichEdit1->textCursor().hasSelection());
     QCOMPARE(viewer->RichEdit1->textCursor().position(), 0);
     viewer->reject();
+    // Closed, the viewer gives back its text area's document and keeps the lines for the next
+    // showing.
+    QVERIFY(viewer->RichEdit1->document()->isEmpty());
+    QCOMPARE(viewer->Lines(), (QStringList{s("a"), s("b")}));
+    viewer->show();
+    QCOMPARE(viewer->RichEdit1->toPlainText(), s("a\nb"));
+    viewer->reject();
 }
 
 void TestTForm2::findTwiceThenNotFound() {

@@ -1,0 +1,7 @@
+#include "platform/ReleaseFreeMemory.h"
+
+#include <malloc.h>
+
+void ReleaseFreeMemory() {
+    malloc_trim(0);
+}
