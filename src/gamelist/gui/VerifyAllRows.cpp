@@ -1,6 +1,5 @@
 #include "gamelist/gui/VerifyAllRows.h"
 
-#include "base/AsciiCase.h"
 #include "base/gui/CommandContext.h"
 #include "base/gui/StatusText.h"
 #include "emulator/CommandTexts.h"
@@ -10,6 +9,7 @@
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/VerifyPlan.h"
 #include "gamelist/gui/TSortGrid.h"
 #include "gamelist/gui/VerifyRun.h"
 
@@ -36,35 +36,37 @@ struct TBatchRun {
     }
 };
 
-// The verify name a row is run under, empty when it gets no run of the emulator: the blank
-// row, an unknown row skipped, a name the emulator must not see.
-QString RunName(const TGameListModel& list, const TSupportedGames& supported, int row, bool skipUnknown) {
-    const QString fileDir = list.Cells(colFileDir, row);
-    if (fileDir.isEmpty())
-        return QString();
-    const QString verifyName = VerifyName(fileDir);
-    if ((skipUnknown && !supported.Lookup(verifyName)) || !VerifyNameRefusal(verifyName).isEmpty())
-        return QString();
-    return verifyName;
+// Every row's plan, worked out once; index 0 is the header's.
+std::vector<TVerifyPlan> PlanEveryRow(const TGameListModel& list) {
+    std::vector<TVerifyPlan> plans(static_cast<size_t>(std::max(list.RowCount(), 1)));
+    for (int row = 1; row < list.RowCount(); ++row)
+        plans[static_cast<size_t>(row)] = PlanVerify(list.Game(row));
+    return plans;
+}
+
+// Whether a row goes into a batch run: a game the emulator may be asked about, and not an
+// unknown one skipped.
+bool Batched(const TVerifyPlan& plan, const TSupportedGames& supported, bool skipUnknown) {
+    return plan.MayRun() && !(skipUnknown && !supported.Lookup(plan.verifyName));
 }
 
 // One run for the rows from firstRow on, as many as the limits let in. A batch of one name
 // is not run: that row's own run follows.
-TBatchRun RunBatch(TCommandContext& context, const TSupportedGames& supported, int firstRow, bool skipUnknown,
+TBatchRun RunBatch(TCommandContext& context, const std::vector<TVerifyPlan>& plans,
+                   const TSupportedGames& supported, int firstRow, bool skipUnknown,
                    const TVerifyBatchLimits& limits) {
     const AppState& state = context.State;
-    const TGameListModel& list = context.GameList;
     TVerifyBatch batch(
         EmulatorCommandText(EmulatorProgram(state.MAMEPath, state.MAMEEXE), VerifyRomsBatchArgs({})).size(),
         limits);
     TBatchRun run;
-    for (int row = firstRow; row < list.RowCount(); ++row) {
-        const QString name = RunName(list, supported, row, skipUnknown);
-        if (name.isEmpty())
+    for (int row = firstRow; row < static_cast<int>(plans.size()); ++row) {
+        const TVerifyPlan& plan = plans[static_cast<size_t>(row)];
+        if (!Batched(plan, supported, skipUnknown))
             continue;
-        if (!batch.Add(name))
+        if (!batch.Add(plan.verifyName))
             break;
-        run.rowKeys.insert(row, AsciiLower(name));
+        run.rowKeys.insert(row, plan.key);
     }
     if (batch.Names().size() < 2)
         return run;
@@ -103,6 +105,7 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
     TGameListModel& list = context.GameList;
     QStringList report;
     TBatchRun batch;
+    const std::vector<TVerifyPlan> plans = PlanEveryRow(list);
     const int rows = list.RowCount() - 1;
     const QString note = HiddenGamesNote(context);
     const auto stopped = [&] {
@@ -117,37 +120,34 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
             stopped();
             break;
         }
-        const QString fileDir = list.Cells(colFileDir, row);
-        // The empty list's blank row is no game: no run, no block, no count.
-        if (fileDir.isEmpty())
+        const TVerifyPlan& plan = plans[static_cast<size_t>(row)];
+        if (!plan.IsGame())
             continue;
-        const QString verifyName = VerifyName(fileDir);
-        DebugVerifyBox(context, "VERIFY GAMES: ", list.Cells(colGameName, row), verifyName,
+        DebugVerifyBox(context, "VERIFY GAMES: ", list.Cells(colGameName, row), plan.verifyName,
                        list.Cells(colStatus, row));
-        const auto description = supported.Lookup(verifyName);
+        const auto description = supported.Lookup(plan.verifyName);
         const QString gameName = description ? *description : UnknownGameName();
         list.SetGameName(row, gameName);
         ++(description ? state.nFound : state.nUnknown);
         if (skipUnknown && !description)
             continue;
-        QStringList block = VerifyBlockHead(verifyName, gameName);
-        const QString key = AsciiLower(verifyName);
-        if (VerifyNameRefusal(verifyName).isEmpty() && !batch.Covers(row, key))
-            batch = RunBatch(context, supported, row, skipUnknown, limits);
+        QStringList block = VerifyBlockHead(plan.verifyName, gameName);
+        if (plan.MayRun() && !batch.Covers(row, plan.key))
+            batch = RunBatch(context, plans, supported, row, skipUnknown, limits);
         // A set the batch gave no verdict (no files found, a name the emulator does not know)
         // is asked again alone, so that its block holds the emulator's own words about it. A
         // run ended by Escape or Stop gives its row what it said so far and ends the command.
         bool stoppedHere = batch.stopped;
         if (stoppedHere) {
-            block += batch.sets.value(key).lines;
-        } else if (const TSetVerifyLines* lines = batch.VerdictLines(row, key)) {
+            block += batch.sets.value(plan.key).lines;
+        } else if (const TSetVerifyLines* lines = batch.VerdictLines(row, plan.key)) {
             block += lines->lines;
         } else {
-            const TRunResult single = VerifyRun(context, fileDir, verifyName);
+            const TRunResult single = VerifyRun(context, plan);
             block += single.lines;
             stoppedHere = single.stopped;
         }
-        list.SetStatus(row, BlockVerdict(context, block, verifyName, true));
+        list.SetStatus(row, BlockVerdict(context, block, plan.verifyName, true));
         report += block;
         if (stoppedHere) {
             stopped();

@@ -22,6 +22,7 @@
 #include "gamelist/ListFileCodec.h"
 #include "gamelist/ListSearch.h"
 #include "gamelist/SupportedGames.h"
+#include "gamelist/VerifyPlan.h"
 #include "gamelist/gui/VerifyAllRows.h"
 #include "gamelist/gui/VerifyRun.h"
 
@@ -71,6 +72,28 @@ void SetVerifyButtonRunning(TCommandContext& context, bool running) {
     Tag(button);
 }
 
+// Verify All's run: the run flag, the Stop button and the disabled controls, put back on every
+// way out, a failure included.
+class TVerifyAllScope {
+  public:
+    explicit TVerifyAllScope(TCommandContext& context) : context(context) {
+        context.State.DoingVerification = true;
+        context.State.StopVerification = false;
+        SetVerifyButtonRunning(context, true);
+        context.Window.EnableTaggedComponents(false);
+    }
+    ~TVerifyAllScope() {
+        context.State.DoingVerification = false;
+        context.Window.EnableTaggedComponents(true);
+        SetVerifyButtonRunning(context, false);
+    }
+    TVerifyAllScope(const TVerifyAllScope&) = delete;
+    TVerifyAllScope& operator=(const TVerifyAllScope&) = delete;
+
+  private:
+    TCommandContext& context;
+};
+
 } // namespace
 
 void ShowVerifyButtonIdle(TCommandContext& context) {
@@ -85,22 +108,25 @@ void VerifySelectedGame(TCommandContext& context) {
     AppState& state = context.State;
     TGameListModel& list = context.GameList;
     const int selected = context.Window.GridRow();
+    // No row shown (a filter nothing passes) or the empty list's blank row: no game. An empty
+    // name would verify every set there is.
+    if (selected < 1)
+        return;
+    const GameRow game = list.Game(selected);
+    const TVerifyPlan plan = PlanVerify(game);
+    if (!plan.IsGame())
+        return;
     // The results go to the row of the game verified, wherever it is by then: the list may
     // change while the emulator runs.
-    const QString fileDir = list.Cells(colFileDir, selected);
-    const auto rowOfGame = [&] { return FindStringInSortGrid(list.Rows(), fileDir, colFileDir); };
-    // The empty list's blank row is no game; an empty name would verify every set there is.
-    if (fileDir.isEmpty())
-        return;
+    const auto rowOfGame = [&] { return FindStringInSortGrid(list.Rows(), plan.fileDir, colFileDir); };
     TForm2& viewer = *context.Form2;
     viewer.Clear();
-    QString gameName = list.Cells(colGameName, selected);
-    const QString verifyName = VerifyName(fileDir);
-    DebugVerifyBox(context, "VERIFY GAME: ", gameName, verifyName, list.Cells(colStatus, selected));
+    DebugVerifyBox(context, "VERIFY GAME: ", game.name, plan.verifyName, list.Cells(colStatus, selected));
     if (!EnsureSupportedGamesFile(context))
         return;
 
-    const auto found = FindSupportedGame(SupportedGamesFileName(state.UserDataPath), verifyName);
+    QString gameName = game.name;
+    const auto found = FindSupportedGame(SupportedGamesFileName(state.UserDataPath), plan.verifyName);
     if (found) {
         if (gameName == UnknownGame) {
             --state.nUnknown;
@@ -117,20 +143,20 @@ void VerifySelectedGame(TCommandContext& context) {
         list.SetGameName(row, gameName);
     context.Window.ShowGameData();
     WriteCounters(context, false);
-    SaveGameList(list, state.UserDataPath);
 
-    QStringList block = VerifyBlockHead(verifyName, gameName);
+    QStringList block = VerifyBlockHead(plan.verifyName, gameName);
     {
         WaitCursor cursor;
-        block += VerifyRun(context, fileDir, verifyName).lines;
+        block += VerifyRun(context, plan).lines;
         viewer.Append(block);
     }
     if (state.DisplayVerifyGame)
         viewer.ShowModal();
-    const GameStatus verdict = BlockVerdict(context, block, verifyName, false);
+    const GameStatus verdict = BlockVerdict(context, block, plan.verifyName, false);
     row = rowOfGame();
     if (row > 0)
         list.SetStatus(row, verdict);
+    // One save for the name and the status together.
     SaveGameList(list, state.UserDataPath);
 }
 
@@ -161,42 +187,30 @@ void VerifyAllGames(TCommandContext& context) {
     SetStatusText(context, QCoreApplication::translate("Verify", "Please wait.."));
     if (!EnsureSupportedGamesFile(context))
         return;
-    state.DoingVerification = true;
-    state.StopVerification = false;
-    SetVerifyButtonRunning(context, true);
-    QStringList report;
-    try {
+    const QString reportFile = VerifyReportFileName(state.UserDataPath);
+    {
+        const TVerifyAllScope running(context);
         const TSupportedGames supported(ReadSupportedGamesFile(SupportedGamesFileName(state.UserDataPath)));
-        DeleteFileAndWait(VerifyReportFileName(state.UserDataPath));
+        DeleteFileAndWait(reportFile);
         state.nFound = 0;
         state.nUnknown = 0;
-        context.Window.EnableTaggedComponents(false);
-        report = VerifyAllRows(context, supported, answer == mrYes);
-    } catch (...) {
-        state.DoingVerification = false;
-        SetVerifyButtonRunning(context, false);
-        context.Window.EnableTaggedComponents(true);
-        throw;
-    }
-    state.DoingVerification = false;
-    SetStatusText(context, QString());
-    context.Window.EnableTaggedComponents(true);
+        const QStringList report = VerifyAllRows(context, supported, answer == mrYes);
+        SetStatusText(context, QString());
 
-    TGameListModel& list = context.GameList;
-    const QString reportFile = VerifyReportFileName(state.UserDataPath);
-    if (!WriteWholeFile(reportFile, VerifyReportBytes(report)))
-        throw AppError(QCoreApplication::translate("Files", "Unable to write to %1").arg(reportFile));
-    SaveGameList(list, state.UserDataPath);
-    // The empty list's blank row is not a game.
-    state.GameCount = list.GameCount();
-    state.VerifyDate = QDateTimeToDateTime(QDateTime::currentDateTime());
-    WriteCounters(context, true);
-    context.Window.ShowGameData();
-    if (QProgressBar* progress = context.Window.ProgressBar())
-        progress->setValue(0);
-    SetStatusText(context, QString());
-    context.Window.SelectGridRow(1);
-    SetVerifyButtonRunning(context, false);
+        TGameListModel& list = context.GameList;
+        if (!WriteWholeFile(reportFile, VerifyReportBytes(report)))
+            throw AppError(QCoreApplication::translate("Files", "Unable to write to %1").arg(reportFile));
+        SaveGameList(list, state.UserDataPath);
+        // The empty list's blank row is not a game.
+        state.GameCount = list.GameCount();
+        state.VerifyDate = QDateTimeToDateTime(QDateTime::currentDateTime());
+        WriteCounters(context, true);
+        context.Window.ShowGameData();
+        if (QProgressBar* progress = context.Window.ProgressBar())
+            progress->setValue(0);
+        SetStatusText(context, QString());
+        context.Window.SelectGridRow(1);
+    }
 
     TForm2& viewer = *context.Form2;
     viewer.Clear();

@@ -36,12 +36,12 @@ GameStatus BlockVerdict(TCommandContext& context, const QStringList& lines, cons
     return verdict;
 }
 
-TRunResult VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName) {
-    const QString refusal = VerifyNameRefusal(verifyName);
-    if (!refusal.isEmpty()) {
-        context.WriteLog(
-            QCoreApplication::translate("Verify", "\"%1\" is not verified: %2").arg(verifyName, refusal));
+TRunResult VerifyRun(TCommandContext& context, const TVerifyPlan& plan) {
+    if (!plan.IsGame())
+        return {};
+    if (!plan.MayRun()) {
+        context.WriteLog(plan.RefusalLogLine());
         return {};
     }
-    return RunEmulator(context, VerifyRomsArgs(fileDir));
+    return RunEmulator(context, plan.Command());
 }

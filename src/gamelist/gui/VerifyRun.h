@@ -4,6 +4,7 @@
 
 #include "base/GameRow.h"
 #include "emulator/EmulatorRun.h"
+#include "gamelist/VerifyPlan.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,4 +22,4 @@ GameStatus BlockVerdict(TCommandContext& context, const QStringList& lines, cons
 
 // The emulator's lines for one game run on its own, or none with a log line when its name
 // would reach the emulator as an option or a pattern.
-TRunResult VerifyRun(TCommandContext& context, const QString& fileDir, const QString& verifyName);
+TRunResult VerifyRun(TCommandContext& context, const TVerifyPlan& plan);

@@ -39,6 +39,7 @@ class TestVerifyCommands : public QObject {
     void rowsTheEmulatorMustNotSee();
     void verifyAllYesSkipsUnknownRowsButCountsThem();
     void verifyAllOnTheEmptyList();
+    void verifyAllFailingPutsTheWindowBack();
     void stopDuringTheThirdOfTenRows();
     void escapeEndsAHungVerifyGame();
     void stopEndsAHungVerifyAll();
@@ -169,6 +170,24 @@ void TestVerifyCommands::verifyAllOnTheEmptyList() {
     QCOMPARE(s.context().State.GameCount, 0);
     QCOMPARE(s.context().State.nUnknown, 0);
     QCOMPARE(s.env.readFile(s.env.userDataPath() + QStringLiteral("Pellmora.VER")), QByteArray());
+}
+
+// A report that cannot be written ends the command with its error box; the run flag, the Stop
+// button and the disabled controls are put back all the same.
+void TestVerifyCommands::verifyAllFailingPutsTheWindowBack() {
+    StartedWindow s(",,\"a\",galaga.zip\r\n");
+    s.putGame(QStringLiteral("galaga.zip"));
+    const QString report = s.env.userDataPath() + QStringLiteral("Pellmora.VER");
+    QVERIFY(QDir().mkpath(report + QStringLiteral("/in the way")));
+    s.dialogs.expectMessage(kVerifyAllQuestion, mrAll);
+    s.dialogs.expectMessage("GENERAL EXCEPTION ERROR: Unable to write to ", mrOk);
+    s.context().RunCommand(TCommand::VerifyAllGames);
+    QVERIFY(s.dialogs.records().last().text.startsWith(
+        QStringLiteral("GENERAL EXCEPTION ERROR: Unable to write to ") + report + QStringLiteral("\n")));
+    QVERIFY(!s.context().State.DoingVerification);
+    QCOMPARE(s.form->Ui().VerifyAllGamesBtn->text(), QStringLiteral("Verify All Games"));
+    QVERIFY(s.form->Ui().ScanForGamesBitBtn->isEnabled());
+    QVERIFY(s.form->Ui().RandomPlayBtn->isEnabled());
 }
 
 void TestVerifyCommands::stopDuringTheThirdOfTenRows() {
