@@ -4,7 +4,7 @@
 //
 // Usage: bench_launcher [fake-emulator path]   (default: the one built beside this program)
 
-#include "BenchSupport.h"
+#include "BenchLauncher.h"
 
 #include "base/AppState.h"
 #include "base/gui/ActivityLog.h"
@@ -50,32 +50,13 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString fake = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QCoreApplication::applicationDirPath() +
-                                        QStringLiteral("/../tests/fake-emulator/fake-emulator");
-    if (!QFile::exists(fake)) {
-        std::fprintf(stderr, "fake emulator not found: %s\n", qPrintable(fake));
-        return 2;
-    }
     QTemporaryDir folder;
     const QString mamePath = folder.path() + QStringLiteral("/");
-    QFile::link(fake, mamePath + QStringLiteral("mame"));
-
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* createProcessLog = new QPlainTextEdit(&window);
-    auto* logRichEdit = new QPlainTextEdit(&window);
-    createProcessLog->setReadOnly(true);
-    logRichEdit->setReadOnly(true);
-    layout->addWidget(createProcessLog);
-    layout->addWidget(logRichEdit);
-    window.resize(800, 600);
-    window.show();
-
-    ActivityLog log(createProcessLog, logRichEdit);
-    bench::NoDialogs dialogs;
-    AppState state;
-    TProcessLauncher launcher(log, dialogs, state);
+    if (!bench::SetUpFloodingEmulator(bench::FakeEmulatorPath(argc, argv), folder, LineCount))
+        return 2;
+    bench::LauncherWindow bench;
+    TProcessLauncher& launcher = bench.launcher;
+    QPlainTextEdit* createProcessLog = bench.createProcessLog;
 
     // The longest wait between two turns of the event loop during the run.
     QElapsedTimer sinceTick;
@@ -85,14 +66,6 @@ int main(int argc, char** argv) {
     QObject::connect(&ticker, &QTimer::timeout, &launcher,
                      [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
 
-    // The fake emulator reads its scenario from its working folder.
-    QFile scenario(folder.filePath(QStringLiteral("fake-emulator.scenario")));
-    if (!scenario.open(QIODevice::WriteOnly) ||
-        scenario.write("flood=" + QByteArray::number(LineCount) + "\n") < 0) {
-        std::fprintf(stderr, "cannot write the fake emulator's scenario\n");
-        return 2;
-    }
-    scenario.close();
     QElapsedTimer run;
     run.start();
     sinceTick.start();

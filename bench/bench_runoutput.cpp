@@ -5,7 +5,7 @@
 // Usage: bench_runoutput [fake-emulator path] [line count]   (default: the one built beside this
 // program, 1,000,000 lines)
 
-#include "BenchSupport.h"
+#include "BenchLauncher.h"
 
 #include "base/AppState.h"
 #include "base/gui/ActivityLog.h"
@@ -53,40 +53,16 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString fake = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QCoreApplication::applicationDirPath() +
-                                        QStringLiteral("/../tests/fake-emulator/fake-emulator");
     const long lineCount = argc > 2 ? std::atol(argv[2]) : 1000000;
-    if (!QFile::exists(fake)) {
-        std::fprintf(stderr, "fake emulator not found: %s\n", qPrintable(fake));
-        return 2;
-    }
     QTemporaryDir folder;
     const QString mamePath = folder.path() + QStringLiteral("/");
-    QFile::link(fake, mamePath + QStringLiteral("mame"));
-    QFile scenario(folder.filePath(QStringLiteral("fake-emulator.scenario")));
-    if (!scenario.open(QIODevice::WriteOnly) ||
-        scenario.write("flood=" + QByteArray::number(lineCount) + "\n") < 0) {
-        std::fprintf(stderr, "cannot write the fake emulator's scenario\n");
+    if (!bench::SetUpFloodingEmulator(bench::FakeEmulatorPath(argc, argv), folder, lineCount))
         return 2;
-    }
-    scenario.close();
-
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* createProcessLog = new QPlainTextEdit(&window);
-    auto* logRichEdit = new QPlainTextEdit(&window);
-    createProcessLog->setReadOnly(true);
-    logRichEdit->setReadOnly(true);
-    layout->addWidget(createProcessLog);
-    layout->addWidget(logRichEdit);
-    window.resize(800, 600);
-    window.show();
-
-    ActivityLog log(createProcessLog, logRichEdit);
-    bench::NoDialogs dialogs;
-    AppState state;
-    TProcessLauncher launcher(log, dialogs, state);
+    bench::LauncherWindow bench;
+    TProcessLauncher& launcher = bench.launcher;
+    QPlainTextEdit* createProcessLog = bench.createProcessLog;
+    QWidget& window = bench.window;
+    bench::NoDialogs& dialogs = bench.dialogs;
     TForm2 viewer(dialogs, &window);
     // A first small run, so the figures below leave out what any first run sets up.
     launcher.Run(mamePath, QStringLiteral("/bin/true"), {}, QStringLiteral("true"));

@@ -3,6 +3,7 @@
 
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,13 +13,6 @@
 namespace {
 
 const QChar Comma = QLatin1Char(',');
-
-QByteArray ReadBytes(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
 
 QString ListFixtures() {
     return qEnvironmentVariable("PELLMORA_FIXTURES") + QStringLiteral("/lists");

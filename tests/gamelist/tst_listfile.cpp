@@ -5,6 +5,7 @@
 #include "gamelist/ConvertGameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
@@ -16,13 +17,6 @@
 namespace {
 
 const QChar Comma = QLatin1Char(',');
-
-QByteArray ReadBytes(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
 
 void WriteBytes(const QString& fileName, const QByteArray& bytes) {
     QFile file(fileName);

@@ -4,6 +4,7 @@
 #include "emulator/EmulatorRun.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "support/FakeEmulator.h"
+#include "support/ProcessAlive.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WindowRules.h"
 
@@ -40,16 +41,6 @@ QStringList BlockTexts(const QPlainTextEdit& pane) {
     for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next())
         texts.append(block.text());
     return texts;
-}
-
-// Whether a process is still there (a zombie counts as gone: it has ended).
-bool ProcessAlive(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray text = stat.readAll();
-    const qsizetype close = text.lastIndexOf(')');
-    return close < 0 || text.mid(close + 2, 1) != "Z";
 }
 
 } // namespace

@@ -6,20 +6,12 @@
 #include "emulator/EmulatorRun.h"
 #include "emulator/gui/ExecNewProcess.h"
 #include "emulator/gui/TForm2.h"
+#include "support/ProcessAlive.h"
 #include "support/StartedWindow.h"
 
 #include <QtTest>
 
 namespace {
-
-bool ProcessAlive(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray text = stat.readAll();
-    const qsizetype close = text.lastIndexOf(')');
-    return close < 0 || text.mid(close + 2, 1) != "Z";
-}
 
 // Counts the showings of one window.
 class ShowCounter : public QObject {
