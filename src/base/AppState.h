@@ -3,6 +3,7 @@
 // counters, the remembered view and run flags. One instance lives in the main window.
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -29,7 +30,8 @@ struct TFolders {
     QString UserDataPath;
     QString MAMEPath;
     QString MAMEEXE;
-    QString rompath;
+    QString rompath;      // the first game folder found at start-up: where new games go
+    QStringList rompaths; // every game folder of the rompath, in the order the emulator searches them
     QString snapshot_directory;
     QString nvram_directory;
     QString cfg_directory;

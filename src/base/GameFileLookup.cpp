@@ -32,3 +32,12 @@ QString FindGameFile(const QString& rompath, const QString& fileDir) {
     const QString onDisk = FindGame(TFolderListing(rompath), fileDir);
     return onDisk.isEmpty() ? QString() : rompath + onDisk;
 }
+
+GameLocation LocateGame(const QStringList& folders, const QString& fileDir) {
+    for (const QString& folder : folders) {
+        const QString path = FindGameFile(folder, fileDir);
+        if (!path.isEmpty())
+            return {folder, path};
+    }
+    return {};
+}

@@ -5,6 +5,7 @@
 #include "base/FileLookup.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // An archive name: its extension (from its last "." on, upper-cased) is a piece of
@@ -18,3 +19,12 @@ QString FindGame(const TFolderListing& rompathListing, QStringView fileDir);
 // The full path of the game fileDir under rompath (ending in "/"), as named on disk;
 // empty when it does not exist. An empty fileDir names no game.
 QString FindGameFile(const QString& rompath, const QString& fileDir);
+
+// Where the game fileDir is among the game folders (each ending in "/"): the first folder that
+// holds it, searched in order as the emulator searches them, and its full path there as named on
+// disk. Both empty when no folder holds it.
+struct GameLocation {
+    QString folder;
+    QString path;
+};
+GameLocation LocateGame(const QStringList& folders, const QString& fileDir);

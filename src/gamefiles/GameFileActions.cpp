@@ -52,20 +52,24 @@ QString RenameOldName(const QString& fileDir) {
     return fileDir.left(fileDir.size() - FileExtension(fileDir).size());
 }
 
-RenameResult RenameGameEntry(const QString& rompath, const QString& fileDir, const QString& answer) {
+RenameResult RenameGameEntry(const QStringList& rompaths, const QString& fileDir, const QString& answer) {
     const QString newName = answer.trimmed();
-    if (!IsGameEntryName(fileDir) || rompath.isEmpty() || newName == RenameOldName(fileDir))
+    if (!IsGameEntryName(fileDir) || rompaths.isEmpty() || newName == RenameOldName(fileDir))
         return {RenameOutcome::Unchanged, fileDir, QString()};
     if (!IsAcceptableNewName(newName))
         return {RenameOutcome::Refused, fileDir, QString()};
     const QString newFileDir = newName + FileExtension(fileDir);
-    const QString from = FindGameFile(rompath, fileDir);
-    if (from.isEmpty())
+    const GameLocation game = LocateGame(rompaths, fileDir);
+    if (game.path.isEmpty())
         return {RenameOutcome::Failed, fileDir, QString::fromLocal8Bit(std::strerror(ENOENT))};
-    const QString taken = FindFileIgnoringCase(rompath, newFileDir);
-    if (QFileInfo::exists(taken) && !IsSameFile(taken, from))
-        return {RenameOutcome::Failed, fileDir, QString::fromLocal8Bit(std::strerror(EEXIST))};
-    const FileOpResult moved = MoveWithoutReplacing(from, rompath + newFileDir);
+    // The new name taken in any game folder: the two would be one row, and the emulator would
+    // play whichever comes first.
+    for (const QString& folder : rompaths) {
+        const QString taken = FindFileIgnoringCase(folder, newFileDir);
+        if (QFileInfo::exists(taken) && !IsSameFile(taken, game.path))
+            return {RenameOutcome::Failed, fileDir, QString::fromLocal8Bit(std::strerror(EEXIST))};
+    }
+    const FileOpResult moved = MoveWithoutReplacing(game.path, game.folder + newFileDir);
     if (!moved.ok)
         return {RenameOutcome::Failed, fileDir, moved.reason};
     return {RenameOutcome::Renamed, newFileDir, QString()};

@@ -3,11 +3,12 @@
 // and the per-game files the emulator keeps. Names are found on disk ignoring letter case.
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 struct GameFolders {
-    QString rompath; // each ends with "/"
+    QString rompath; // the game folder that holds the game; each ends with "/"
     QString cfgDirectory;
     QString nvramDirectory;
     QString snapshotDirectory;
@@ -53,9 +54,10 @@ struct RenameResult {
 // The name the rename box offers: fileDir without its extension (from its last "." on).
 QString RenameOldName(const QString& fileDir);
 
-// Moves rompath + fileDir to rompath + the trimmed answer + fileDir's extension, never over
-// an existing entry (one equal ignoring letter case counts, unless it is the game itself).
-RenameResult RenameGameEntry(const QString& rompath, const QString& fileDir, const QString& answer);
+// Moves fileDir, in the first of the game folders rompaths that holds it, to the trimmed answer +
+// fileDir's extension in that folder, never over an existing entry of any game folder (one equal
+// ignoring letter case counts, unless it is the game itself).
+RenameResult RenameGameEntry(const QStringList& rompaths, const QString& fileDir, const QString& answer);
 
 // Gives the snapshot the Game Image tab shows for oldFileDir the name it shows for
 // newFileDir; nothing when there is none or another game's picture has that name.

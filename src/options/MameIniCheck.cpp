@@ -2,6 +2,7 @@
 
 #include "options/FolderRule.h"
 #include "options/MameOptions.h"
+#include "options/RompathFolders.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -35,12 +36,6 @@ QString MameIniNotFoundMessage(const QString& mamePath, const QString& mameExe) 
                                        "run the DOS command \"%2 -createconfig\" manually and try this "
                                        "program again.")
         .arg(mamePath, mameExe);
-}
-
-QString MultipleRompathsMessage() {
-    return QCoreApplication::translate(
-        "MameIni", "The MAME.INI configuration file has the attribute \"rompath\" set with multiple "
-                   "paths.\nPellmora does not support multiple paths defined in the rompath.");
 }
 
 QString RompathNotFoundMessage(const QString& rompath) {
@@ -82,18 +77,23 @@ QString ReadconfigWarningMessage() {
 }
 
 MameIniCheckResult CheckAndReadMameIni(AppState& state, const std::function<void()>& onReadconfigWarning,
-                                       const INISettingFound& onFound) {
+                                       const INISettingFound& onFound,
+                                       const std::function<void(const QString&)>& onMissingGameFolders) {
     TMameIni ini(MameIniPath(state.MAMEPath));
     const auto read = [&ini](const char* name, const char* def) {
         return ini.Value(QLatin1String(name), QLatin1String(def));
     };
 
-    state.rompath = read("rompath", "roms");
-    if (state.rompath.contains(QLatin1Char(';')))
-        return Failure(MultipleRompathsMessage());
-    state.rompath = ApplyFolderRule(state.MAMEPath, state.rompath);
-    if (!FolderExists(state.rompath))
-        return Failure(RompathNotFoundMessage(state.rompath));
+    // A folder of several may be on a disk that is not mounted: the others will do meanwhile.
+    state.rompaths = RompathFolders(state.MAMEPath, read("rompath", "roms"));
+    const RompathCheck rompaths = CheckRompathFolders(state.rompaths, FolderExists);
+    if (rompaths.existing.isEmpty())
+        return Failure(RompathNotFoundMessage(state.rompaths.join(QLatin1Char(';'))));
+    state.rompath = rompaths.existing.first();
+    MameIniCheckResult result;
+    result.missingGameFolders = rompaths.missing;
+    if (!rompaths.missing.isEmpty() && onMissingGameFolders)
+        onMissingGameFolders(MissingGameFoldersMessage(rompaths.missing));
 
     state.snapshot_directory = ApplyFolderRule(state.MAMEPath, read("snapshot_directory", "snap"));
     if (!FolderExists(state.snapshot_directory))
@@ -108,7 +108,6 @@ MameIniCheckResult CheckAndReadMameIni(AppState& state, const std::function<void
 
     for (const TMameOption& option : MameOptions())
         state.*option.field = read(option.key, option.defaultValue);
-    MameIniCheckResult result;
     if (state.readconfig == QLatin1String("0")) {
         result.readconfigWarning = true;
         if (onReadconfigWarning)

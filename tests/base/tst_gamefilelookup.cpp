@@ -37,6 +37,8 @@ class TestGameFileLookup : public QObject {
     void sameLettersWinOverOtherCase();
     void onlyAsciiLettersIgnoreCase();
     void folderThatCannotBeListed();
+    void locateGame_data();
+    void locateGame();
     void deleteFileAndWait();
     void deleteFileAndWaitGivesUp();
 };
@@ -98,6 +100,43 @@ void TestGameFileLookup::findGame() {
     QVERIFY(listing.IsListed());
     QCOMPARE(FindGame(listing, fileDir), found);
     QCOMPARE(FindGameFile(rompath, fileDir), found.isEmpty() ? QString() : rompath + found);
+}
+
+void TestGameFileLookup::locateGame_data() {
+    QTest::addColumn<QString>("fileDir");
+    QTest::addColumn<int>("folder"); // 0 the first folder, 1 the second, -1 none
+    QTest::addColumn<QString>("found");
+    QTest::newRow("first folder only") << s("pacman.zip") << 0 << s("pacman.zip");
+    QTest::newRow("second folder only") << s("pong.zip") << 1 << s("pong.zip");
+    QTest::newRow("both: the first wins") << s("galaga.zip") << 0 << s("galaga.zip");
+    QTest::newRow("first by another case") << s("GALAXIAN.zip") << 0 << s("Galaxian.ZIP");
+    QTest::newRow("a folder in the first is no archive") << s("dkong.zip") << 1 << s("dkong.zip");
+    QTest::newRow("folder game in the second") << s("breakout") << 1 << s("BREAKOUT");
+    QTest::newRow("in no folder") << s("gone.zip") << -1 << s("");
+}
+
+// The file the emulator would use: the first folder in order that holds the game; a folder
+// that does not exist is passed over.
+void TestGameFileLookup::locateGame() {
+    QFETCH(QString, fileDir);
+    QFETCH(int, folder);
+    QFETCH(QString, found);
+    QTemporaryDir dir;
+    const QStringList folders = {dir.path() + s("/first/"), dir.path() + s("/gone/"),
+                                 dir.path() + s("/second/")};
+    QVERIFY(QDir().mkpath(folders[0]));
+    QVERIFY(QDir().mkpath(folders[2]));
+    for (const char* name : {"pacman.zip", "galaga.zip", "Galaxian.ZIP"})
+        Touch(folders[0] + s(name));
+    QVERIFY(QDir().mkpath(folders[0] + s("dkong.zip")));
+    for (const char* name : {"pong.zip", "galaga.zip", "galaxian.zip", "dkong.zip"})
+        Touch(folders[2] + s(name));
+    QVERIFY(QDir().mkpath(folders[2] + s("BREAKOUT")));
+
+    const GameLocation location = LocateGame(folders, fileDir);
+    const QString expectedFolder = folder < 0 ? QString() : folders[folder == 0 ? 0 : 2];
+    QCOMPARE(location.folder, expectedFolder);
+    QCOMPARE(location.path, found.isEmpty() ? QString() : expectedFolder + found);
 }
 
 void TestGameFileLookup::sameLettersWinOverOtherCase() {

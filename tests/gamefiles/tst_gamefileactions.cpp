@@ -233,7 +233,7 @@ void TestGameFileActions::RenameNeverReplacesNorLeavesRompath() {
     const QByteArray pacman = S("pacman.zip").toUtf8();
     const QStringList outside = Tree(root).filter(QRegularExpression(QStringLiteral("^(?!roms/)")));
 
-    const RenameResult result = RenameGameEntry(folders.rompath, fileDir, answer);
+    const RenameResult result = RenameGameEntry(QStringList{folders.rompath}, fileDir, answer);
     QCOMPARE(int(result.outcome), outcome);
     QCOMPARE(result.newFileDir, newFileDir);
     QCOMPARE(result.reason.isEmpty(), outcome != int(RenameOutcome::Failed));

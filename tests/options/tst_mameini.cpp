@@ -3,6 +3,7 @@
 #include "options/FolderRule.h"
 #include "options/MameIni.h"
 #include "options/MameIniCheck.h"
+#include "options/RompathFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +24,13 @@ QString OptionValues(const AppState& s) {
                         s.skip_gameinfo, s.sound, s.samplerate, s.antialias, s.hwstretch, s.gamma,
                         s.brightness, s.contrast})
         .join(QLatin1Char('|'));
+}
+
+QStringList Names(std::initializer_list<const char*> names) {
+    QStringList list;
+    for (const char* name : names)
+        list << QString::fromUtf8(name);
+    return list;
 }
 
 } // namespace
@@ -46,6 +54,10 @@ class TestMameIni : public QObject {
 
     void folderRule_data();
     void folderRule();
+    void rompathFolders_data();
+    void rompathFolders();
+    void missingGameFolders_data();
+    void missingGameFolders();
 
     void checkFailures_data();
     void checkFailures();
@@ -354,16 +366,85 @@ void TestMameIni::folderRule() {
     QCOMPARE(result, expected);
 }
 
+void TestMameIni::rompathFolders_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("folders");
+    QTest::newRow("one") << "roms" << Names({"/emu/roms/"});
+    QTest::newRow("two") << "roms;/mnt/disk/roms" << Names({"/emu/roms/", "/mnt/disk/roms/"});
+    QTest::newRow("order kept") << "/z;/a;m" << Names({"/z/", "/a/", "/emu/m/"});
+    QTest::newRow("$HOME inside") << "roms;$HOME/mame/roms;/usr/share/games/mame/roms"
+                                  << Names({"/emu/roms/", "/home/tester/mame/roms/",
+                                            "/usr/share/games/mame/roms/"});
+    QTest::newRow("empty pieces") << ";roms;;extra" << Names({"/emu/roms/", "/emu/extra/"});
+    QTest::newRow("trailing ;") << "roms;" << Names({"/emu/roms/"});
+    QTest::newRow("named twice") << "roms;/emu/roms/;roms" << Names({"/emu/roms/"});
+    QTest::newRow("empty") << "" << Names({"/emu/"});
+    QTest::newRow("only ;") << ";;" << Names({"/emu/"});
+}
+
+void TestMameIni::rompathFolders() {
+    QFETCH(QString, value);
+    QFETCH(QStringList, folders);
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", "/home/tester");
+    const QStringList result = RompathFolders(QStringLiteral("/emu/"), value);
+    qputenv("HOME", oldHome);
+    QCOMPARE(result, folders);
+}
+
+void TestMameIni::missingGameFolders_data() {
+    QTest::addColumn<QByteArray>("rompath");
+    QTest::addColumn<QStringList>("existing"); // under the emulator folder
+    QTest::addColumn<QString>("first");        // rompath: the first folder found
+    QTest::addColumn<QStringList>("missing");
+    QTest::newRow("all there") << QByteArray("roms;extra") << Names({"roms", "extra"}) << "roms/"
+                               << QStringList();
+    QTest::newRow("second missing") << QByteArray("roms;extra") << Names({"roms"}) << "roms/"
+                                    << Names({"extra/"});
+    QTest::newRow("first missing") << QByteArray("extra;roms") << Names({"roms"}) << "roms/"
+                                   << Names({"extra/"});
+    QTest::newRow("three, middle missing")
+        << QByteArray("a;b;c;") << Names({"a", "c"}) << "a/" << Names({"b/"});
+}
+
+// A missing game folder among others is no failure: the check goes on, names it once, and keeps
+// every folder of the rompath for the later look-ups.
+void TestMameIni::missingGameFolders() {
+    QFETCH(QByteArray, rompath);
+    QFETCH(QStringList, existing);
+    QFETCH(QString, first);
+    QFETCH(QStringList, missing);
+    AppState state =
+        stateWithFolders(existing + Names({"snap", "cfg"}),
+                         QByteArray("rompath ") + rompath + "\r\nreadconfig 1\r\nsnapname %g\r\n");
+    QStringList warnings;
+    const MameIniCheckResult result =
+        CheckAndReadMameIni(state, {}, {}, [&](const QString& message) { warnings << message; });
+    QCOMPARE(result.outcome, MameIniCheckResult::Ok);
+    QStringList missingFolders;
+    for (const QString& folder : missing)
+        missingFolders << emuPath + folder;
+    QCOMPARE(result.missingGameFolders, missingFolders);
+    QCOMPARE(warnings,
+             missing.isEmpty() ? QStringList() : QStringList{MissingGameFoldersMessage(missingFolders)});
+    QCOMPARE(state.rompath, emuPath + first);
+    QCOMPARE(state.rompaths, RompathFolders(emuPath, QString::fromLatin1(rompath)));
+    QCOMPARE(state.rompaths.size(),
+             QString::fromLatin1(rompath).split(QLatin1Char(';'), Qt::SkipEmptyParts).size());
+}
+
 void TestMameIni::checkFailures_data() {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QStringList>("folders");
     QTest::addColumn<QString>("message"); // "@" stands for the emulator folder
 
     const QStringList all = {QStringLiteral("roms"), QStringLiteral("snap"), QStringLiteral("cfg")};
-    QTest::newRow("multiple rompaths")
-        << QByteArray("rompath roms;extra\r\n") << all
-        << "The MAME.INI configuration file has the attribute \"rompath\" set with multiple paths.\n"
-           "Pellmora does not support multiple paths defined in the rompath.";
+    QTest::newRow("no rompath folder exists")
+        << QByteArray("rompath games;;extra;\r\n")
+        << QStringList{QStringLiteral("snap"), QStringLiteral("cfg")}
+        << "The directory where all your games are supposed to be located (ie. rompath) could not be found.\n"
+           "According to your MAME.INI configuration file, the rompath is currently set to @games/;@extra/\n"
+           "Please edit the MAME.INI file and change the rompath to the appropriate value (eg. roms).";
     QTest::newRow("roms missing")
         << QByteArray("readconfig 1\r\n") << QStringList{QStringLiteral("snap"), QStringLiteral("cfg")}
         << "The directory where all your games are supposed to be located (ie. rompath) could not be found.\n"
@@ -479,6 +560,9 @@ void TestMameIni::snapnameIsFixed_data() {
     // Left alone, so the LF line ends stay as they were.
     QTest::newRow("already %g") << QByteArray("snapname %g\nreadconfig 1\n")
                                 << QByteArray("snapname %g\nreadconfig 1\n");
+    QTest::newRow("several game folders: the rompath line kept")
+        << QByteArray("rompath roms;$HOME/gone;\nsnapname 0\n")
+        << QByteArray("rompath roms;$HOME/gone;\r\nsnapname                  %g\r\n");
     QTest::newRow("already %g with blanks")
         << QByteArray("SNAPNAME      %g \n") << QByteArray("SNAPNAME      %g \n");
 }

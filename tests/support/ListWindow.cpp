@@ -10,7 +10,9 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-ListWindow::ListWindow(const QByteArray& rows, const QStringList& settings) : StartedWindow(rows, settings) {
+ListWindow::ListWindow(const QByteArray& rows, const QStringList& settings,
+                       const std::function<void(StartedWindow&)>& prepare)
+    : StartedWindow(rows, settings, {}, prepare) {
     // Header clicks act only on a grid with the keyboard focus, in the active window.
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get()))

@@ -15,8 +15,10 @@ class TSortGrid;
 
 class ListWindow : public StartedWindow {
   public:
-    // rows: the list file's lines after its header; settings: extra Pellmora.INI lines.
-    explicit ListWindow(const QByteArray& rows, const QStringList& settings = {});
+    // rows: the list file's lines after its header; settings: extra Pellmora.INI lines; prepare:
+    // called once the folders are there, before the window starts.
+    explicit ListWindow(const QByteArray& rows, const QStringList& settings = {},
+                        const std::function<void(StartedWindow&)>& prepare = {});
 
     TSortGrid& Grid() const;
     const TGameListModel& List() const;

@@ -39,6 +39,18 @@ void TestEnvironment::writeMameIni(const QString& extraLines) {
                                                            extraLines.toUtf8());
 }
 
+void TestEnvironment::setRompath(const QString& value, const QStringList& missing) {
+    for (const QString& folder : value.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        if (!missing.contains(folder))
+            QDir().mkpath(QDir(mamePath()).filePath(folder));
+    }
+    const QString ini = mamePath() + QStringLiteral("mame.ini");
+    QByteArray bytes = readFile(ini);
+    bytes.replace("rompath                   roms\r\n",
+                  "rompath                   " + value.toUtf8() + "\r\n");
+    writeFile(ini, bytes);
+}
+
 void TestEnvironment::writeSettings(const QStringList& lines) {
     writeFile(userDataPath() + QStringLiteral("Pellmora.INI"),
               (QStringLiteral("[Pellmora]\r\n") + lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))

@@ -19,6 +19,9 @@ class TestEnvironment {
     void installEmulator(const QString& name = QStringLiteral("mame"));
     // Writes mame.ini with rompath, snapshot, config and nvram folders made beside it.
     void writeMameIni(const QString& extraLines = QString());
+    // Sets the rompath line of mame.ini to value and makes the folders named, relative to the
+    // emulator folder, except those in missing.
+    void setRompath(const QString& value, const QStringList& missing = {});
     // Writes Pellmora.INI with the given key=value lines under [Pellmora].
     void writeSettings(const QStringList& lines);
     // An emulator folder that passes the start-up checks, settings naming it (plus the given

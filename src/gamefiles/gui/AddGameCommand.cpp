@@ -1,5 +1,6 @@
 #include "gamefiles/gui/AddGameCommand.h"
 
+#include "base/GameFileLookup.h"
 #include "base/IniFile.h"
 #include "base/NameText.h"
 #include "base/SettingsKeys.h"
@@ -69,13 +70,16 @@ std::optional<SupportedGame> LookUpGame(TCommandContext& context, const QString&
     return FindSupportedGame(SupportedGamesFileName(context.State.UserDataPath), name);
 }
 
-// Copies the chosen file into rompath as targetName, unless it is that very file already.
-// False, with the reason in the viewer, when the copy failed: the folder is as it was.
+// Copies the chosen file into the first game folder as targetName, unless it is that very file
+// already, in whichever game folder. False, with the reason in the viewer, when the copy failed:
+// the folder is as it was.
 bool CopyIntoRompath(TCommandContext& context, const QString& chosenPath, const QString& targetName) {
     const QString target = context.State.rompath + targetName;
     DebugBox(context, QStringLiteral("COPY FROM: ") + chosenPath + QStringLiteral("\nCOPY TO: ") + target);
-    if (IsSameFile(chosenPath, target)) {
-        ClearReadOnly(target);
+    const GameLocation held = LocateGame(context.State.rompaths, targetName);
+    const QString inPlace = held.folder.isEmpty() ? target : held.folder + targetName;
+    if (IsSameFile(chosenPath, inPlace)) {
+        ClearReadOnly(inPlace);
         return true;
     }
     const FileOpResult copied = CopyIntoPlace(chosenPath, target);
@@ -151,6 +155,16 @@ bool TestGameToAdd(TCommandContext& context, const QString& chosenPath, const QS
             viewer.Append(QCoreApplication::translate("AddGame", "No further action taken."));
             return false;
         }
+    }
+    // A game folder holding the name already: the emulator would play that file, or a copy
+    // into the first folder would hide it.
+    const GameLocation held = LocateGame(context.State.rompaths, targetName);
+    if (!held.path.isEmpty() && !IsSameFile(held.path, chosenPath)) {
+        viewer.Append(
+            QCoreApplication::translate("AddGame", "The game %1 already exists in the game folder %2.")
+                .arg(fileName, held.folder));
+        viewer.Append(QCoreApplication::translate("AddGame", "No further action taken."));
+        return false;
     }
     DebugBox(context, QStringLiteral("Testing ZIP file ") + chosenPath);
     QString report;

@@ -24,8 +24,8 @@ struct SelectedGame {
     GameRow game;
 };
 
-// The selected row when it names a game entry of rompath; row 0 for the empty list's blank
-// row (or a File/Dir that would reach outside rompath), which the commands leave alone.
+// The selected row when it names a game entry of a game folder; row 0 for the empty list's blank
+// row (or a File/Dir that would reach outside the folder), which the commands leave alone.
 SelectedGame ReadSelectedGame(TCommandContext& context) {
     const int row = context.Window.GridRow();
     const TGameListModel& list = context.GameList;
@@ -37,8 +37,12 @@ SelectedGame ReadSelectedGame(TCommandContext& context) {
     return {row, game};
 }
 
-GameFolders FoldersOf(const AppState& state) {
-    return {state.rompath, state.cfg_directory, state.nvram_directory, state.snapshot_directory};
+// The game folder of fileDir is the first that holds it, the file the emulator would play;
+// the first game folder when none does.
+GameFolders FoldersOf(const AppState& state, const QString& fileDir) {
+    const QString folder = LocateGame(state.rompaths, fileDir).folder;
+    return {folder.isEmpty() ? state.rompath : folder, state.cfg_directory, state.nvram_directory,
+            state.snapshot_directory};
 }
 
 void DebugGameBox(TCommandContext& context, const QString& lead, const GameRow& game) {
@@ -64,7 +68,7 @@ void DeleteGame(TCommandContext& context) {
                                 "Are you certain you wish to delete the game: \n\nName:\t%1\nFile/Dir: \t%2")
                                 .arg(game.name, game.fileDir)))
         return;
-    const GameFolders folders = FoldersOf(context.State);
+    const GameFolders folders = FoldersOf(context.State, game.fileDir);
     const DeleteResult result = DeleteGameEntry(folders, game.fileDir, [&context](const QString& file) {
         if (context.State.debug)
             context.dialogs.plainMessage(QStringLiteral("DELETING ") + file);
@@ -94,7 +98,7 @@ void ResetGame(TCommandContext& context) {
                    QCoreApplication::translate("GameFiles", "Are you certain you wish to reset the game %1 ?")
                        .arg(game.name)))
         return;
-    DeletePerGameFiles(FoldersOf(context.State), game.fileDir);
+    DeletePerGameFiles(FoldersOf(context.State, game.fileDir), game.fileDir);
     // The picture just deleted must not stay on the Game Image tab.
     ShowSnapshot(context, selected.row);
 }
@@ -111,7 +115,7 @@ void RenameGameClick(TCommandContext& context) {
             QCoreApplication::translate("GameFiles", "Enter the new name for %1").arg(game.name), answer))
         return;
     const AppState& state = context.State;
-    const RenameResult result = RenameGameEntry(state.rompath, game.fileDir, answer);
+    const RenameResult result = RenameGameEntry(state.rompaths, game.fileDir, answer);
     switch (result.outcome) {
     case RenameOutcome::Unchanged:
         return;
@@ -145,11 +149,11 @@ void TestZIPFileClick(TCommandContext& context) {
     if (row < 1 || !context.Form2)
         return;
     const QString fileDir = context.GameList.Game(row).fileDir;
-    const QString rompath = context.State.rompath;
-    // The file as named on disk; a missing one is reported under its listed name.
-    QString path = IsGameEntryName(fileDir) ? FindGameFile(rompath, fileDir) : QString();
+    // The file the emulator would play, as named on disk; a missing one is reported under its
+    // listed name in the first game folder.
+    QString path = IsGameEntryName(fileDir) ? LocateGame(context.State.rompaths, fileDir).path : QString();
     if (path.isEmpty())
-        path = rompath + fileDir;
+        path = context.State.rompath + fileDir;
     TForm2& viewer = *context.Form2;
     viewer.Clear();
     QString report;

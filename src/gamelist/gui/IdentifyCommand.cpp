@@ -24,16 +24,17 @@ void IdentifyGame(TCommandContext& context) {
     // game folder.
     if (fileDir.isEmpty())
         return;
-    // The name as it is on disk: the emulator looks for exactly that.
-    const QString onDisk = FindGameFile(state.rompath, fileDir);
-    const QString name = onDisk.isEmpty() ? fileDir : QFileInfo(onDisk).fileName();
+    // The file the emulator would play, by its name on disk: the emulator looks for exactly that.
+    const GameLocation game = LocateGame(state.rompaths, fileDir);
+    const QString name = game.path.isEmpty() ? fileDir : QFileInfo(game.path).fileName();
+    const QString folder = game.folder.isEmpty() ? state.rompath : game.folder;
 
     SetStatusText(context, QCoreApplication::translate("Identify", "Processing. Press ESCAPE key to stop."));
     context.Window.EnableTaggedComponents(false);
     TRunResult run;
     {
         WaitCursor cursor;
-        run = RunEmulator(context, RomIdentArgs(state.rompath, name));
+        run = RunEmulator(context, RomIdentArgs(folder, name));
     }
     context.Window.EnableTaggedComponents(true);
     SetStatusText(context, QString());

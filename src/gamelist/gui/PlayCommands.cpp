@@ -21,18 +21,21 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 
 GameRow CurrentGame(const TCommandContext& context) {
     return context.GameList.Game(context.Window.GridRow());
 }
 
-// The game's archive or folder is in the game folder. An empty File/Dir names the game folder
-// itself, so the emulator is started with no game.
-bool GameFileExists(const QString& rompath, const QString& fileDir) {
+// The game's archive or folder is in one of the game folders. An empty File/Dir names the game
+// folders themselves, so the emulator is started with no game.
+bool GameFileExists(const QStringList& rompaths, const QString& fileDir) {
     if (fileDir.isEmpty())
-        return !rompath.isEmpty() && QFileInfo(rompath).isDir();
-    return !FindGameFile(rompath, fileDir).isEmpty();
+        return std::any_of(rompaths.cbegin(), rompaths.cend(),
+                           [](const QString& folder) { return QFileInfo(folder).isDir(); });
+    return !LocateGame(rompaths, fileDir).path.isEmpty();
 }
 
 // Whether the user goes on with a game that is unverified or found bad.
@@ -141,7 +144,7 @@ void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
         context.MessageApp(OptionLikeGameText(game.name, game.fileDir), mtError, mbOK);
         return;
     }
-    if (!GameFileExists(state.rompath, game.fileDir)) {
+    if (!GameFileExists(state.rompaths, game.fileDir)) {
         context.MessageApp(GameFileMissingText(game.name, game.fileDir), mtError, mbOK);
         return;
     }

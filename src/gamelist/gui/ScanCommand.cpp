@@ -2,8 +2,6 @@
 
 #include "base/AsciiCase.h"
 #include "base/DateTimeText.h"
-#include "base/FileLookup.h"
-#include "base/GameFileLookup.h"
 #include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
 #include "base/gui/MessageApp.h"
@@ -11,6 +9,7 @@
 #include "base/gui/WaitCursor.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/SupportedGamesFile.h"
+#include "gamelist/FolderScan.h"
 #include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
@@ -31,6 +30,15 @@ void SortList(TCommandContext& context, int col) {
     context.Grid.SortByColumn(col, context.State.GSortOptions);
 }
 
+QString UnreadableFoldersMessage(const QStringList& folders) {
+    return (folders.size() == 1
+                ? QCoreApplication::translate(
+                      "Scan", "The game folder %1 cannot be read, so the game list was left as it is.")
+                : QCoreApplication::translate(
+                      "Scan", "The game folders %1 cannot be read, so the game list was left as it is."))
+        .arg(folders.join(QStringLiteral(", ")));
+}
+
 TDateTime Now() {
     return QDateTimeToDateTime(QDateTime::currentDateTime());
 }
@@ -47,14 +55,21 @@ void WriteScanSettings(TCommandContext& context, bool withGames) {
 }
 
 // Whether the user lets the scan remove every game of the list, No being the default.
-bool RemovingEveryGameConfirmed(TCommandContext& context, int games) {
+bool RemovingEveryGameConfirmed(TCommandContext& context, const QStringList& folders, int games) {
     MessageRequest request;
-    request.message = QCoreApplication::translate(
-                          "Scan", "The game folder %1 holds none of the %2 game(s) in the list.\n\nIf the "
-                                  "folder is on a disk that is not mounted, or is not the right folder, "
-                                  "removing them loses every favourite mark and status.\n\nRemove all "
-                                  "the games from the list?")
-                          .arg(context.State.rompath, QString::number(games));
+    request.message =
+        (folders.size() == 1
+             ? QCoreApplication::translate(
+                   "Scan", "The game folder %1 holds none of the %2 game(s) in the list.\n\nIf the "
+                           "folder is on a disk that is not mounted, or is not the right folder, "
+                           "removing them loses every favourite mark and status.\n\nRemove all "
+                           "the games from the list?")
+             : QCoreApplication::translate(
+                   "Scan", "The game folders %1 hold none of the %2 game(s) in the list.\n\nIf a "
+                           "folder is on a disk that is not mounted, or is not the right folder, "
+                           "removing them loses every favourite mark and status.\n\nRemove all "
+                           "the games from the list?"))
+            .arg(folders.join(QStringLiteral(", ")), QString::number(games));
     request.type = mtConfirmation;
     request.buttons = mbYes | mbNo;
     request.title = DefaultMessageTitle(mtConfirmation);
@@ -63,20 +78,19 @@ bool RemovingEveryGameConfirmed(TCommandContext& context, int games) {
 }
 
 // A row without File/Dir (the empty list's blank row) is no game and is left alone.
-std::vector<int> MissingRows(const TGameListModel& list, const TFolderListing& games) {
-    return MissingGameRows(list, [&games](const QString& fileDir) {
-        return fileDir.isEmpty() || !FindGame(games, fileDir).isEmpty();
-    });
+std::vector<int> MissingRows(const TGameListModel& list, const TGameFolderListings& games) {
+    return MissingGameRows(
+        list, [&games](const QString& fileDir) { return fileDir.isEmpty() || games.Holds(fileDir); });
 }
 
 // False when the scan would remove every game and the user keeps them: nothing is changed then.
-bool MayRemoveMissing(TCommandContext& context, const TFolderListing& games) {
+bool MayRemoveMissing(TCommandContext& context, const TGameFolderListings& games) {
     const std::vector<int> missing = MissingRows(context.GameList, games);
     return !RemovesEveryGame(context.GameList, missing) ||
-           RemovingEveryGameConfirmed(context, static_cast<int>(missing.size()));
+           RemovingEveryGameConfirmed(context, games.Listed(), static_cast<int>(missing.size()));
 }
 
-void RemoveMissing(TCommandContext& context, const TFolderListing& games) {
+void RemoveMissing(TCommandContext& context, const TGameFolderListings& games) {
     AppState& state = context.State;
     TGameListModel& list = context.GameList;
     const QStringList removed = RemoveGameRows(list, MissingRows(list, games));
@@ -97,7 +111,7 @@ void RemoveMissing(TCommandContext& context, const TFolderListing& games) {
         mtInformation, mbOK);
 }
 
-QStringList NewNames(TCommandContext& context, const TFolderListing& games) {
+QStringList NewNames(TCommandContext& context, const TGameFolderListings& games) {
     const TGameListModel& list = context.GameList;
     QSet<QString> listed;
     listed.reserve(list.RowCount());
@@ -107,9 +121,11 @@ QStringList NewNames(TCommandContext& context, const TFolderListing& games) {
     if (context.State.debug)
         found = [&context](const QString& message) { context.dialogs.plainMessage(message); };
     const auto log = [&context](const QString& line) { context.WriteLog(line); };
-    const QStringList names = FindNewNames(games, listed, found, log, FileNamesMatchCase());
-    for (const QString& name : UndecodableNames(context.State.rompath))
-        log(UndecodedNameSkipText(name));
+    const QStringList names = games.NewNames(listed, found, log, FileNamesMatchCase());
+    for (const QString& folder : games.Listed()) {
+        for (const QString& name : UndecodableNames(folder))
+            log(UndecodedNameSkipText(name));
+    }
     return names;
 }
 
@@ -146,19 +162,16 @@ int ScanGameFolder(TCommandContext& context) {
     context.Window.EnableTaggedComponents(false);
     context.Window.SelectGridRow(1);
 
-    // A game folder that cannot be listed (an unplugged disk, a share gone) would make every
-    // game look missing: nothing is removed or added then.
-    const TFolderListing games(state.rompath);
-    if (!games.IsListed()) {
+    // A game folder that cannot be listed (an unplugged disk, a share gone) would make its
+    // games look missing: no row is removed while one is gone, and with none listed nothing is
+    // added either.
+    const TGameFolderListings games(state.rompaths);
+    if (!games.AnyListed()) {
         context.Window.EnableTaggedComponents(true);
-        context.MessageApp(
-            QCoreApplication::translate(
-                "Scan", "The game folder %1 cannot be read, so the game list was left as it is.")
-                .arg(state.rompath),
-            mtError, mbOK);
+        context.MessageApp(UnreadableFoldersMessage(games.Unlisted()), mtError, mbOK);
         return 0;
     }
-    if (!MayRemoveMissing(context, games)) {
+    if (games.Unlisted().isEmpty() && !MayRemoveMissing(context, games)) {
         context.WriteLog(
             QCoreApplication::translate("Scan", "Scan stopped: the game list was kept as it was."));
         SetStatusText(context, QString());
@@ -166,7 +179,13 @@ int ScanGameFolder(TCommandContext& context) {
         return 0;
     }
     SortList(context, colFileDir);
-    RemoveMissing(context, games);
+    for (const QString& folder : games.Unlisted())
+        context.WriteLog(QCoreApplication::translate(
+                             "Scan", "The game folder %1 cannot be read: no game is removed from the list "
+                                     "until it is back.")
+                             .arg(folder));
+    if (games.Unlisted().isEmpty())
+        RemoveMissing(context, games);
     const QStringList newNames = NewNames(context, games);
     SortList(context, state.SortColumn);
     context.Window.EnableTaggedComponents(true);

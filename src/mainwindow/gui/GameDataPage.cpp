@@ -52,6 +52,11 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     UnknownGamesLabel = MakeValueLabel(this, QStringLiteral("UnknownGamesLabel"), QStringLiteral("0"));
     ImportDateLabel = MakeValueLabel(this, QStringLiteral("ImportDateLabel"),
                                      QCoreApplication::translate("GameData", "None"));
+    // A folder path is often longer than the room it has: an edit scrolls.
+    GameFolderEdit = new QLineEdit(this);
+    GameFolderEdit->setObjectName(QStringLiteral("GameFolderEdit"));
+    GameFolderEdit->setReadOnly(true);
+    SetHelpContext(GameFolderEdit, THelpContext::Tabs);
     VerifyAllGamesBtn = MakeCommandButton(this, TCommand::VerifyAllGames);
     ViewVerifyReportBitBtn = MakeCommandButton(this, TCommand::ViewVerifyReport);
     VerifyDateLabel = MakeValueLabel(this, QStringLiteral("VerifyDateLabel"),
@@ -73,7 +78,13 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
 
     auto* scanBox = new QGroupBox(this);
     QGridLayout* scanGrid = MakeFrameGrid(scanBox);
-    scanGrid->addWidget(ScanForGamesBitBtn, 0, 0, 1, 2, Qt::AlignLeft);
+    // The selected game's folder beside the button: the tab has no height to spare for a row.
+    auto* scanRow = new QHBoxLayout;
+    scanRow->setSpacing(6);
+    scanRow->addWidget(ScanForGamesBitBtn);
+    scanRow->addWidget(new QLabel(QCoreApplication::translate("GameData", "Game folder:"), scanBox));
+    scanRow->addWidget(GameFolderEdit, 1);
+    scanGrid->addLayout(scanRow, 0, 0, 1, 2);
     const std::pair<const char*, QLabel*> counters[] = {
         {QT_TRANSLATE_NOOP("GameData", "Total games supported:"), TotalGamesLabel},
         {QT_TRANSLATE_NOOP("GameData", "Known games found:"), KnownGamesLabel},
@@ -112,4 +123,9 @@ void TGameDataPage::ShowGameData(const TListCounters& state) {
 
 void TGameDataPage::ShowMAMEPath(const TFolders& state) {
     MAMEDirEdit->setText(state.MAMEPath);
+}
+
+void TGameDataPage::ShowGameFolder(const QString& folder) {
+    GameFolderEdit->setText(folder);
+    GameFolderEdit->setCursorPosition(0);
 }

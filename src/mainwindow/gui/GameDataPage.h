@@ -1,6 +1,6 @@
 #pragma once
 // The Game Data tab: the emulator folder with its two finders, the scan and its counters, the
-// verification and its report.
+// game folder of the selected game, the verification and its report.
 
 #include <QWidget>
 
@@ -19,11 +19,14 @@ class TGameDataPage : public QWidget {
     // The counters and dates, "None" for a date not set; the report can be viewed once there is one.
     void ShowGameData(const TListCounters& state);
     void ShowMAMEPath(const TFolders& state);
+    // The game folder that holds the selected game, empty when none does.
+    void ShowGameFolder(const QString& folder);
 
     QLineEdit* MAMEDirEdit;
     QToolButton* MAMEDirSelectButton;
     QPushButton* MAMEDirSearchBitBtn;
     QPushButton* ScanForGamesBitBtn;
+    QLineEdit* GameFolderEdit;
     QLabel* TotalGamesLabel;
     QLabel* KnownGamesLabel;
     QLabel* UnknownGamesLabel;

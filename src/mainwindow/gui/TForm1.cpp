@@ -1,6 +1,7 @@
 #include "mainwindow/gui/TForm1.h"
 
 #include "base/FileLookup.h"
+#include "base/GameFileLookup.h"
 #include "base/SettingsKeys.h"
 #include "base/gui/ActivityLog.h"
 #include "base/gui/DesignScale.h"
@@ -148,10 +149,12 @@ void TForm1::BindControls() {
         if (settingTabQuietly)
             return;
         RunGuarded(Dialogs_, this, [&] { PageControl1Change(index); });
+        ShowGameFolder();
     });
     // The grid raises this for every change of the current row and again after each sort,
     // when the current game has moved.
     ui.SortGrid1->OnSelectCell = [this](int row) { emit Events->gridRowChanged(row); };
+    connect(Events, &TWindowEvents::gridRowChanged, this, [this] { ShowGameFolder(); });
 }
 
 void TForm1::FormCreate() {
@@ -336,6 +339,17 @@ void TForm1::ShowPage(TPage page) {
 
 void TForm1::ShowGameData() {
     ui.GameData->ShowGameData(State);
+    ShowGameFolder();
+}
+
+// Looked up only while the tab shows: a game in a later folder means listing the earlier ones.
+void TForm1::ShowGameFolder() {
+    if (ui.PageControl1->currentWidget() != ui.GameData)
+        return;
+    const int row = GridRow();
+    const QString fileDir =
+        row >= 1 && row < GameListModel->RowCount() ? GameListModel->Game(row).fileDir : QString();
+    ui.GameData->ShowGameFolder(fileDir.isEmpty() ? QString() : LocateGame(State.rompaths, fileDir).folder);
 }
 
 void TForm1::ShowMAMEPath() {

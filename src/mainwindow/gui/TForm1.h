@@ -67,6 +67,7 @@ class TForm1 : public QMainWindow, private TMainWindowServices {
     void ReadFormSettings();
     void WriteFormSettings();
     void PageControl1Change(int index);
+    void ShowGameFolder();
     // The outer size of the window: its fixed size plus the frame.
     QSize DesignedFrameSize() const;
     void CentreFramedWindow();

@@ -37,7 +37,8 @@ bool RunMameIniStartupCheck(AppState& state, Dialogs& dialogs, QWidget* owner,
         [&](const QString& value) {
             if (state.debug)
                 dialogs.plainMessage(QStringLiteral("Found: ") + value);
-        });
+        },
+        [&](const QString& message) { MessageApp(dialogs, owner, message, mtWarning, mbOK, ProgramName); });
     if (result.outcome == MameIniCheckResult::Fail)
         return failWith(result.errorMessage);
     return true;

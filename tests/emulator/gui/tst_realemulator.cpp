@@ -63,8 +63,12 @@ class TestRealEmulator : public QObject {
     void oddNamesReachTheEmulatorWhole();
     void windowCommands();
     void playPongThroughTheWindow();
+    void gamesInEachOfSeveralFolders();
 
   private:
+    // The window's settings naming the emulator folder and its list file of the given rows, in a
+    // data folder under the test's home.
+    void writeWindowData(const QByteArray& rows);
     QString mamePath() const { return emulatorFolder->path() + QStringLiteral("/"); }
     QString romFolder() const { return mamePath() + QStringLiteral("games/"); }
     int run(const TEmulatorArgs& args, const TRunOptions& options = {}) {
@@ -318,9 +322,7 @@ void TestRealEmulator::windowCommands() {
     QCOMPARE(shown.value(0), QStringLiteral("MAME v0.251 (unknown)"));
 }
 
-void TestRealEmulator::playPongThroughTheWindow() {
-    // The window of a user whose list holds pong, a set that needs no ROM files: its folder is enough.
-    QVERIFY(QDir(romFolder()).mkpath(QStringLiteral("pong")));
+void TestRealEmulator::writeWindowData(const QByteArray& rows) {
     qputenv("XDG_DATA_HOME", QFile::encodeName(home->path() + QStringLiteral("/data")));
     const QString data = home->path() + QStringLiteral("/data/Quorvane/Pellmora/");
     QVERIFY(QDir().mkpath(data));
@@ -330,9 +332,15 @@ void TestRealEmulator::playPongThroughTheWindow() {
     settings.close();
     QFile list(data + QStringLiteral("Pellmora.DAT"));
     QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write(",Status,\"Game Name\",File/Dir\r\n,Good,\"Pong (Rev E) [TTL]\",pong\r\n");
+    list.write(",Status,\"Game Name\",File/Dir\r\n" + rows);
     list.close();
     qputenv("SDL_AUDIODRIVER", "dummy");
+}
+
+void TestRealEmulator::playPongThroughTheWindow() {
+    // The window of a user whose list holds pong, a set that needs no ROM files: its folder is enough.
+    QVERIFY(QDir(romFolder()).mkpath(QStringLiteral("pong")));
+    writeWindowData(",Good,\"Pong (Rev E) [TTL]\",pong\r\n");
 
     dialogs->setNestedLoops(true);
     {
@@ -367,6 +375,60 @@ void TestRealEmulator::playPongThroughTheWindow() {
     }
     // The window's own files stay in the data folder, not in the home the emulator must leave alone.
     QVERIFY(QDir(home->path() + QStringLiteral("/data")).removeRecursively());
+}
+
+// A rompath of two folders, read by the emulator and the program alike: breakout in the first,
+// pong only in the second; both play and verify.
+void TestRealEmulator::gamesInEachOfSeveralFolders() {
+    const QString ini = MameIniPath(mamePath());
+    WriteINISetting(ini, QStringLiteral("rompath"), QStringLiteral("games;more"));
+    QVERIFY(QDir(romFolder() + QStringLiteral("pong")).removeRecursively());
+    QVERIFY(QDir(romFolder()).mkpath(QStringLiteral("breakout")));
+    QVERIFY(QDir(mamePath()).mkpath(QStringLiteral("more/pong")));
+    QCOMPARE(run({QStringLiteral("-showconfig")}), 0);
+    QVERIFY(last.lines.contains(QStringLiteral("rompath                   games;more")));
+    writeWindowData(",?,\"Breakout [TTL]\",breakout\r\n,?,\"Pong (Rev E) [TTL]\",pong\r\n");
+
+    dialogs->setNestedLoops(true);
+    {
+        TForm1 form(*dialogs);
+        form.show();
+        QTRY_VERIFY_WITH_TIMEOUT(form.Context().State.PostInitialiseDone, 20000);
+        QCOMPARE(dialogs->pending(), 0);
+        QCOMPARE(form.Context().State.rompaths,
+                 (QStringList{romFolder(), mamePath() + QStringLiteral("more/")}));
+        form.Context().CommandLineSwitchesEdit->setText(
+            QStringLiteral("-seconds_to_run 2 -video none -sound none"));
+        const struct {
+            int row;
+            const char* name;
+            const char* shortName;
+        } games[] = {{1, "Breakout [TTL]", "breakout"}, {2, "Pong (Rev E) [TTL]", "pong"}};
+        for (const auto& game : games) {
+            form.Ui().SortGrid1->SetRow(game.row);
+            QStringList report;
+            CloseViewerWhenShown(&report, RealRunBoundMs);
+            form.Context().RunCommand(TCommand::VerifyGame);
+            QVERIFY2(report.contains(
+                         QStringLiteral("romset %1 is best available").arg(QLatin1String(game.shortName))),
+                     qPrintable(report.join(u'\n')));
+            // Not verified good: the play question comes first.
+            dialogs->expectMessage(QLatin1String(game.name) + QStringLiteral(" has not been verified"),
+                                   mrYes);
+            const QString cfg = mamePath() + QStringLiteral("cfg/%1.cfg").arg(QLatin1String(game.shortName));
+            QFile::remove(cfg);
+            form.Context().RunCommand(TCommand::PlayGame);
+            QCOMPARE(dialogs->records().size(), 1);
+            QCOMPARE(dialogs->records().first().type, mtConfirmation);
+            dialogs->clear();
+            const QStringList logged = form.Ui().LogRichEdit->toPlainText().split(QLatin1Char('\n'));
+            QVERIFY2(logged.contains(QLatin1String(game.name)), qPrintable(logged.join(QLatin1Char('\n'))));
+            QVERIFY(logged.last().startsWith(QStringLiteral("Finished ")));
+            QVERIFY2(QFileInfo::exists(cfg), "the emulator did not play the game");
+        }
+    }
+    QVERIFY(QDir(home->path() + QStringLiteral("/data")).removeRecursively());
+    WriteINISetting(ini, QStringLiteral("rompath"), QStringLiteral("games"));
 }
 
 QTEST_MAIN(TestRealEmulator)

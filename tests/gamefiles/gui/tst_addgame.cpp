@@ -24,7 +24,11 @@ const QByteArray Games = ",Good,\"Xevious\",xevious.zip\r\n"
                          ",Good,\"Pac-Man (Midway)\",pacman.zip\r\n";
 
 struct AddWindow : ListWindow {
-    explicit AddWindow(const QByteArray& rows = Games) : ListWindow(rows) { QDir().mkpath(Downloads()); }
+    explicit AddWindow(const QByteArray& rows = Games,
+                       const std::function<void(StartedWindow&)>& prepare = {})
+        : ListWindow(rows, {}, prepare) {
+        QDir().mkpath(Downloads());
+    }
     QString Downloads() const { return env.userDataPath() + QStringLiteral("../my downloads/"); }
     // A valid zip of one item, where the user keeps it.
     QString GoodZip(const QString& folder, const QString& name) const {
@@ -65,6 +69,7 @@ class TestAddGame : public QObject {
     void addsA7zArchive();
     void duplicatesBadArchivesAndFilesInRompath();
     void failedCopyAddsNothingAndKeepsTheTarget();
+    void severalFoldersCopyIntoTheFirst();
     void rowsWithoutAFileStayWhenGamesAreAdded();
     void debugModeShowsPlainBoxes();
     void cleanup() { VerifyNoWindowLeftOpen(); }
@@ -175,6 +180,31 @@ void TestAddGame::duplicatesBadArchivesAndFilesInRompath() {
     // The verification of galaga started the viewer afresh; what came after it follows.
     QVERIFY(text.contains(Text("The game Galaga (Namco rev. B) has been added.")));
     QCOMPARE(shown.last(), Text("Zip file ") + w.Downloads() + Text("mspacman.zip contains a problem."));
+}
+
+// Every game folder is compared with the chosen names; a new game goes into the first folder,
+// and one chosen inside another folder stays where it is.
+void TestAddGame::severalFoldersCopyIntoTheFirst() {
+    AddWindow w(Games, [](StartedWindow& s) { s.env.setRompath(QStringLiteral("roms;extra")); });
+    const QString extra = w.env.mamePath() + Text("extra/");
+    const QString held = w.GoodZip(extra, Text("galaga.zip"));
+    const QByteArray heldBytes = w.env.readFile(held);
+    const QString inSecond = w.GoodZip(extra, Text("mappy.zip"));
+    const QString newGame = w.GoodZip(w.Downloads(), Text("joust.zip"));
+
+    // Alone: each verification empties the viewer, so a later game would hide this one's lines.
+    const QString text = w.AddChosen({w.GoodZip(w.Downloads(), Text("galaga.zip"))}).join(u'\n');
+    QVERIFY2(text.contains(Text("The game galaga.zip already exists in the game folder ") + extra +
+                           Text(".\nNo further action taken.")),
+             qPrintable(text));
+    QCOMPARE(w.env.readFile(held), heldBytes);
+    QCOMPARE(w.Row(Text("galaga.zip")), -1);
+    w.AddChosen({inSecond, newGame});
+    QVERIFY(w.Row(Text("mappy.zip")) > 0);
+    QVERIFY(w.Row(Text("joust.zip")) > 0);
+    QCOMPARE(w.RomFiles(), QStringList{Text("joust.zip")});
+    QCOMPARE(QDir(extra).entryList(QDir::Files, QDir::Name),
+             (QStringList{Text("galaga.zip"), Text("mappy.zip")}));
 }
 
 void TestAddGame::failedCopyAddsNothingAndKeepsTheTarget() {

@@ -6,6 +6,7 @@
 #include "emulator/gui/TForm2.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/gui/TSortGrid.h"
+#include "mainwindow/gui/GameDataPage.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/ListWindow.h"
 #include "support/UndeletableFile.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QtTest>
 
 namespace {
@@ -26,8 +28,9 @@ const QByteArray Games = ",Good,\"Dig Dug\",digdug\r\n"
                          ",?,\"Xevious\",xevious.zip\r\n";
 
 struct GameFilesWindow : ListWindow {
-    explicit GameFilesWindow(const QByteArray& rows = Games)
-        : ListWindow(rows, {QStringLiteral("SortColumn=3"), QStringLiteral("SortDirection=0")}) {}
+    explicit GameFilesWindow(const QByteArray& rows = Games,
+                             const std::function<void(StartedWindow&)>& prepare = {})
+        : ListWindow(rows, {QStringLiteral("SortColumn=3"), QStringLiteral("SortDirection=0")}, prepare) {}
     QString Path(const QString& relative) const { return env.mamePath() + relative; }
     void Put(const QString& relative, const QByteArray& bytes = "x") { env.writeFile(Path(relative), bytes); }
     bool Exists(const QString& relative) const { return QFileInfo::exists(Path(relative)); }
@@ -67,6 +70,7 @@ class TestGameFileCommands : public QObject {
     void renameRefusesAndFailsWithoutChange_data();
     void renameRefusesAndFailsWithoutChange();
     void testZipShowsTheReport();
+    void severalFoldersActOnTheFileTheEmulatorUses();
     void debugModeShowsPlainBoxes();
     void cleanup() { VerifyNoWindowLeftOpen(); }
 };
@@ -303,6 +307,57 @@ void TestGameFileCommands::testZipShowsTheReport() {
     // The test changes no row and no file.
     QCOMPARE(w.ListFile(), listBefore);
     QCOMPARE(w.List().Cells(colStatus, 3), Text("Bad"));
+}
+
+// A game in two folders is the file the emulator would use, the first folder's: Test ZIP,
+// Delete and Rename act on that one only. A new name taken in any folder is refused.
+void TestGameFileCommands::severalFoldersActOnTheFileTheEmulatorUses() {
+    GameFilesWindow w(Games, [](StartedWindow& s) { s.env.setRompath(QStringLiteral("roms;extra")); });
+    w.putGame(QStringLiteral("pacman.zip"), "PK-first");
+    w.Put(QStringLiteral("extra/pacman.zip"), "PK-second");
+    w.Put(QStringLiteral("extra/xevious.zip"), "PK-xevious");
+    w.putGame(QStringLiteral("mappy.zip"), "PK-mappy");
+    const QString extra = w.Path(QStringLiteral("extra/"));
+
+    // The Game Data tab names the folder of the selected game: the first that holds it.
+    w.form->Ui().PageControl1->setCurrentIndex(int(TPage::GameData));
+    QLineEdit* folder = w.form->Ui().GameData->GameFolderEdit;
+    w.SelectRow(3);
+    QCOMPARE(folder->text(), w.romPath());
+    w.SelectRow(5);
+    QCOMPARE(folder->text(), extra);
+    w.SelectRow(1);
+    QCOMPARE(folder->text(), QString());
+
+    w.SelectRow(5);
+    QStringList shown;
+    CloseViewerWhenShown(&shown);
+    w.Run(TCommand::TestZipFile);
+    QVERIFY2(!shown.isEmpty() && shown.last().startsWith(Text("Zip file ") + extra + Text("xevious.zip ")),
+             qPrintable(shown.join(u'|')));
+
+    w.SelectRow(3);
+    w.dialogs.expectMessage(DeleteQuestion, mrYes);
+    w.Run(TCommand::DeleteGame);
+    QVERIFY(!w.Exists(QStringLiteral("roms/pacman.zip")));
+    QCOMPARE(w.env.readFile(extra + Text("pacman.zip")), QByteArray("PK-second"));
+    QCOMPARE(w.FileDir(3), Text("unknown.zip"));
+
+    // xevious.zip lives in the second folder and is renamed there.
+    w.SelectRow(4);
+    w.dialogs.expectInput(RenamePrompt, true, QStringLiteral("xev2"));
+    w.Run(TCommand::RenameGame);
+    QCOMPARE(w.env.readFile(extra + Text("xev2.zip")), QByteArray("PK-xevious"));
+    QVERIFY(!w.Exists(QStringLiteral("roms/xev2.zip")));
+    QCOMPARE(w.FileDir(4), Text("xev2.zip"));
+
+    // mappy.zip in the first folder would hide the renamed game, or be one row with it.
+    w.dialogs.expectInput(RenamePrompt, true, QStringLiteral("MAPPY"));
+    w.dialogs.expectMessage("Error renaming file/directory!", mrOk);
+    w.Run(TCommand::RenameGame);
+    QVERIFY(w.Exists(QStringLiteral("extra/xev2.zip")));
+    QCOMPARE(w.env.readFile(w.romPath() + Text("mappy.zip")), QByteArray("PK-mappy"));
+    QCOMPARE(w.FileDir(4), Text("xev2.zip"));
 }
 
 QTEST_MAIN(TestGameFileCommands)

@@ -38,6 +38,7 @@ class TestScanCommand : public QObject {
     void unreadableGameFolderChangesNothing();
     void emptyGameFolderAsksBeforeRemovingEveryGame();
     void everySkipSaysWhyAndLineBreaksStayOut();
+    void scanWalksEveryGameFolder();
     void rowWithoutFileNeverCostsAGame();
     void firstStartScansAndVerifies();
 };
@@ -222,6 +223,54 @@ void TestScanCommand::everySkipSaysWhyAndLineBreaksStayOut() {
     QVERIFY2(!again.contains(QStringLiteral("Removing")) && !again.contains(QStringLiteral("Adding")),
              qPrintable(again));
     QCOMPARE(again.count(QStringLiteral("two\\nlines.zip")), 1);
+}
+
+// Games are found in each folder and a name in two folders is one row; while a folder is gone (a
+// disk not mounted) no row is removed, as its games may be there.
+void TestScanCommand::scanWalksEveryGameFolder() {
+    StartedWindow s(",Good,\"Galaga (Namco rev. B)\",galaga.zip\r\n,Bad,\"Mappy (US)\",mappy.zip\r\n",
+                    {QStringLiteral("GameCount=2"), QStringLiteral("nFound=2"), QStringLiteral("nUnknown=0")},
+                    {}, [](StartedWindow& w) { w.env.setRompath(QStringLiteral("roms;extra")); });
+    const QString extra = s.env.mamePath() + QStringLiteral("extra/");
+    s.putGame(QStringLiteral("galaga.zip"));
+    s.putGame(QStringLiteral("abc.zip"));
+    for (const char* file : {"mappy.zip", "pacman.zip", "GALAGA.ZIP", "ABC.zip"})
+        s.env.writeFile(extra + QString::fromLatin1(file), "PK");
+    s.dialogs.expectMessage("2 new games added to the list.", mrNo);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(RowTexts(s.list()), (QStringList{
+                                     QStringLiteral("|?|Pac-Man (Midway)|pacman.zip"),
+                                     QStringLiteral("|?|[UNKNOWN GAME]|abc.zip"),
+                                     QStringLiteral("|Bad|Mappy (US)|mappy.zip"),
+                                     QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip"),
+                                 }));
+    QCOMPARE(s.context().State.GameCount, 4);
+    QCOMPARE(s.context().State.nFound, 3);
+    QCOMPARE(s.context().State.nUnknown, 1);
+
+    // The second folder goes, and abc.zip leaves the first: every row stays.
+    QVERIFY(QDir(extra).removeRecursively());
+    QFile::remove(s.romPath() + QStringLiteral("abc.zip"));
+    const QByteArray listBefore = s.env.readFile(ListFile(s));
+    s.dialogs.expectMessage("No new games found.", mrOk);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(s.dialogs.records().size(), 2);
+    QCOMPARE(s.list().RowCount(), 5);
+    QCOMPARE(s.env.readFile(ListFile(s)), listBefore);
+    QVERIFY(s.logText().contains(
+        QStringLiteral("The game folder ") + extra +
+        QStringLiteral(" cannot be read: no game is removed from the list until it is back.")));
+
+    // Back, without pacman.zip: now the games no folder holds go.
+    QVERIFY(QDir().mkpath(extra));
+    s.env.writeFile(extra + QStringLiteral("mappy.zip"), "PK");
+    s.dialogs.expectMessage("2 missing game(s) removed from the list.", mrOk);
+    s.dialogs.expectMessage("No new games found.", mrOk);
+    s.context().RunCommand(TCommand::ScanForGames);
+    QCOMPARE(RowTexts(s.list()), (QStringList{
+                                     QStringLiteral("|Bad|Mappy (US)|mappy.zip"),
+                                     QStringLiteral("|Good|Galaga (Namco rev. B)|galaga.zip"),
+                                 }));
 }
 
 // A row without File/Dir (a damaged line) is kept but not counted, so after the removals the

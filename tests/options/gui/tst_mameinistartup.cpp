@@ -31,6 +31,7 @@ class TestMameIniStartup : public QObject {
     void createConfigFailure_data();
     void createConfigFailure();
     void folderFailureShowsErrorBox();
+    void missingGameFolderIsOneWarning();
     void readconfigWarningIsABoxAndGoesOn();
     void debugShowsFoundValue_data();
     void debugShowsFoundValue();
@@ -115,14 +116,36 @@ void TestMameIniStartup::createConfigFailure() {
 
 void TestMameIniStartup::folderFailureShowsErrorBox() {
     WriteFile(state.MAMEPath + QStringLiteral("mame.ini"), "rompath a;b\r\nreadconfig 0\r\n");
-    dialogs.expectMessage(QRegularExpression(QStringLiteral(".*multiple paths.*"),
-                                             QRegularExpression::DotMatchesEverythingOption),
-                          mrOk);
+    dialogs.expectMessage(
+        QRegularExpression(QStringLiteral(".*the rompath is currently set to .*/emu/a/;.*/emu/b/\n.*"),
+                           QRegularExpression::DotMatchesEverythingOption),
+        mrOk);
     QVERIFY(!run(nullptr, 0));
     QVERIFY(commands.isEmpty());
     QCOMPARE(dialogs.records().size(), 1);
     QCOMPARE(dialogs.records().first().type, mtError);
     QCOMPARE(dialogs.records().first().title, QStringLiteral("Pellmora"));
+}
+
+// One box names every missing game folder, then the start goes on with the folders there are.
+void TestMameIniStartup::missingGameFolderIsOneWarning() {
+    WriteFile(state.MAMEPath + QStringLiteral("mame.ini"),
+              "rompath /nowhere/disk1;roms;gone\r\nreadconfig 1\r\nsnapname %g\r\n");
+    dialogs.expectMessage("These game folders of the rompath", mrOk);
+    QVERIFY(run(nullptr, 0));
+    QCOMPARE(dialogs.records().size(), 1);
+    const ScriptedDialogs::Record box = dialogs.records().first();
+    QCOMPARE(box.type, mtWarning);
+    QCOMPARE(box.buttons, int(mbOK));
+    QCOMPARE(box.title, QStringLiteral("Pellmora"));
+    QCOMPARE(box.text,
+             QStringLiteral("These game folders of the rompath in your MAME.INI configuration file could "
+                            "not be found:\n/nowhere/disk1/\n") +
+                 state.MAMEPath +
+                 QStringLiteral("gone/\n\nThe games kept there cannot be played until they are back (a "
+                                "disk that is not mounted?). Until then, no scan removes them from the "
+                                "game list."));
+    QCOMPARE(state.rompath, state.MAMEPath + QStringLiteral("roms/"));
 }
 
 void TestMameIniStartup::readconfigWarningIsABoxAndGoesOn() {
