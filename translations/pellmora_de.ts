@@ -78,6 +78,10 @@
         <source>The game file(s) must ALL be ZIP files.</source>
         <translation>Die Spieldatei(en) müssen ALLE ZIP-Dateien sein.</translation>
     </message>
+    <message>
+        <source>The game %1 already exists in the game folder %2.</source>
+        <translation>Das Spiel %1 liegt bereits im Spieleordner %2.</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveTest</name>
@@ -710,6 +714,10 @@ Möchten Sie mit dem Validieren fortfahren?</translation>
         <source>Date last verified:</source>
         <translation>Zuletzt geprüft:</translation>
     </message>
+    <message>
+        <source>Game folder:</source>
+        <translation>Spieleordner:</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -935,12 +943,6 @@ Please run the DOS command &quot;%2 -createconfig&quot; manually and try this pr
 Bitte führen Sie den Befehl „%2 -createconfig“ von Hand aus und starten Sie dieses Programm dann erneut.</translation>
     </message>
     <message>
-        <source>The MAME.INI configuration file has the attribute &quot;rompath&quot; set with multiple paths.
-Pellmora does not support multiple paths defined in the rompath.</source>
-        <translation>In der Konfigurationsdatei MAME.INI enthält der Eintrag „rompath“ mehrere Pfade.
-Pellmora unterstützt nicht mehrere Pfade im rompath.</translation>
-    </message>
-    <message>
         <source>The directory where all your games are supposed to be located (ie. rompath) could not be found.
 According to your MAME.INI configuration file, the rompath is currently set to %1
 Please edit the MAME.INI file and change the rompath to the appropriate value (eg. roms).</source>
@@ -971,6 +973,26 @@ We suggest you change this value to &quot;1&quot;. This can be done from within 
         <translation>In der Konfigurationsdatei MAME.INI steht der Eintrag „readconfig“ auf „0“.
 Das bedeutet, dass der MAME-Emulator die Konfigurationsdatei MAME.INI beim Spielen nicht verwendet.
 Wir empfehlen, diesen Wert auf „1“ zu ändern. Das geht auch in diesem Programm.</translation>
+    </message>
+    <message>
+        <source>This game folder of the rompath in your MAME.INI configuration file could not be found:
+%1
+
+The games kept there cannot be played until it is back (a disk that is not mounted?). Until then, no scan removes them from the game list.</source>
+        <translation>Dieser Spieleordner des rompath in Ihrer Konfigurationsdatei MAME.INI wurde nicht gefunden:
+%1
+
+Die Spiele darin können erst gespielt werden, wenn er wieder da ist (ein nicht eingehängtes Laufwerk?). Bis dahin entfernt keine Suche sie aus der Spieleliste.</translation>
+    </message>
+    <message>
+        <source>These game folders of the rompath in your MAME.INI configuration file could not be found:
+%1
+
+The games kept there cannot be played until they are back (a disk that is not mounted?). Until then, no scan removes them from the game list.</source>
+        <translation>Diese Spieleordner des rompath in Ihrer Konfigurationsdatei MAME.INI wurden nicht gefunden:
+%1
+
+Die Spiele darin können erst gespielt werden, wenn sie wieder da sind (ein nicht eingehängtes Laufwerk?). Bis dahin entfernt keine Suche sie aus der Spieleliste.</translation>
     </message>
 </context>
 <context>
@@ -1236,6 +1258,26 @@ Möchten Sie jetzt ALLE SPIELE prüfen?</translation>
     <message>
         <source>Adding %1 %2</source>
         <translation>Füge %1 %2 hinzu</translation>
+    </message>
+    <message>
+        <source>The game folders %1 cannot be read, so the game list was left as it is.</source>
+        <translation>Die Spieleordner %1 können nicht gelesen werden; die Spieleliste bleibt daher unverändert.</translation>
+    </message>
+    <message>
+        <source>The game folders %1 hold none of the %2 game(s) in the list.
+
+If a folder is on a disk that is not mounted, or is not the right folder, removing them loses every favourite mark and status.
+
+Remove all the games from the list?</source>
+        <translation>Die Spieleordner %1 enthalten keines der %2 Spiele der Liste.
+
+Liegt ein Ordner auf einem nicht eingehängten Laufwerk oder ist es nicht der richtige Ordner, gehen beim Entfernen alle Lieblingsmarkierungen und jeder Status verloren.
+
+Alle Spiele aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>The game folder %1 cannot be read: no game is removed from the list until it is back.</source>
+        <translation>Der Spieleordner %1 kann nicht gelesen werden: bis er wieder da ist, wird kein Spiel aus der Liste entfernt.</translation>
     </message>
 </context>
 <context>
