@@ -791,16 +791,8 @@ Entweder dürfen Sie den Dateinamen nicht ändern, ODER es gibt bereits eine and
         <translation>Lieblingsspiele</translation>
     </message>
     <message>
-        <source>Good</source>
-        <translation>Good</translation>
-    </message>
-    <message>
-        <source>Bad</source>
-        <translation>Bad</translation>
-    </message>
-    <message>
-        <source>Not verified (&quot;?&quot;)</source>
-        <translation>Nicht geprüft („?“)</translation>
+        <source>Not verified (&quot;%1&quot;)</source>
+        <translation>Nicht geprüft („%1“)</translation>
     </message>
     <message>
         <source>Unknown games</source>

@@ -59,12 +59,14 @@ QString GameViewName(TGameView view) {
         return QCoreApplication::translate("GameFilter", "All games");
     case TGameView::Favourites:
         return QCoreApplication::translate("GameFilter", "Favourites");
+    // Named by the status the grid shows, which stays as the list file spells it.
     case TGameView::Good:
-        return QCoreApplication::translate("GameFilter", "Good");
+        return StatusText(GameStatus::Good);
     case TGameView::Bad:
-        return QCoreApplication::translate("GameFilter", "Bad");
+        return StatusText(GameStatus::Bad);
     case TGameView::NotVerified:
-        return QCoreApplication::translate("GameFilter", "Not verified (\"?\")");
+        return QCoreApplication::translate("GameFilter", "Not verified (\"%1\")")
+            .arg(StatusText(GameStatus::Unknown));
     case TGameView::UnknownGames:
         return QCoreApplication::translate("GameFilter", "Unknown games");
     }
