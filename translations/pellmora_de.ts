@@ -799,6 +799,14 @@ Entweder dürfen Sie den Dateinamen nicht ändern, ODER es gibt bereits eine and
         <translation>Unbekannte Spiele</translation>
     </message>
     <message>
+        <source>Recently played</source>
+        <translation>Kürzlich gespielt</translation>
+    </message>
+    <message>
+        <source>Never played</source>
+        <translation>Nie gespielt</translation>
+    </message>
+    <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
@@ -1163,6 +1171,21 @@ Möchten Sie das Spiel trotzdem starten?</translation>
     <message>
         <source>Finished %1</source>
         <translation>Beendet %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHistory</name>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Zuletzt gespielt</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Spielzeit</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,7 @@ inline const QString Width = QStringLiteral("Width");
 inline const QString Height = QStringLiteral("Height");
 inline const QString Maximised = QStringLiteral("Maximised");
 inline const QString GameView = QStringLiteral("GameView");
+inline const QString HistoryColumns = QStringLiteral("HistoryColumns");
 } // namespace Key
 
 namespace Default {
@@ -52,7 +53,8 @@ QString FileDialogPath();
 
 // The game list's columns and the main window's tabs: stored indexes outside them read as
 // the default, so a damaged file cannot send the program past the end of either.
-constexpr int SortColumnCount = 4;
+// The list's four columns and the three of the play history.
+constexpr int SortColumnCount = 7;
 constexpr int PageCount = 6;
 
 } // namespace Settings

@@ -2,6 +2,7 @@
 
 #include "base/AsciiCase.h"
 #include "gamelist/ListFileCodec.h"
+#include "gamelist/PlayHistory.h"
 
 #include <QCoreApplication>
 
@@ -28,7 +29,8 @@ QStringList SplitWords(QStringView text) {
     return words;
 }
 
-bool ViewHolds(TGameView view, const QStringList& cells) {
+bool ViewHolds(TGameView view, const QStringList& cells, const TPlayRecord* played,
+               const QDateTime& recentSince) {
     switch (view) {
     case TGameView::AllGames:
         return true;
@@ -42,6 +44,10 @@ bool ViewHolds(TGameView view, const QStringList& cells) {
         return StatusOfText(cells.value(colStatus)) == GameStatus::Unknown;
     case TGameView::UnknownGames:
         return cells.value(colGameName) == UnknownGameName();
+    case TGameView::RecentlyPlayed:
+        return played && played->lastStart >= recentSince;
+    case TGameView::NeverPlayed:
+        return !played;
     }
     return false;
 }
@@ -49,8 +55,9 @@ bool ViewHolds(TGameView view, const QStringList& cells) {
 } // namespace
 
 std::vector<TGameView> GameViews() {
-    return {TGameView::AllGames, TGameView::Favourites,  TGameView::Good,
-            TGameView::Bad,      TGameView::NotVerified, TGameView::UnknownGames};
+    return {
+        TGameView::AllGames,    TGameView::Favourites,   TGameView::Good,           TGameView::Bad,
+        TGameView::NotVerified, TGameView::UnknownGames, TGameView::RecentlyPlayed, TGameView::NeverPlayed};
 }
 
 QString GameViewName(TGameView view) {
@@ -69,6 +76,10 @@ QString GameViewName(TGameView view) {
             .arg(StatusText(GameStatus::Unknown));
     case TGameView::UnknownGames:
         return QCoreApplication::translate("GameFilter", "Unknown games");
+    case TGameView::RecentlyPlayed:
+        return QCoreApplication::translate("GameFilter", "Recently played");
+    case TGameView::NeverPlayed:
+        return QCoreApplication::translate("GameFilter", "Never played");
     }
     return QString();
 }
@@ -80,10 +91,11 @@ TGameView GameViewOfNumber(int number) {
     return found == views.cend() ? TGameView::AllGames : *found;
 }
 
-TGameFilter::TGameFilter(TGameView view, QStringView text) : view(view), words(SplitWords(text)) {}
+TGameFilter::TGameFilter(TGameView view, QStringView text, const QDateTime& now)
+    : view(view), words(SplitWords(text)), recentSince(now.addDays(-RecentlyPlayedDays)) {}
 
-bool TGameFilter::Matches(const QStringList& cells) const {
-    if (!ViewHolds(view, cells))
+bool TGameFilter::Matches(const QStringList& cells, const TPlayRecord* played) const {
+    if (!ViewHolds(view, cells, played, recentSince))
         return false;
     const QStringView name = cells.size() > colGameName ? QStringView(cells[colGameName]) : QStringView();
     const QStringView fileDir = cells.size() > colFileDir ? QStringView(cells[colFileDir]) : QStringView();

@@ -2,6 +2,7 @@
 // What the filter above the grid lets through: a view (a kind of game) and the words typed,
 // each of which a row's Game Name or File/Dir must hold, ignoring the case of A to Z.
 
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,21 @@
 
 // The views in the order the list beside the filter shows them; the settings file keeps the
 // number, so new views go at the end.
-enum class TGameView { AllGames, Favourites, Good, Bad, NotVerified, UnknownGames };
+enum class TGameView {
+    AllGames,
+    Favourites,
+    Good,
+    Bad,
+    NotVerified,
+    UnknownGames,
+    RecentlyPlayed,
+    NeverPlayed
+};
+
+struct TPlayRecord;
+
+// Recently played: started within this many days.
+constexpr int RecentlyPlayedDays = 30;
 
 // Every view, in list order.
 std::vector<TGameView> GameViews();
@@ -23,8 +38,8 @@ TGameView GameViewOfNumber(int number);
 class TGameFilter {
   public:
     TGameFilter() = default;
-    // Words are separated by blanks (codes up to 32).
-    TGameFilter(TGameView view, QStringView text);
+    // Words are separated by blanks (codes up to 32); now is when "recently" ends.
+    TGameFilter(TGameView view, QStringView text, const QDateTime& now = QDateTime::currentDateTimeUtc());
 
     TGameView View() const { return view; }
     // The typed words, lower-cased in A to Z.
@@ -32,8 +47,9 @@ class TGameFilter {
     // All games and no word: every row is shown, the empty list's blank row included.
     bool Active() const { return view != TGameView::AllGames || !words.isEmpty(); }
     // Whether an active filter lets a game row's cells through (the caller leaves out rows
-    // that name no game). Cells missing from a short row are empty.
-    bool Matches(const QStringList& cells) const;
+    // that name no game), with the game's play record (nullptr: never played). Cells missing
+    // from a short row are empty.
+    bool Matches(const QStringList& cells, const TPlayRecord* played = nullptr) const;
     // Whether every row this filter lets through is one that previous let through too, so
     // that only previous's rows need testing: the same view, each of previous's words inside
     // one of these. True when previous is not active.
@@ -42,6 +58,7 @@ class TGameFilter {
   private:
     TGameView view = TGameView::AllGames;
     QStringList words;
+    QDateTime recentSince;
 };
 
 // A count with its thousands grouped as the locale groups them, whatever its options say.

@@ -1,6 +1,8 @@
 #include "gamelist/GameListFilterModel.h"
 
 #include "gamelist/GameListModel.h"
+#include "gamelist/ListFileCodec.h"
+#include "gamelist/PlayHistory.h"
 
 namespace {
 
@@ -35,7 +37,10 @@ TGameListFilterModel::TGameListFilterModel(TGameListModel& list, QObject* parent
 bool TGameListFilterModel::Keeps(int gridRow) const {
     if (!filter.Active())
         return true;
-    return list.IsGameRow(gridRow) && filter.Matches(list.Rows()[static_cast<size_t>(gridRow)]);
+    if (!list.IsGameRow(gridRow))
+        return false;
+    const QStringList& cells = list.Rows()[static_cast<size_t>(gridRow)];
+    return filter.Matches(cells, list.History().Find(cells.value(colFileDir)));
 }
 
 void TGameListFilterModel::SetFilter(const TGameFilter& newFilter) {
@@ -111,7 +116,8 @@ void TGameListFilterModel::SourceDataChanged(const QModelIndex& topLeft, const Q
     const int firstShown = rows.LowerBound(first);
     const int lastShown = rows.LowerBound(last + 1) - 1;
     if (firstShown <= lastShown)
-        emit dataChanged(index(firstShown, topLeft.column()), index(lastShown, bottomRight.column()));
+        // The history columns follow the row.
+        emit dataChanged(index(firstShown, topLeft.column()), index(lastShown, columnCount() - 1));
 }
 
 void TGameListFilterModel::SourceRowsAboutToBeRemoved(int first, int last) {
@@ -147,7 +153,7 @@ void TGameListFilterModel::SourceRowsInserted(int first, int last) {
 }
 
 QModelIndex TGameListFilterModel::mapToSource(const QModelIndex& proxyIndex) const {
-    if (!proxyIndex.isValid() || proxyIndex.model() != this)
+    if (!proxyIndex.isValid() || proxyIndex.model() != this || proxyIndex.column() >= list.columnCount())
         return QModelIndex();
     const int gridRow = rows.RowAt(proxyIndex.row());
     return gridRow > 0 ? list.index(gridRow - 1, proxyIndex.column()) : QModelIndex();
@@ -175,12 +181,38 @@ int TGameListFilterModel::rowCount(const QModelIndex& parent) const {
 }
 
 int TGameListFilterModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : list.columnCount();
+    return parent.isValid() ? 0 : list.columnCount() + HistoryColumnCount;
+}
+
+int TGameListFilterModel::HistoryColumn(int section) const {
+    const int col = section - list.columnCount() + colPlayed;
+    return col >= colPlayed && col < colPlayed + HistoryColumnCount ? col : -1;
+}
+
+QVariant TGameListFilterModel::data(const QModelIndex& index, int role) const {
+    const int col = index.isValid() ? HistoryColumn(index.column()) : -1;
+    if (col < 0)
+        return QAbstractProxyModel::data(index, role);
+    if (role == Qt::TextAlignmentRole && col != colLastPlayed)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    const int gridRow = rows.RowAt(index.row());
+    return HistoryCellText(list.History().Find(list.Cells(colFileDir, gridRow)), col);
+}
+
+Qt::ItemFlags TGameListFilterModel::flags(const QModelIndex& index) const {
+    if (index.isValid() && HistoryColumn(index.column()) >= 0)
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return QAbstractProxyModel::flags(index);
 }
 
 QVariant TGameListFilterModel::headerData(int section, Qt::Orientation orientation, int role) const {
     // The header stays when no row is shown.
-    if (orientation == Qt::Horizontal)
+    if (orientation != Qt::Horizontal)
+        return QAbstractProxyModel::headerData(section, orientation, role);
+    const int col = HistoryColumn(section);
+    if (col < 0)
         return list.headerData(section, orientation, role);
-    return QAbstractProxyModel::headerData(section, orientation, role);
+    return role == Qt::DisplayRole ? QVariant(HistoryColumnTitle(col)) : QVariant();
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The game list as the grid shows it: the rows the filter lets through, in the list's order.
+// The game list as the grid shows it: the rows the filter lets through, in the list's order,
+// with the three columns of the play history after the list's own.
 // Row r of this model is the game list's grid row Shown()[r]; the grid maps every row it is
 // asked for or tells about through GridRow and PositionOf.
 
@@ -38,6 +39,10 @@ class TGameListFilterModel : public QAbstractProxyModel {
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The history column (colPlayed..colTimePlayed) a column of this model shows; -1 for the list's own.
+    int HistoryColumn(int section) const;
 
   private:
     bool Keeps(int gridRow) const;

@@ -95,8 +95,22 @@ void TGameListModel::SetGameName(int row, const QString& name) {
 }
 
 void TGameListModel::SetFileDir(int row, const QString& fileDir) {
-    if (row >= 1 && Cells(colFileDir, row) != fileDir)
-        SetCell(colFileDir, row, fileDir);
+    if (row < 1 || row >= RowCount() || Cells(colFileDir, row) == fileDir)
+        return;
+    history.Move(Cells(colFileDir, row), fileDir);
+    SetCell(colFileDir, row, fileDir);
+}
+
+void TGameListModel::SetHistory(TPlayHistory newHistory) {
+    history = std::move(newHistory);
+    EmitRowsChanged(1, RowCount() - 1);
+}
+
+void TGameListModel::RecordRun(int row, const QDateTime& start, const QDateTime& finish) {
+    if (!IsGameRow(row))
+        return;
+    history.RecordRun(Cells(colFileDir, row), start, finish);
+    EmitRowsChanged(row, row);
 }
 
 void TGameListModel::SetRowCount(int count) {
@@ -166,6 +180,8 @@ int TGameListModel::AppendCells(int gameCount, QStringList cells) {
 void TGameListModel::DeleteRow(int row) {
     if (row < 1 || row >= RowCount())
         return;
+    if (IsGameRow(row))
+        history.Remove(Cells(colFileDir, row));
     if (RowCount() == 2) {
         EmptyList();
         return;

@@ -5,6 +5,7 @@
 
 #include "base/GameRow.h"
 #include "gamelist/ListFileCodec.h"
+#include "gamelist/PlayHistory.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -35,7 +36,15 @@ class TGameListModel : public QAbstractTableModel {
     void SetFavourite(int row, bool favourite);
     void SetStatus(int row, GameStatus status);
     void SetGameName(int row, const QString& name);
+    // The game's play history goes with its new name.
     void SetFileDir(int row, const QString& fileDir);
+
+    // What was played, by File/Dir: kept in a file of its own, never in the list file. A game's
+    // record goes with it when it is renamed and when its row is deleted.
+    const TPlayHistory& History() const { return history; }
+    void SetHistory(TPlayHistory newHistory);
+    // One run of a game row from start to finish; its row is told as changed.
+    void RecordRun(int row, const QDateTime& start, const QDateTime& finish);
 
     // Grid rows, the header row included; never fewer than two.
     int RowCount() const { return static_cast<int>(grid.size()); }
@@ -65,7 +74,8 @@ class TGameListModel : public QAbstractTableModel {
     int AppendGame(int gameCount, const GameRow& game);
     // The same with the Status, Game Name and File/Dir texts as given, Favourite empty.
     int AppendGame(int gameCount, const QString& status, const QString& gameName, const QString& fileDir);
-    // Removes a game row (1..RowCount() - 1); removing the only one leaves the empty list.
+    // Removes a game row (1..RowCount() - 1), its play history with it; removing the only one
+    // leaves the empty list.
     void DeleteRow(int row);
 
     // Replaces the whole grid by the file's content. Lines whose every cell is empty are
@@ -100,4 +110,5 @@ class TGameListModel : public QAbstractTableModel {
 
     std::vector<QStringList> grid;
     int colCount = MinColCount;
+    TPlayHistory history;
 };

@@ -116,8 +116,10 @@ void TestSettingsKeys::startupValuesOutOfRange_data() {
     QTest::addColumn<int>("activePage");
     QTest::newRow("text") << QByteArray("SortColumn=x\r\nSortDirection=abc\r\nActivePage=y\r\n") << 2
                           << int(sdAscending) << 0;
-    QTest::newRow("past the end") << QByteArray("SortColumn=4\r\nSortDirection=2\r\nActivePage=6\r\n") << 2
+    QTest::newRow("past the end") << QByteArray("SortColumn=7\r\nSortDirection=2\r\nActivePage=6\r\n") << 2
                                   << int(sdAscending) << 0;
+    QTest::newRow("a history column")
+        << QByteArray("SortColumn=6\r\nSortDirection=1\r\nActivePage=5\r\n") << 6 << int(sdDescending) << 5;
     QTest::newRow("negative") << QByteArray("SortColumn=-1\r\nSortDirection=-1\r\nActivePage=-1\r\n") << 2
                               << int(sdAscending) << 0;
     QTest::newRow("first ones") << QByteArray("SortColumn=0\r\nSortDirection=0x101\r\nActivePage=0\r\n") << 0

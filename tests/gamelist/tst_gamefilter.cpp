@@ -5,6 +5,7 @@
 #include "gamelist/GameListFilterModel.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
+#include "gamelist/PlayHistory.h"
 
 #include <QPersistentModelIndex>
 #include <QtTest>
@@ -48,6 +49,7 @@ class TestGameFilter : public QObject {
     void matches();
     void narrows_data();
     void narrows();
+    void historyViews();
     void countText();
     void viewNumbers();
     void modelFollowsFilterAndKeepsIndexes();
@@ -120,6 +122,21 @@ void TestGameFilter::narrows() {
     // Another view may let rows through that the previous one hid.
     QVERIFY(!TGameFilter(TGameView::Bad, next).Narrows(TGameFilter(TGameView::Good, previous)));
     QVERIFY(TGameFilter(TGameView::Bad, next).Narrows(TGameFilter()));
+}
+
+void TestGameFilter::historyViews() {
+    const QDateTime now = QDateTime::fromString(QStringLiteral("2026-12-11T12:00:00Z"), Qt::ISODate);
+    const QStringList cells = Cells("", "Good", "Pong", "pong");
+    TPlayRecord record{QStringLiteral("pong"), 1, now.addDays(-RecentlyPlayedDays), 10};
+    const TGameFilter recent(TGameView::RecentlyPlayed, QString(), now);
+    const TGameFilter never(TGameView::NeverPlayed, QString(), now);
+    QVERIFY(recent.Matches(cells, &record));
+    QVERIFY(!never.Matches(cells, &record));
+    record.lastStart = now.addDays(-RecentlyPlayedDays).addSecs(-1);
+    QVERIFY(!recent.Matches(cells, &record));
+    QVERIFY(!recent.Matches(cells, nullptr));
+    QVERIFY(never.Matches(cells, nullptr));
+    QVERIFY(!TGameFilter(TGameView::NeverPlayed, QStringLiteral("galaga"), now).Matches(cells, nullptr));
 }
 
 void TestGameFilter::countText() {

@@ -1,5 +1,6 @@
 #include "gamelist/gui/GameListGridEvents.h"
 
+#include "base/SettingsKeys.h"
 #include "base/gui/CommandContext.h"
 #include "diag/gui/ExceptionHandler.h"
 #include "gamelist/GameListFile.h"
@@ -82,6 +83,11 @@ void ConnectGridEvents(TCommandContext& context) {
         RunGuarded(context.dialogs, context.Owner(), [&] { SortGrid1ClickSort(context, col, options); });
     };
     grid.OnKeyDown = [events](QKeyEvent* event) { events->SortGrid1KeyDown(event); };
+    grid.OnHistoryColumnsChosen = [&context](unsigned shown) {
+        RunGuarded(context.dialogs, context.Owner(), [&] {
+            context.SettingsIni().WriteInteger(Settings::Section, Settings::Key::HistoryColumns, int(shown));
+        });
+    };
     grid.OnMouseDown = [events](const QMouseEvent* event) { events->SortGrid1MouseDown(event); };
     grid.OnClick = [events, &context](QPoint position) {
         RunGuarded(context.dialogs, context.Owner(), [&] { events->SortGrid1Click(position); });

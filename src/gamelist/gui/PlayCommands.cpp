@@ -10,6 +10,7 @@
 #include "emulator/PlayTexts.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/RunEmulator.h"
+#include "gamelist/GameListFile.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/ListFileCodec.h"
 #include "platform/gui/WindowsKeyGrab.h"
@@ -133,7 +134,8 @@ void LogGameFinish(TCommandContext& context, const QStringList& output) {
 
 void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
     // No row shown (a filter nothing passes): there is no game to play.
-    if (context.Window.GridRow() < 1)
+    const int row = context.Window.GridRow();
+    if (row < 1)
         return;
     const GameRow game = CurrentGame(context);
     const AppState& state = context.State;
@@ -153,11 +155,17 @@ void PlayGame(TCommandContext& context, WindowsKeyGrab& keyGrab) {
     const QString switches =
         context.CommandLineSwitchesEdit ? context.CommandLineSwitchesEdit->text() : QString();
     TRunResult run;
+    const QDateTime started = QDateTime::currentDateTimeUtc();
     {
         const TRunScope scope(context, game.name, keyGrab);
         // The game's window takes the keys: only the emulator's own exit ends the run.
         run = RunEmulator(context, PlayArgs(game.fileDir, state.readconfig, state.verbose, switches),
                           {.stoppable = false, .standardOutputFile = {}});
+    }
+    // A run that started counts as played, however it ended.
+    if (run.exitCode != TRunResult::StartFailedCode) {
+        context.GameList.RecordRun(row, started, QDateTime::currentDateTimeUtc());
+        SavePlayHistory(context.GameList, state.UserDataPath);
     }
     context.Window.ShowPage(TPage::Log);
     LogGameFinish(context, run.lines);

@@ -5,12 +5,16 @@
 #include "gamelist/GameListFilterModel.h"
 #include "gamelist/GameListModel.h"
 #include "gamelist/GridSort.h"
+#include "gamelist/HistorySort.h"
+#include "gamelist/PlayHistory.h"
 #include "gamelist/gui/GameListDelegate.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <iterator>
 
 void TSortGridHeader::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const {
     QHeaderView::initStyleOptionForIndex(option, logicalIndex);
@@ -25,7 +29,8 @@ TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Only the history columns, when shown, can make the rows wider than the grid.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -35,6 +40,8 @@ TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
     // The header's own click handling would move the arrow without a sort; the grid does it.
     header->setSectionsClickable(false);
     header->viewport()->installEventFilter(this);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, &TSortGrid::HeaderMenu);
     setWordWrap(false);
     setItemDelegate(new GameListDelegate(this));
     connect(this, &QAbstractItemView::clicked, this, [this] {
@@ -99,11 +106,49 @@ const std::vector<int>& TSortGrid::ShownRows() const {
 }
 
 void TSortGrid::SetColumnWidths() {
-    static const int widths[] = {15, 39, 230, 70};
+    // The list's four columns, then Played, Last played and Time played.
+    static const int widths[] = {15, 39, 230, 70, 45, 120, 70};
     const TDesignScale px(this);
-    for (int col = 0; col < 4; ++col)
+    for (int col = 0; col < int(std::size(widths)); ++col)
         setColumnWidth(col, px(widths[col]));
     horizontalHeader()->setStretchLastSection(true);
+    ShowHistoryColumns(historyColumns);
+}
+
+void TSortGrid::ShowHistoryColumns(unsigned shown) {
+    historyColumns = shown;
+    if (!filtered)
+        return;
+    for (int section = 0; section < filtered->columnCount(); ++section) {
+        const int col = filtered->HistoryColumn(section);
+        if (col >= 0)
+            setColumnHidden(section, !(shown & HistoryColumnBit(col)));
+    }
+}
+
+unsigned HistoryColumnBit(int col) {
+    return 1u << (col - colPlayed);
+}
+
+void TSortGrid::HeaderMenu(QPoint position) {
+    if (!filtered)
+        return;
+    QMenu menu(this);
+    for (int section = 0; section < filtered->columnCount(); ++section) {
+        const int col = filtered->HistoryColumn(section);
+        if (col < 0)
+            continue;
+        QAction* action = menu.addAction(HistoryColumnTitle(col));
+        action->setCheckable(true);
+        action->setChecked(historyColumns & HistoryColumnBit(col));
+        connect(action, &QAction::toggled, this, [this, col](bool on) {
+            ShowHistoryColumns(on ? historyColumns | HistoryColumnBit(col)
+                                  : historyColumns & ~HistoryColumnBit(col));
+            if (OnHistoryColumnsChosen)
+                OnHistoryColumnsChosen(historyColumns);
+        });
+    }
+    menu.exec(horizontalHeader()->viewport()->mapToGlobal(position));
 }
 
 void TSortGrid::SortByColumn(int col, const TSortOptions& options) {
@@ -111,8 +156,15 @@ void TSortGrid::SortByColumn(int col, const TSortOptions& options) {
     if (!list || state() == QAbstractItemView::EditingState)
         return;
     // The model moves the current index with its row.
-    if (!SortGameRows(*list, col, options, QLocale::system()))
+    const int historyCol = filtered->HistoryColumn(col);
+    if (historyCol >= 0) {
+        if (list->GameCount() < 2)
+            return;
+        list->PermuteGameRows(
+            HistorySortOrder(list->Rows(), list->History(), historyCol, options.SortDirection));
+    } else if (!SortGameRows(*list, col, options, QLocale::system())) {
         return;
+    }
     sortedColumn = col;
     horizontalHeader()->setSortIndicator(col, options.SortDirection == sdDescending ? Qt::DescendingOrder
                                                                                     : Qt::AscendingOrder);

@@ -21,6 +21,9 @@ class TSortGridHeader : public QHeaderView {
     void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
 };
 
+// The bit of a history column (colPlayed..colTimePlayed) in a set of shown ones.
+unsigned HistoryColumnBit(int col);
+
 class TSortGrid : public QTableView {
     Q_OBJECT
   public:
@@ -43,8 +46,11 @@ class TSortGrid : public QTableView {
     void SetFilter(const TGameFilter& filter);
     // The grid rows shown, ascending: every row of the list when no filter is on.
     const std::vector<int>& ShownRows() const;
-    // The designed widths of the four columns.
+    // The designed widths of the columns; the history columns shown or hidden as chosen.
     void SetColumnWidths();
+    // Shows the history columns whose bits (HistoryColumnBit) are set, hides the others.
+    void ShowHistoryColumns(unsigned shown);
+    unsigned HistoryColumnsShown() const { return historyColumns; }
 
     // Sorts the game rows by column col. Nothing happens with fewer than two game rows.
     // Otherwise the header arrow shows col and the direction, and the game that was current
@@ -61,6 +67,8 @@ class TSortGrid : public QTableView {
     bool SortOnClick = true;
     bool CaseSensitive = false;
 
+    // Raised when the user shows or hides a history column from the header's menu.
+    std::function<void(unsigned shown)> OnHistoryColumnsChosen;
     // Raised by a header click before the sort (row is 0, the header).
     std::function<void(int col, int row, TSortOptions& options)> OnClickSort;
     // Raised for every change of the current row, and after each sort, with the current row.
@@ -82,12 +90,14 @@ class TSortGrid : public QTableView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void HeaderMenu(QPoint position);
     void HeaderPressed(const QMouseEvent* event);
     void HeaderReleased(const QMouseEvent* event);
     void RaiseSelectCell();
     std::vector<int> SectionSizes() const;
 
     TGameListFilterModel* filtered = nullptr;
+    unsigned historyColumns = 0;
     int sortedColumn = -1;
     QPoint releasePosition;
     std::vector<int> sizesAtHeaderPress;

@@ -4,6 +4,7 @@
 #include "base/SettingsKeys.h"
 #include "diag/gui/StyleEngine.h"
 #include "gamelist/gui/GameFilterBar.h"
+#include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
 
 #include <QGuiApplication>
@@ -24,6 +25,8 @@ void TForm1::ReadFormSettings() {
     if (settings.Maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
     ReadGameView(*context, *ui.FilterBar);
+    ui.SortGrid1->ShowHistoryColumns(
+        unsigned(context->SettingsIni().ReadInteger(Settings::Section, Settings::Key::HistoryColumns, 0)));
     // Centred on the size without the frame for now; once shown, with the frame.
     centreHorizontally = !settings.LeftStored;
     centreVertically = !settings.TopStored;

@@ -139,6 +139,13 @@ void TStartupSequence::LoadGameList() {
                                  "the fourth were dropped.")
                                  .arg(QString::number(widened), listFile));
     }
+    // A damaged history never stops the start: what was sound is kept.
+    const int damagedLine = LoadPlayHistory(list, context.State.UserDataPath);
+    if (damagedLine > 0)
+        context.WriteLog(
+            QStringLiteral("Warning: the play history file %1 is damaged at line %2; the rest of it is "
+                           "ignored.")
+                .arg(PlayHistoryFileName(context.State.UserDataPath), QString::number(damagedLine)));
     context.State.GameCount = list.GameCount();
     list.SetHeaderTexts();
     context.Grid.SetColumnWidths();
