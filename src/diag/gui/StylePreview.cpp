@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The status column as the game list draws it.
@@ -48,15 +50,19 @@ QTableWidget* SampleGrid(QWidget* parent) {
             grid->setItem(row, column, new QTableWidgetItem(rows[row][column]));
     grid->setItemDelegateForColumn(0, new TStatusCellDelegate(grid));
     grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(18);
+    // The designed sizes, grown with a larger font so that no sample text is cut.
+    const int rowHeight = std::max(18, grid->fontMetrics().height() + 4);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->horizontalHeader()->setStretchLastSection(true);
-    grid->setColumnWidth(0, 44);
+    grid->resizeColumnToContents(0);
+    grid->setColumnWidth(0, std::max(44, grid->columnWidth(0)));
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->selectRow(1);
-    grid->setFixedHeight(3 * 18 + grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth());
+    grid->setFixedHeight(3 * rowHeight + grid->horizontalHeader()->sizeHint().height() +
+                         2 * grid->frameWidth());
     return grid;
 }
 
