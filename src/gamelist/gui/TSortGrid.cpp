@@ -29,8 +29,7 @@ TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Only the history columns, when shown, can make the rows wider than the grid.
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -107,11 +106,10 @@ const std::vector<int>& TSortGrid::ShownRows() const {
 
 void TSortGrid::SetColumnWidths() {
     // The list's four columns, then Played, Last played and Time played.
-    static const int widths[] = {15, 39, 230, 70, 45, 120, 70};
+    static const int widths[] = {15, 39, 230, 70, 45, 150, 70};
     const TDesignScale px(this);
     for (int col = 0; col < int(std::size(widths)); ++col)
         setColumnWidth(col, px(widths[col]));
-    horizontalHeader()->setStretchLastSection(true);
     ShowHistoryColumns(historyColumns);
 }
 
@@ -124,6 +122,11 @@ void TSortGrid::ShowHistoryColumns(unsigned shown) {
         if (col >= 0)
             setColumnHidden(section, !(shown & HistoryColumnBit(col)));
     }
+    // Only the history columns, when shown, can make the rows wider than the grid.
+    setHorizontalScrollBarPolicy(shown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    // The last column shown takes the rest of the width: set anew, the header finds which it is.
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setStretchLastSection(true);
 }
 
 unsigned HistoryColumnBit(int col) {
