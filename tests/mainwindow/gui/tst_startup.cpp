@@ -5,6 +5,7 @@
 #include "gamelist/gui/TSortGrid.h"
 #include "mainwindow/gui/TForm1.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StartedWindow.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowRules.h"
 
@@ -80,6 +81,7 @@ class TestStartup : public QObject {
     void gameDataTabShowsCountersAndDates();
     void saveSettingsDisabledAfterStartUp();
     void unreadableListFileIsReportedAndTheWindowStillShows();
+    void widenedListFileIsReadAsFourCellsWithOneWarning();
     void switchesBoxWritesEveryChange();
     void windowPositionCentredOrRestored();
     void shownWindowIsCentredWithItsFrame();
@@ -343,6 +345,26 @@ void TestStartup::unreadableListFileIsReportedAndTheWindowStillShows() {
     QVERIFY(form.isVisible());
     QVERIFY(!form.ExitRequested());
     QVERIFY(QFileInfo(env.userDataPath() + QStringLiteral("Pellmora.DAT")).isDir());
+}
+
+// A damaged list file whose lines hold extra cells starts with one warning on the Log tab, and
+// the next save writes four cells a row instead of carrying the extra ones on.
+void TestStartup::widenedListFileIsReadAsFourCellsWithOneWarning() {
+    StartedWindow s("true,Good,\"Galaga\",galaga.zip,x,y\r\n"
+                    ",Bad,\"Mappy\",mappy.zip\r\n"
+                    ",?,\"Pong\",pong," +
+                    QByteArray(20000, ',') + "\r\n");
+    const QString listFile = s.env.userDataPath() + QStringLiteral("Pellmora.DAT");
+    const QString warning =
+        QStringLiteral("Warning: 2 line(s) of ") + listFile +
+        QStringLiteral(" had more than four cells; the cells past the fourth were dropped.");
+    const QString logTab = s.form->Ui().LogRichEdit->toPlainText();
+    QCOMPARE(logTab.count(warning), 1);
+    QCOMPARE(s.list().ColCount(), 4);
+    s.context().RunCommand(TCommand::FavouriteGame);
+    const QByteArray saved = s.env.readFile(listFile);
+    QVERIFY2(saved.size() < 200, saved.left(200).constData());
+    QVERIFY(!saved.contains(",x,"));
 }
 
 void TestStartup::switchesBoxWritesEveryChange() {
