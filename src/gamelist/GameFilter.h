@@ -46,6 +46,8 @@ class TGameFilter {
     const QStringList& Words() const { return words; }
     // All games and no word: every row is shown, the empty list's blank row included.
     bool Active() const { return view != TGameView::AllGames || !words.isEmpty(); }
+    // Whether Matches needs the game's play record: only the history's own views do.
+    bool UsesHistory() const { return view == TGameView::RecentlyPlayed || view == TGameView::NeverPlayed; }
     // Whether an active filter lets a game row's cells through (the caller leaves out rows
     // that name no game), with the game's play record (nullptr: never played). Cells missing
     // from a short row are empty.

@@ -40,7 +40,9 @@ bool TGameListFilterModel::Keeps(int gridRow) const {
     if (!list.IsGameRow(gridRow))
         return false;
     const QStringList& cells = list.Rows()[static_cast<size_t>(gridRow)];
-    return filter.Matches(cells, list.History().Find(cells.value(colFileDir)));
+    // Looking a game up costs a folded copy of its name: done only for the views that need it.
+    return filter.Matches(cells,
+                          filter.UsesHistory() ? list.History().Find(cells.value(colFileDir)) : nullptr);
 }
 
 void TGameListFilterModel::SetFilter(const TGameFilter& newFilter) {
