@@ -63,6 +63,9 @@ void TestGameFileNames::NamesActedOnAndGiven_data() {
     QTest::newRow("hidden") << S(".pacman") << true << false;
     QTest::newRow("holding ..") << S("pac..man") << true << false;
     QTest::newRow("NUL") << QStringLiteral("pac") + QChar(0) + QStringLiteral("man") << false << false;
+    // The list and the report keep one line per game: a name with a line break is never given.
+    QTest::newRow("line feed") << S("pac\nman.zip") << true << false;
+    QTest::newRow("carriage return") << S("pac\rman.zip") << true << false;
 }
 
 void TestGameFileNames::NamesActedOnAndGiven() {
