@@ -5,6 +5,7 @@
 #include "base/ProgramTexts.h"
 #include "base/gui/QtDialogs.h"
 #include "diag/gui/TApplication.h"
+#include "support/DisplayPlatform.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -98,9 +99,7 @@ void TestWindowTitles::titlesAreTheProgramsText() {
 }
 
 int main(int argc, char** argv) {
-    // The suite runs offscreen; with a display at hand, use it.
-    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    UseTheDisplayWhenThere();
     TApplication app(argc, argv);
     TestWindowTitles test;
     return QTest::qExec(&test, argc, argv);

@@ -3,6 +3,7 @@
 // skipped where there is none, as under the test suite's offscreen platform.
 
 #include "platform/gui/WindowsKeyGrab.h"
+#include "support/DisplayPlatform.h"
 
 #include <QGuiApplication>
 #include <QtTest>
@@ -67,9 +68,7 @@ void TestWindowsKeyGrab::heldWhileGrabbedAndFreeAfter() {
 }
 
 int main(int argc, char** argv) {
-    // The suite runs offscreen; with a display at hand, use it.
-    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    UseTheDisplayWhenThere();
     QGuiApplication app(argc, argv);
     TestWindowsKeyGrab test;
     return QTest::qExec(&test, argc, argv);
