@@ -1,5 +1,7 @@
 #include "FuzzSupport.h"
 
+#include "emulator/LineBuilder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -132,4 +134,14 @@ void RequireOneLineChanged(const char* what, const QList<QByteArray>& before, co
     if (replaced || inserted)
         return;
     PropertyFailed(what, QString::fromLatin1(before.value(head)), QString::fromLatin1(after.value(head)));
+}
+
+QStringList InputLines(const uint8_t* data, size_t size) {
+    LineBuilder builder;
+    QStringList lines;
+    builder.feed(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), lines);
+    QString last;
+    if (builder.finish(last))
+        lines.append(last);
+    return lines;
 }

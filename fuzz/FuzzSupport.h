@@ -12,6 +12,9 @@
 // The input as bytes (a deep copy: the readers may keep what they are given).
 QByteArray InputBytes(const uint8_t* data, size_t size);
 
+// The input as the emulator's output split into lines by the launcher's line builder.
+QStringList InputLines(const uint8_t* data, size_t size);
+
 // The input of the targets that write one value into a file: a byte choosing what to write
 // (key, option, section), the value up to the first line feed, then the file's bytes. So a
 // seed is a real file with one short line in front.

@@ -4,19 +4,13 @@
 
 #include "FuzzSupport.h"
 
-#include "emulator/LineBuilder.h"
 #include "emulator/VerifyRules.h"
 #include "gamelist/ListFileCodec.h"
 
 #include <algorithm>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    LineBuilder builder;
-    QStringList lines;
-    builder.feed(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), lines);
-    QString last;
-    if (builder.finish(last))
-        lines.append(last);
+    const QStringList lines = InputLines(data, size);
 
     const auto verdictOf = [](const QStringList& lines) { return StatusText(Verdict(lines)); };
     const QString verdict = verdictOf(lines);

@@ -108,6 +108,45 @@ def verify_seeds():
         b"romset x is best available\n\tromset y is good\x07")
 
 
+# Crafted archives, each verified alone (and several in one run): the table of the reason
+# reader's test (tests/fixtures/verify-output) and the reason target's seeds.
+REASON_ARCHIVES = {
+    "pacman": {"pacman.6e": b"\x01" * 4096, "pacman.6f": b"0123456789"},
+    "mspacman": {"junk.bin": b"xx"},
+    "mslug": {"201-p1.p1": b"\x02" * 16},
+    "kinst": {"u33-l1": b"12345"},
+    "dauphin": {"dolphin_mo.rom": b"1" * 256},
+    "4d30": {"ip14prom.bin": b"1" * 524288},
+    "galaga": {"gg1_1b.3p": b"1" * 4096},
+}
+REASON_RUNS = {name: [name] for name in list(REASON_ARCHIVES) + ["pong", "zzzznope"]}
+REASON_RUNS["batch"] = ["pacman", "mspacman", "pong", "dauphin", "zzzznope"]
+
+
+def verify_reason_seeds():
+    import zipfile
+    fixtures = os.path.join(FIXTURES, "verify-output")
+    os.makedirs(fixtures, exist_ok=True)
+    with tempfile.TemporaryDirectory() as roms:
+        for name, files in REASON_ARCHIVES.items():
+            with zipfile.ZipFile(os.path.join(roms, name + ".zip"), "w") as z:
+                for item, content in files.items():
+                    z.writestr(item, content)
+
+        def verify(out, names):
+            output = run([MAME, "-rompath", roms, "-verifyroms"] + names)
+            with open(os.path.join(fixtures, out + ".txt"), "wb") as f:
+                f.write(output)
+            put("fuzz_verifyreason", out + ".txt", output)
+
+        for out, names in REASON_RUNS.items():
+            verify(out, names)
+        # The clone beside a parent archive holding one of its files, damaged.
+        with zipfile.ZipFile(os.path.join(roms, "puckman.zip"), "w") as z:
+            z.writestr("82s123.7f", b"\x03" * 32)
+        verify("pacman-with-parent", ["pacman"])
+
+
 def output_seeds(header, games):
     put("fuzz_linebuilder", "listfull.txt", b"\n".join([header] + games) + b"\n\x03")
     put("fuzz_linebuilder", "verifyroms.txt", run([MAME, "-verifyroms", "pacman", "pong", "nosuchgame"]) + b"\x01\x00")
@@ -240,6 +279,7 @@ def main():
     output_seeds(header, games)
     supported_games_seeds(header, games)
     verify_seeds()
+    verify_reason_seeds()
     version_seeds(sys.argv[1] if len(sys.argv) > 1 else None)
     archive_seeds()
 

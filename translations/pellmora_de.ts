@@ -1538,4 +1538,119 @@ Mit Alle Spiele prüfen erstellen Sie einen Bericht.</translation>
         <translation> (darunter %1 vom Filter verborgene Spiele)</translation>
     </message>
 </context>
+<context>
+    <name>VerifyReason</name>
+    <message>
+        <source>1 belongs to the parent or BIOS set %2</source>
+        <translation>1 gehört zum Eltern- oder BIOS-Satz %2</translation>
+    </message>
+    <message>
+        <source>%1 belong to the parent or BIOS set %2</source>
+        <translation>%1 gehören zum Eltern- oder BIOS-Satz %2</translation>
+    </message>
+    <message>
+        <source>1 belongs to the set %2</source>
+        <translation>1 gehört zum Satz %2</translation>
+    </message>
+    <message>
+        <source>%1 belong to the set %2</source>
+        <translation>%1 gehören zum Satz %2</translation>
+    </message>
+    <message>
+        <source>1 file missing</source>
+        <translation>1 Datei fehlt</translation>
+    </message>
+    <message>
+        <source>%1 files missing</source>
+        <translation>%1 Dateien fehlen</translation>
+    </message>
+    <message>
+        <source> (%1, not in your folder)</source>
+        <translation> (%1, nicht in Ihrem Ordner)</translation>
+    </message>
+    <message>
+        <source>the disk image (CHD) %1 is missing</source>
+        <translation>das Disk-Image (CHD) %1 fehlt</translation>
+    </message>
+    <message>
+        <source>1 file with a wrong checksum</source>
+        <translation>1 Datei mit falscher Prüfsumme</translation>
+    </message>
+    <message>
+        <source>%1 files with a wrong checksum</source>
+        <translation>%1 Dateien mit falscher Prüfsumme</translation>
+    </message>
+    <message>
+        <source>1 file of the wrong length</source>
+        <translation>1 Datei mit falscher Länge</translation>
+    </message>
+    <message>
+        <source>%1 files of the wrong length</source>
+        <translation>%1 Dateien mit falscher Länge</translation>
+    </message>
+    <message>
+        <source>1 file has no known good dump</source>
+        <translation>für 1 Datei ist kein guter Dump bekannt</translation>
+    </message>
+    <message>
+        <source>%1 files have no known good dump</source>
+        <translation>für %1 Dateien ist kein guter Dump bekannt</translation>
+    </message>
+    <message>
+        <source>1 optional file missing</source>
+        <translation>1 optionale Datei fehlt</translation>
+    </message>
+    <message>
+        <source>%1 optional files missing</source>
+        <translation>%1 optionale Dateien fehlen</translation>
+    </message>
+    <message>
+        <source>the emulator said nothing about this set</source>
+        <translation>der Emulator hat zu diesem Satz nichts gesagt</translation>
+    </message>
+    <message>
+        <source>the emulator said: </source>
+        <translation>der Emulator sagte: </translation>
+    </message>
+    <message>
+        <source>the parent or BIOS set %1 is missing</source>
+        <translation>der Eltern- oder BIOS-Satz %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the set %1 is missing</source>
+        <translation>der Satz %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the emulator does not know this name</source>
+        <translation>der Emulator kennt diesen Namen nicht</translation>
+    </message>
+    <message>
+        <source>the emulator found none of this set&apos;s files</source>
+        <translation>der Emulator hat keine Datei dieses Satzes gefunden</translation>
+    </message>
+    <message>
+        <source>this set needs no files, so there is nothing to check</source>
+        <translation>dieser Satz braucht keine Dateien, es gibt also nichts zu prüfen</translation>
+    </message>
+    <message>
+        <source>every file the emulator knows a good dump of is right</source>
+        <translation>jede Datei, von der der Emulator einen guten Dump kennt, ist richtig</translation>
+    </message>
+    <message>
+        <source>Good: every file is right</source>
+        <translation>Good: jede Datei ist richtig</translation>
+    </message>
+    <message>
+        <source>Bad: </source>
+        <translation>Bad: </translation>
+    </message>
+    <message>
+        <source>? (best available): </source>
+        <translation>? (bestmöglich): </translation>
+    </message>
+    <message>
+        <source>?: </source>
+        <translation>?: </translation>
+    </message>
+</context>
 </TS>
