@@ -718,6 +718,10 @@ Möchten Sie mit dem Validieren fortfahren?</translation>
         <source>Game folder:</source>
         <translation>Spieleordner:</translation>
     </message>
+    <message>
+        <source>Selected game:</source>
+        <translation>Gewähltes Spiel:</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -1651,6 +1655,14 @@ Mit Alle Spiele prüfen erstellen Sie einen Bericht.</translation>
     <message>
         <source>?: </source>
         <translation>?: </translation>
+    </message>
+    <message>
+        <source>Status set by hand; not verified since</source>
+        <translation>Status von Hand gesetzt; seitdem nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Status set by hand; the last verification said: %1</source>
+        <translation>Status von Hand gesetzt; die letzte Prüfung ergab: %1</translation>
     </message>
 </context>
 </TS>

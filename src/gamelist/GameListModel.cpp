@@ -98,12 +98,38 @@ void TGameListModel::SetFileDir(int row, const QString& fileDir) {
     if (row < 1 || row >= RowCount() || Cells(colFileDir, row) == fileDir)
         return;
     history.Move(Cells(colFileDir, row), fileDir);
+    reasons.Move(Cells(colFileDir, row), fileDir);
     SetCell(colFileDir, row, fileDir);
 }
 
 void TGameListModel::SetHistory(TPlayHistory newHistory) {
     history = std::move(newHistory);
     EmitRowsChanged(1, RowCount() - 1);
+}
+
+void TGameListModel::SetReasons(TVerifyReasons newReasons) {
+    reasons = std::move(newReasons);
+    EmitRowsChanged(1, RowCount() - 1);
+}
+
+void TGameListModel::SetVerified(int row, GameStatus status, const TVerifyReason& reason) {
+    if (!IsGameRow(row))
+        return;
+    reasons.SetVerified(Cells(colFileDir, row), status, reason);
+    SetStatus(row, status);
+    EmitRowsChanged(row, row);
+}
+
+void TGameListModel::SetStatusByHand(int row, GameStatus status) {
+    if (!IsGameRow(row) || Game(row).status == status)
+        return;
+    reasons.MarkByHand(Cells(colFileDir, row));
+    SetStatus(row, status);
+    EmitRowsChanged(row, row);
+}
+
+QString TGameListModel::ReasonText(int row) const {
+    return IsGameRow(row) ? GameReasonText(reasons.Find(Cells(colFileDir, row))) : QString();
 }
 
 void TGameListModel::RecordRun(int row, const QDateTime& start, const QDateTime& finish) {
@@ -180,8 +206,10 @@ int TGameListModel::AppendCells(int gameCount, QStringList cells) {
 void TGameListModel::DeleteRow(int row) {
     if (row < 1 || row >= RowCount())
         return;
-    if (IsGameRow(row))
+    if (IsGameRow(row)) {
         history.Remove(Cells(colFileDir, row));
+        reasons.Remove(Cells(colFileDir, row));
+    }
     if (RowCount() == 2) {
         EmptyList();
         return;
@@ -264,7 +292,13 @@ int TGameListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TGameListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return QVariant();
+    if (role == Qt::ToolTipRole && index.column() == colStatus) {
+        const QString reason = ReasonText(index.row() + 1);
+        return reason.isEmpty() ? QVariant() : QVariant(reason);
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     return Cells(index.column(), index.row() + 1);
 }

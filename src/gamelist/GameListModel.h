@@ -6,6 +6,7 @@
 #include "base/GameRow.h"
 #include "gamelist/ListFileCodec.h"
 #include "gamelist/PlayHistory.h"
+#include "gamelist/VerifyReasons.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -45,6 +46,17 @@ class TGameListModel : public QAbstractTableModel {
     void SetHistory(TPlayHistory newHistory);
     // One run of a game row from start to finish; its row is told as changed.
     void RecordRun(int row, const QDateTime& start, const QDateTime& finish);
+
+    // Why each verified game has its status, by File/Dir: kept in a file of its own, going with
+    // its game as the play history does. The Status cell's tool-tip says it.
+    const TVerifyReasons& Reasons() const { return reasons; }
+    void SetReasons(TVerifyReasons newReasons);
+    // A verification's verdict and its reason, replacing the row's last one.
+    void SetVerified(int row, GameStatus status, const TVerifyReason& reason);
+    // A status chosen by hand; a change of it is kept beside the row's reason.
+    void SetStatusByHand(int row, GameStatus status);
+    // The row's reason as the user reads it; empty for a row without one.
+    QString ReasonText(int row) const;
 
     // Grid rows, the header row included; never fewer than two.
     int RowCount() const { return static_cast<int>(grid.size()); }
@@ -111,4 +123,5 @@ class TGameListModel : public QAbstractTableModel {
     std::vector<QStringList> grid;
     int colCount = MinColCount;
     TPlayHistory history;
+    TVerifyReasons reasons;
 };

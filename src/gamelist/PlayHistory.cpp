@@ -3,6 +3,7 @@
 #include "base/AsciiCase.h"
 #include "base/DateTimeText.h"
 #include "gamelist/ListFileCodec.h"
+#include "gamelist/SideFileLines.h"
 
 #include <QCoreApplication>
 
@@ -72,31 +73,13 @@ QByteArray PlayHistoryHeader() {
 
 TPlayHistoryRead ParsePlayHistory(const QByteArray& text) {
     TPlayHistoryRead read;
-    if (text.isEmpty())
-        return read;
-    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
-    const auto lineText = [&lines](qsizetype index) {
-        QString line = lines[index];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        return line;
-    };
-    if (lineText(0) != QString::fromLatin1(PlayHistoryHeader())) {
-        read.damagedLine = 1;
-        return read;
-    }
-    for (qsizetype index = 1; index < lines.size(); ++index) {
-        const QString line = lineText(index);
-        // The last line's end leaves one empty piece after it.
-        if (line.isEmpty() && index == lines.size() - 1)
-            break;
+    read.damagedLine = ReadSideFileLines(text, PlayHistoryHeader(), [&read](const QString& line) {
         TPlayRecord record;
-        if (!ReadRecord(line, record)) {
-            read.damagedLine = static_cast<int>(index) + 1;
-            break;
-        }
+        if (!ReadRecord(line, record))
+            return false;
         read.history.Add(record);
-    }
+        return true;
+    });
     return read;
 }
 

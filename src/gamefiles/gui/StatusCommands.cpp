@@ -72,7 +72,7 @@ void ChangeGameStatus(TCommandContext& context, TForm4& dialog) {
     if (status == GameStatus::None)
         return;
     // The row keeps its place until the next sort.
-    context.GameList.SetStatus(row, status);
+    context.GameList.SetStatusByHand(row, status);
     SaveGameList(context.GameList, context.State.UserDataPath);
 }
 

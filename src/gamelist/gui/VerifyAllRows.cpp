@@ -3,6 +3,7 @@
 #include "base/gui/CommandContext.h"
 #include "base/gui/StatusText.h"
 #include "emulator/CommandTexts.h"
+#include "emulator/VerifyReason.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/RunEmulator.h"
 #include "gamelist/GameFilter.h"
@@ -138,16 +139,18 @@ QStringList VerifyAllRows(TCommandContext& context, const TSupportedGames& suppo
         // is asked again alone, so that its block holds the emulator's own words about it. A
         // run ended by Escape or Stop gives its row what it said so far and ends the command.
         bool stoppedHere = batch.stopped;
+        QStringList said;
         if (stoppedHere) {
-            block += batch.sets.value(plan.key).lines;
+            said = batch.sets.value(plan.key).lines;
         } else if (const TSetVerifyLines* lines = batch.VerdictLines(row, plan.key)) {
-            block += lines->lines;
+            said = lines->lines;
         } else {
             const TRunResult single = VerifyRun(context, plan);
-            block += single.lines;
+            said = single.lines;
             stoppedHere = single.stopped;
         }
-        list.SetStatus(row, BlockVerdict(context, block, plan.verifyName, true));
+        block += said;
+        list.SetVerified(row, BlockVerdict(context, block, plan.verifyName, true), ReadVerifyReason(said));
         report += block;
         if (stoppedHere) {
             stopped();

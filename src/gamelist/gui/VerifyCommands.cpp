@@ -11,6 +11,7 @@
 #include "base/gui/StatusText.h"
 #include "base/gui/WaitCursor.h"
 #include "emulator/CommandTexts.h"
+#include "emulator/VerifyReason.h"
 #include "emulator/VerifyRules.h"
 #include "emulator/gui/EmulatorCommandScope.h"
 #include "emulator/gui/ExecNewProcess.h"
@@ -145,9 +146,11 @@ void VerifySelectedGame(TCommandContext& context) {
     WriteCounters(context, false);
 
     QStringList block = VerifyBlockHead(plan.verifyName, gameName);
+    QStringList said;
     {
         WaitCursor cursor;
-        block += VerifyRun(context, plan).lines;
+        said = VerifyRun(context, plan).lines;
+        block += said;
         viewer.Append(block);
     }
     if (state.DisplayVerifyGame)
@@ -155,7 +158,7 @@ void VerifySelectedGame(TCommandContext& context) {
     const GameStatus verdict = BlockVerdict(context, block, plan.verifyName, false);
     row = rowOfGame();
     if (row > 0)
-        list.SetStatus(row, verdict);
+        list.SetVerified(row, verdict, ReadVerifyReason(said));
     // One save for the name and the status together.
     SaveGameList(list, state.UserDataPath);
 }

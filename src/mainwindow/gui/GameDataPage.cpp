@@ -61,6 +61,10 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     ViewVerifyReportBitBtn = MakeCommandButton(this, TCommand::ViewVerifyReport);
     VerifyDateLabel = MakeValueLabel(this, QStringLiteral("VerifyDateLabel"),
                                      QCoreApplication::translate("GameData", "None"));
+    GameReasonEdit = new QLineEdit(this);
+    GameReasonEdit->setObjectName(QStringLiteral("GameReasonEdit"));
+    GameReasonEdit->setReadOnly(true);
+    SetHelpContext(GameReasonEdit, THelpContext::Tabs);
 
     // Three framed groups share about 260 pixels of height: keep the frames tight.
     auto* layout = new QVBoxLayout(this);
@@ -103,7 +107,10 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     verifyButtons->setSpacing(6);
     verifyButtons->addWidget(VerifyAllGamesBtn);
     verifyButtons->addWidget(ViewVerifyReportBitBtn);
-    verifyButtons->addStretch(1);
+    // The selected game's reason beside the buttons, as its folder is beside Scan.
+    verifyButtons->addWidget(
+        new QLabel(QCoreApplication::translate("GameData", "Selected game:"), verifyBox));
+    verifyButtons->addWidget(GameReasonEdit, 1);
     verifyGrid->addLayout(verifyButtons, 0, 0, 1, 2);
     verifyGrid->addWidget(
         new QLabel(QCoreApplication::translate("GameData", "Date last verified:"), verifyBox), 1, 0);
@@ -123,6 +130,12 @@ void TGameDataPage::ShowGameData(const TListCounters& state) {
 
 void TGameDataPage::ShowMAMEPath(const TFolders& state) {
     MAMEDirEdit->setText(state.MAMEPath);
+}
+
+void TGameDataPage::ShowGameReason(const QString& reason) {
+    GameReasonEdit->setText(reason);
+    GameReasonEdit->setToolTip(reason);
+    GameReasonEdit->setCursorPosition(0);
 }
 
 void TGameDataPage::ShowGameFolder(const QString& folder) {

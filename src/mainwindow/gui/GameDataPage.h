@@ -21,6 +21,8 @@ class TGameDataPage : public QWidget {
     void ShowMAMEPath(const TFolders& state);
     // The game folder that holds the selected game, empty when none does.
     void ShowGameFolder(const QString& folder);
+    // Why the selected game has its status, empty when it has no reason.
+    void ShowGameReason(const QString& reason);
 
     QLineEdit* MAMEDirEdit;
     QToolButton* MAMEDirSelectButton;
@@ -34,4 +36,5 @@ class TGameDataPage : public QWidget {
     QPushButton* VerifyAllGamesBtn;
     QPushButton* ViewVerifyReportBitBtn;
     QLabel* VerifyDateLabel;
+    QLineEdit* GameReasonEdit;
 };

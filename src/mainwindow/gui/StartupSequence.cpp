@@ -146,6 +146,13 @@ void TStartupSequence::LoadGameList() {
             QStringLiteral("Warning: the play history file %1 is damaged at line %2; the rest of it is "
                            "ignored.")
                 .arg(PlayHistoryFileName(context.State.UserDataPath), QString::number(damagedLine)));
+    const int damagedReason = LoadVerifyReasons(list, context.State.UserDataPath);
+    if (damagedReason > 0)
+        context.WriteLog(
+            QStringLiteral(
+                "Warning: the verification reasons file %1 is damaged at line %2; the rest of it is "
+                "ignored.")
+                .arg(VerifyReasonsFileName(context.State.UserDataPath), QString::number(damagedReason)));
     context.State.GameCount = list.GameCount();
     list.SetHeaderTexts();
     context.Grid.SetColumnWidths();

@@ -155,6 +155,8 @@ void TForm1::BindControls() {
     // when the current game has moved.
     ui.SortGrid1->OnSelectCell = [this](int row) { emit Events->gridRowChanged(row); };
     connect(Events, &TWindowEvents::gridRowChanged, this, [this] { ShowGameFolder(); });
+    // A verification or a status set by hand changes the selected game's reason in place.
+    connect(GameListModel, &QAbstractItemModel::dataChanged, this, [this] { ShowGameReason(); });
 }
 
 void TForm1::FormCreate() {
@@ -350,6 +352,12 @@ void TForm1::ShowGameFolder() {
     const QString fileDir =
         row >= 1 && row < GameListModel->RowCount() ? GameListModel->Game(row).fileDir : QString();
     ui.GameData->ShowGameFolder(fileDir.isEmpty() ? QString() : LocateGame(State.rompaths, fileDir).folder);
+    ShowGameReason();
+}
+
+void TForm1::ShowGameReason() {
+    if (ui.PageControl1->currentWidget() == ui.GameData)
+        ui.GameData->ShowGameReason(GameListModel->ReasonText(GridRow()));
 }
 
 void TForm1::ShowMAMEPath() {

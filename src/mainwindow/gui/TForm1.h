@@ -68,6 +68,7 @@ class TForm1 : public QMainWindow, private TMainWindowServices {
     void WriteFormSettings();
     void PageControl1Change(int index);
     void ShowGameFolder();
+    void ShowGameReason();
     // The outer size of the window: its fixed size plus the frame.
     QSize DesignedFrameSize() const;
     void CentreFramedWindow();
