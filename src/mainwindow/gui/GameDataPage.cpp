@@ -107,14 +107,17 @@ TGameDataPage::TGameDataPage(QWidget* parent) : QWidget(parent) {
     verifyButtons->setSpacing(6);
     verifyButtons->addWidget(VerifyAllGamesBtn);
     verifyButtons->addWidget(ViewVerifyReportBitBtn);
-    // The selected game's reason beside the buttons, as its folder is beside Scan.
-    verifyButtons->addWidget(
-        new QLabel(QCoreApplication::translate("GameData", "Selected game:"), verifyBox));
-    verifyButtons->addWidget(GameReasonEdit, 1);
+    verifyButtons->addStretch(1);
     verifyGrid->addLayout(verifyButtons, 0, 0, 1, 2);
     verifyGrid->addWidget(
         new QLabel(QCoreApplication::translate("GameData", "Date last verified:"), verifyBox), 1, 0);
-    verifyGrid->addWidget(VerifyDateLabel, 1, 1);
+    // The selected game's reason beside the date, as its folder is beside Scan: no height to spare.
+    auto* dateRow = new QHBoxLayout;
+    dateRow->setSpacing(6);
+    dateRow->addWidget(VerifyDateLabel);
+    dateRow->addWidget(new QLabel(QCoreApplication::translate("GameData", "Selected game:"), verifyBox));
+    dateRow->addWidget(GameReasonEdit, 1);
+    verifyGrid->addLayout(dateRow, 1, 1);
     layout->addWidget(verifyBox);
     layout->addStretch(1);
 }

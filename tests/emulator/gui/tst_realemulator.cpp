@@ -296,9 +296,10 @@ void TestRealEmulator::windowCommands() {
     QCOMPARE(report.count(QString(79, u'_')), 2);
     QVERIFY(report.contains(QStringLiteral("romset pong is best available")));
 
-    // A pacman.zip of the wrong files, found by a second scan and verified alone.
-    s.env.writeFile(s.romPath() + QStringLiteral("pacman.zip"),
-                    StoredZip({{"pacman.6e", QByteArray(4096, 'x')}}));
+    // A pacman.zip of a wrong and a short file, found by a second scan and verified alone.
+    s.env.writeFile(
+        s.romPath() + QStringLiteral("pacman.zip"),
+        StoredZip({{"pacman.6e", QByteArray(4096, 'x')}, {"pacman.6f", QByteArray("0123456789")}}));
     s.dialogs.expectMessage("1 new games added to the list.", mrNo);
     s.context().RunCommand(TCommand::ScanForGames);
     const int pacman = FindStringInSortGrid(list.Rows(), QStringLiteral("pacman.zip"), colFileDir);
@@ -308,6 +309,10 @@ void TestRealEmulator::windowCommands() {
     CloseViewerWhenShown(nullptr, RealRunBoundMs);
     s.context().RunCommand(TCommand::VerifyGame);
     QCOMPARE(list.Cells(colStatus, pacman), QStringLiteral("Bad"));
+    QCOMPARE(list.ReasonText(pacman),
+             QStringLiteral(
+                 "Bad: 8 files missing (4 belong to the parent or BIOS set puckman, not in your folder), "
+                 "1 file with a wrong checksum, 1 file of the wrong length"));
 
     QStringList shown;
     s.dialogs.expectMessage("Identifying games (via the ROMIDENT switch) can be quite slow.", mrYes);
